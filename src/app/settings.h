@@ -1,0 +1,36 @@
+#pragma once
+
+#include <string>
+
+namespace vantrel {
+
+// The student's progress and the table rules, one field per key of section GAME.
+struct Settings {
+    std::string LV = "00";
+    std::string RANK = "00";
+    int DECK = 6;
+    int SOFT17 = 1;
+    int INSURANCE = 0;
+    int EVENMONEY = 0;
+    int SURRENDER = 0;
+    int PLAYPER = 60;
+    int MAXHAND = 4;
+    int GAMESPEED = 3;
+};
+
+// The settings file of an executable: its path with the extension replaced by ".INI".
+std::string SettingsPathFor(const std::string& executablePath);
+
+// Reads section GAME; missing file, section or key give the defaults, a value that is no
+// integer gives 0.
+Settings LoadSettings(const std::string& path);
+
+// Writes all ten keys in place, keeping every other section, key and comment. The file is
+// replaced whole or not at all. Returns an empty string on success, otherwise an error message
+// that names the file.
+std::string SaveSettings(const Settings& settings, const std::string& path);
+
+// Progress levels at or above "P1" (byte-wise) open the Professional Course.
+inline bool IsProfessionalLevel(const std::string& level) { return level >= "P1"; }
+
+}  // namespace vantrel

@@ -1,0 +1,35 @@
+#include "coach/lessons.h"
+
+#include <array>
+
+namespace vantrel {
+
+namespace {
+constexpr std::array<LessonInfo, 10> kLessons = {{
+    {"NL1", "Black Jack", false, 0, LessonMode::FreePlay, 0, 0},
+    {"NL2", "Game Rules", false, 0, LessonMode::FreePlay, 0, 0},
+    {"NL3", "Practice 1 (Rules)", true, 10000, LessonMode::WinQuota, 10, 100},
+    {"NL4", "Basic Strategy", false, 0, LessonMode::FreePlay, 0, 0},
+    {"NL5", "Practice 2 (Strategy)", true, 10000, LessonMode::DecisionQuota, 100, 100},
+    {"NL6", "Graduation Exam", true, 1000, LessonMode::WinningsQuota, 1000, 200},
+    {"PL1", "Counting", false, 0, LessonMode::FreePlay, 0, 0},
+    {"PL2", "Practice (Counting)", true, 10000, LessonMode::CountQuota, 10, 100},
+    {"PL3", "Graduation Exam", true, 1000, LessonMode::WinningsQuota, 2000, 200},
+    {"P", "", true, 1000, LessonMode::FreePlay, 1, 200},
+}};
+}  // namespace
+
+const LessonInfo* FindLesson(std::string_view code) {
+    for (const LessonInfo& lesson : kLessons)
+        if (lesson.code == code) return &lesson;
+    return nullptr;
+}
+
+void SetTableValues(LessonSetup& setup, const LessonInfo& lesson) {
+    setup.chips = lesson.chips;
+    setup.lessonMode = lesson.mode;
+    setup.quota = lesson.quota;
+    setup.maxBetSetting = lesson.maxBet;
+}
+
+}  // namespace vantrel

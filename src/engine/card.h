@@ -1,0 +1,39 @@
+#pragma once
+
+#include <string>
+
+namespace vantrel {
+
+// A playing card: suit 1..4 (spades, diamonds, clubs, hearts) and rank 1..13 (ace to king).
+// Rank 0 is "no card", which is what an empty card code reads as.
+struct Card {
+    int suit = 0;
+    int rank = 0;
+
+    bool empty() const { return rank == 0; }
+    // "S01" .. "H13"; empty for no card.
+    std::string code() const;
+    static Card FromCode(const std::string& code);
+    bool operator==(const Card&) const = default;
+};
+
+// The suit letters in suit order 1..4.
+inline constexpr char kSuitLetters[] = "SDCH";
+
+// The rank written in a card code: characters 2 and 3 as a decimal number; 0 for an empty code.
+int RankFromCode(const std::string& code);
+
+// What a card of this rank adds to an encoded hand total: 101 for an ace, 10 for ten to king.
+constexpr int CardValue(int rank) {
+    if (rank == 1) return 101;
+    return rank > 10 ? 10 : rank;
+}
+
+// Hi-Lo: +1 for 2..6, 0 for 7..9, -1 for tens, court cards and aces.
+constexpr int HiLoValue(int rank) {
+    if (rank >= 2 && rank <= 6) return 1;
+    if (rank >= 7 && rank <= 9) return 0;
+    return rank == 0 ? 0 : -1;
+}
+
+}  // namespace vantrel

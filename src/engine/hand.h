@@ -1,0 +1,47 @@
+#pragma once
+
+#include <string_view>
+
+namespace vantrel {
+
+// A hand's score is carried as an encoded total: every ace adds 101, every other card its value
+// (10 for ten to king). total / 100 is the number of aces, total % 100 the hard total.
+constexpr int AceCount(int total) { return total / 100; }
+constexpr int HardTotal(int total) { return total % 100; }
+constexpr bool IsSoft(int total) { return total >= 100 && HardTotal(total) <= 11; }
+constexpr int BestTotal(int total) { return IsSoft(total) ? HardTotal(total) + 10 : HardTotal(total); }
+
+// What the table shows over a hand: "BJ!", "BUSTED" or its best total.
+class HandLabel {
+public:
+    // The label of a hand of `cards` cards with encoded `total`, on a table of `hands` player
+    // hands. Only the single hand of an unsplit round can read "BJ!".
+    HandLabel(int total, int cards, int hands);
+
+    bool IsBlackjack() const { return kind_ == Kind::Blackjack; }
+    bool IsBusted() const { return kind_ == Kind::Busted; }
+    bool IsNumber() const { return kind_ == Kind::Number; }
+    // The best total; meaningful only for a number label.
+    int number() const { return number_; }
+    std::string_view text() const;
+
+    bool operator==(const HandLabel&) const = default;
+
+private:
+    enum class Kind { Number, Blackjack, Busted };
+    Kind kind_ = Kind::Number;
+    int number_ = 0;
+};
+
+// A player's hand is finished on "BJ!", "BUSTED" or any 21.
+inline bool IsFinishedLabel(const HandLabel& label) {
+    return !label.IsNumber() || label.number() == 21;
+}
+
+// The dealer stands on every 17, soft 17 included, and draws on 16 or less.
+constexpr bool DealerStands(int total) {
+    const int hard = HardTotal(total);
+    return hard >= 17 || (AceCount(total) >= 1 && hard >= 7 && hard <= 11);
+}
+
+}  // namespace vantrel

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string>
+
+namespace vantrel {
+
+// What the table coaches and counts in the current lesson.
+enum class LessonMode { FreePlay = 0, WinQuota = 1, DecisionQuota = 2, CountQuota = 3, WinningsQuota = 9 };
+
+// The current lesson, set by a course-menu button and shared by the menus, the lecture viewer
+// and the table.
+struct LessonSetup {
+    std::string lessonCode;  // "NL1".."NL6", "PL1".."PL3", "P" for the All Night Play Room
+    int lecturePage = 1;
+    bool lessonHasTable = false;
+
+    int chips = 0;  // the student's chips, in whole dollars
+    LessonMode lessonMode = LessonMode::FreePlay;
+    int quota = 1;
+    int maxBetSetting = 100;
+
+    // Lessons whose code starts with "P" belong to the Professional Course.
+    bool IsProfessional() const { return !lessonCode.empty() && lessonCode[0] == 'P'; }
+};
+
+}  // namespace vantrel

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <array>
+#include <vector>
+
+#include "engine/card.h"
+#include "engine/random.h"
+
+namespace vantrel {
+
+// The cards not yet dealt, as a count per suit and rank, with the cut countdown and the Hi-Lo
+// running count. The shoe has no order: shuffling refills the counts.
+class Shoe {
+public:
+    // Cards of each suit and rank still in the shoe, indexed [1..4][1..13].
+    std::array<std::array<int, 14>, 5> counts{};
+    // Cards that may still be dealt before the cut; negative once the cut has been passed.
+    int cardsToCut = 0;
+    // Hi-Lo count of every card dealt since the last shuffle.
+    int runningCount = 0;
+    // Rounds dealt since the last shuffle.
+    int roundsSinceShuffle = 0;
+
+    // The shoe's part of a shuffle: every cell to the deck count, a new cut, count and rounds
+    // back to 0. A deck setting below 1 plays as one deck; the cut cannot overflow.
+    void Refill(int deckSetting, int penetrationPercent);
+
+    // Deals one card, every remaining card equally likely. A shoe that has run dry (possible only
+    // with a penetration near 100 per cent) is refilled silently so that the deal goes on.
+    Card DrawCard(Random& random);
+
+    // Applies the counting rule to a card at the moment it is dealt.
+    void Count(const Card& card) { runningCount += HiLoValue(card.rank); }
+
+    // Puts cards on top of the shoe: the next draws deal exactly these, in this order.
+    // Used to set up demonstrations and by tests.
+    void StackCards(const std::vector<Card>& cards);
+    bool HasStackedCards() const { return nextStacked_ < stacked_.size(); }
+
+    int decks() const { return decks_; }
+    int CardsLeft() const { return cardsLeft_; }
+
+    static int PlayableDecks(int deckSetting);
+
+private:
+    void FillCounts();
+    void TakeFromCell(int suit, int rank);
+
+    int decks_ = 0;
+    int cardsLeft_ = 0;
+    std::vector<Card> stacked_;
+    size_t nextStacked_ = 0;
+};
+
+}  // namespace vantrel

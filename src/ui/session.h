@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+
+#include "app/app_state.h"
+#include "app/settings.h"
+#include "coach/strategy_table.h"
+#include "engine/lesson_setup.h"
+
+namespace vantrel {
+
+// The state the screens share for the life of the program.
+struct Session {
+    AppState appState = AppState::Starting;
+    std::string appDir;        // the data directory: the current directory at start-up
+    std::string settingsPath;  // the .INI file beside the executable
+    Settings settings;
+    StrategyTable chart;
+    LessonSetup lesson;
+    int returnMenu = 1;  // the menu the lecture returns to: 1 General, 2 Professional
+};
+
+}  // namespace vantrel
