@@ -6,14 +6,22 @@ namespace vantrel {
 
 // A hand's score is carried as an encoded total: every ace adds 101, every other card its value
 // (10 for ten to king). total / 100 is the number of aces, total % 100 the hard total.
-constexpr int AceCount(int total) { return total / 100; }
-constexpr int HardTotal(int total) { return total % 100; }
-constexpr bool IsSoft(int total) { return total >= 100 && HardTotal(total) <= 11; }
-constexpr int BestTotal(int total) { return IsSoft(total) ? HardTotal(total) + 10 : HardTotal(total); }
+constexpr int AceCount(int total) {
+    return total / 100;
+}
+constexpr int HardTotal(int total) {
+    return total % 100;
+}
+constexpr bool IsSoft(int total) {
+    return total >= 100 && HardTotal(total) <= 11;
+}
+constexpr int BestTotal(int total) {
+    return IsSoft(total) ? HardTotal(total) + 10 : HardTotal(total);
+}
 
 // What the table shows over a hand: "BJ!", "BUSTED" or its best total.
 class HandLabel {
-public:
+  public:
     // The label of a hand of `cards` cards with encoded `total`, on a table of `hands` player
     // hands. Only the single hand of an unsplit round can read "BJ!".
     HandLabel(int total, int cards, int hands);
@@ -27,7 +35,7 @@ public:
 
     bool operator==(const HandLabel&) const = default;
 
-private:
+  private:
     enum class Kind { Number, Blackjack, Busted };
     Kind kind_ = Kind::Number;
     int number_ = 0;

@@ -5,7 +5,13 @@
 namespace vantrel {
 
 // What the table coaches and counts in the current lesson.
-enum class LessonMode { FreePlay = 0, WinQuota = 1, DecisionQuota = 2, CountQuota = 3, WinningsQuota = 9 };
+enum class LessonMode {
+    FreePlay = 0,
+    WinQuota = 1,
+    DecisionQuota = 2,
+    CountQuota = 3,
+    WinningsQuota = 9
+};
 
 // The current lesson, set by a course-menu button and shared by the menus, the lecture viewer
 // and the table.

@@ -7,7 +7,7 @@ namespace vantrel {
 
 // The table's pseudo-random source: a seedable generator of non-negative 31-bit integers.
 class Random {
-public:
+  public:
     explicit Random(std::uint32_t seed = 1) : engine_(seed) {}
     void Seed(std::uint32_t seed) { engine_.seed(seed); }
 
@@ -17,7 +17,7 @@ public:
         return static_cast<int>((engine_() >> 1) % static_cast<std::uint32_t>(n));
     }
 
-private:
+  private:
     std::mt19937 engine_;
 };
 

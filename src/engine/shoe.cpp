@@ -11,7 +11,9 @@ namespace {
 constexpr int kMaxDecks = 1000;
 }  // namespace
 
-int Shoe::PlayableDecks(int deckSetting) { return std::clamp(deckSetting, 1, kMaxDecks); }
+int Shoe::PlayableDecks(int deckSetting) {
+    return std::clamp(deckSetting, 1, kMaxDecks);
+}
 
 void Shoe::Refill(int deckSetting, int penetrationPercent) {
     decks_ = PlayableDecks(deckSetting);

@@ -11,7 +11,7 @@ namespace vantrel {
 // The cards not yet dealt, as a count per suit and rank, with the cut countdown and the Hi-Lo
 // running count. The shoe has no order: shuffling refills the counts.
 class Shoe {
-public:
+  public:
     // Cards of each suit and rank still in the shoe, indexed [1..4][1..13].
     std::array<std::array<int, 14>, 5> counts{};
     // Cards that may still be dealt before the cut; negative once the cut has been passed.
@@ -42,7 +42,7 @@ public:
 
     static int PlayableDecks(int deckSetting);
 
-private:
+  private:
     void FillCounts();
     void TakeFromCell(int suit, int rank);
 

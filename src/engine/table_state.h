@@ -11,8 +11,12 @@ inline constexpr int kHandSlots = 7;
 inline constexpr int kSlotCount = kHandSlots * (kMaxHands + 1);
 
 // Slot numbers: the dealer's positions 1..7 are slots 0..6, hand h's positions 1..7 follow.
-constexpr int DealerSlot(int position) { return position - 1; }
-constexpr int PlayerSlot(int hand, int position) { return hand * kHandSlots + position - 1; }
+constexpr int DealerSlot(int position) {
+    return position - 1;
+}
+constexpr int PlayerSlot(int hand, int position) {
+    return hand * kHandSlots + position - 1;
+}
 
 // One of the 35 card positions on the table. The slots are the record of which card lies in
 // which hand: the hole card's slot knows its card while it shows the back.

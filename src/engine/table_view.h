@@ -8,14 +8,34 @@ namespace vantrel {
 
 // The table screen's controls that the engine changes, named as on the screen.
 enum class Control {
-    l_dhand, l_p1hand, l_p2hand, l_p3hand, l_p4hand,
-    l_p1rslt, l_p2rslt, l_p3rslt, l_p4rslt,
-    l_bet, l_chip, l_norm, l_maxbet,
-    img_chip005, img_chip025, img_chip100,
-    l_bet005, l_bet025, l_bet100,
-    img_bet005, img_bet025, img_bet100,
-    s_timeout, l_timeout,
-    s_dmsg, l_dmsg, s_pmsg, l_pmsg,
+    l_dhand,
+    l_p1hand,
+    l_p2hand,
+    l_p3hand,
+    l_p4hand,
+    l_p1rslt,
+    l_p2rslt,
+    l_p3rslt,
+    l_p4rslt,
+    l_bet,
+    l_chip,
+    l_norm,
+    l_maxbet,
+    img_chip005,
+    img_chip025,
+    img_chip100,
+    l_bet005,
+    l_bet025,
+    l_bet100,
+    img_bet005,
+    img_bet025,
+    img_bet100,
+    s_timeout,
+    l_timeout,
+    s_dmsg,
+    l_dmsg,
+    s_pmsg,
+    l_pmsg,
     bbtn_menu,
     Count
 };
@@ -23,13 +43,17 @@ enum class Control {
 // The control's object name on the screen ("l_p1hand").
 std::string_view ControlName(Control control);
 
-inline Control HandLabelControl(int hand) { return static_cast<Control>(static_cast<int>(Control::l_p1hand) + hand - 1); }
-inline Control ResultLabelControl(int hand) { return static_cast<Control>(static_cast<int>(Control::l_p1rslt) + hand - 1); }
+inline Control HandLabelControl(int hand) {
+    return static_cast<Control>(static_cast<int>(Control::l_p1hand) + hand - 1);
+}
+inline Control ResultLabelControl(int hand) {
+    return static_cast<Control>(static_cast<int>(Control::l_p1rslt) + hand - 1);
+}
 
 // Everything the table engine asks of its screen. The Qt table screen implements it; tests use a
 // recording fake, and the lab a view that draws nothing.
 class TableView {
-public:
+  public:
     virtual ~TableView() = default;
 
     // Waits at least ms milliseconds; the screen keeps repainting and handling input meanwhile.

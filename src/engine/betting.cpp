@@ -1,0 +1,87 @@
+// Chips, bets and the betting countdown.
+#include <algorithm>
+#include <climits>
+#include <string>
+
+#include "engine/table.h"
+
+namespace vantrel {
+
+namespace {
+// Each chip is offered only while the smaller chips could still be paid beside it.
+int ChipThreshold(int amount) {
+    if (amount == 5) return 5;
+    return amount == 25 ? 30 : 130;
+}
+}  // namespace
+
+void Table::ShowChips() {
+    const bool offered005 = lesson_.chips >= ChipThreshold(5);
+    const bool offered025 = lesson_.chips >= ChipThreshold(25);
+    const bool offered100 = lesson_.chips >= ChipThreshold(100);
+    view_.SetVisible(Control::img_chip005, offered005);
+    view_.SetVisible(Control::l_bet005, offered005);
+    view_.SetVisible(Control::img_chip025, offered025);
+    view_.SetVisible(Control::l_bet025, offered025);
+    view_.SetVisible(Control::img_chip100, offered100);
+    view_.SetVisible(Control::l_bet100, offered100);
+    SetMoneyText(Control::l_chip, lesson_.chips);
+}
+
+bool Table::PlaceBet(int amount, int hand, bool checkMax) {
+    if (checkMax && state_.handBet[hand] + amount > state_.maxBet) {
+        ShowDealerMessage("You can't bet any more chips!");
+        return false;
+    }
+    state_.handBet[hand] += amount;
+    int totalBet = 0;
+    for (int h = 1; h <= kMaxHands; ++h) totalBet += state_.handBet[h];
+    SetMoneyText(Control::l_bet, totalBet);
+    view_.SetVisible(Control::l_bet, true);
+    lesson_.chips -= amount;
+    ShowChips();
+    return true;
+}
+
+void Table::BetChip(int amount, Control stackImage) {
+    if (state_.roundActive) return;
+    // A chip the screen does not offer (too few chips) places no bet.
+    if (lesson_.chips < ChipThreshold(amount)) return;
+    SetStartTimer(true);
+    if (PlaceBet(amount, 1, true)) view_.SetVisible(stackImage, true);
+    Step();
+}
+
+void Table::SetStartTimer(bool running) {
+    if (running == startTimerRunning_) return;  // a running countdown is never restarted
+    startTimerRunning_ = running;
+    view_.SetStartTimer(running);
+}
+
+int Table::IdleCountdown() const {
+    return static_cast<int>(std::min<long long>(rules.gamespeed + 1LL, INT_MAX));
+}
+
+void Table::tm_startTimer() {
+    Handle([this] {
+        if (!startTimerRunning_) return;
+        if (state_.countdown > INT_MIN) --state_.countdown;
+        view_.SetText(Control::l_timeout, std::to_string(state_.countdown));
+        view_.SetVisible(Control::s_timeout, true);
+        view_.SetVisible(Control::l_timeout, true);
+        if (state_.countdown >= 1) return;
+        if (!shoeReady_) {
+            // The shoe is refilled only after the shuffle's first balloon: the deal waits for it.
+            view_.SetVisible(Control::s_timeout, false);
+            view_.SetVisible(Control::l_timeout, false);
+            return;
+        }
+        SetStartTimer(false);
+        state_.countdown = IdleCountdown();
+        view_.SetVisible(Control::s_timeout, false);
+        view_.SetVisible(Control::l_timeout, false);
+        DealRound();
+    });
+}
+
+}  // namespace vantrel

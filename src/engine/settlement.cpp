@@ -1,0 +1,72 @@
+// Paying the hands at the end of a round, and what the lesson makes of the round.
+#include "engine/settlement.h"
+
+#include "engine/table.h"
+
+namespace vantrel {
+
+HandResult SettleHand(const HandLabel& player, const HandLabel& dealer, int bet) {
+    if (player.IsBlackjack()) {
+        if (dealer.IsBlackjack()) return {"Push", bet};
+        return {"Win", bet + static_cast<int>(1.5 * bet)};
+    }
+    if (player.IsBusted() || dealer.IsBlackjack()) return {"Lose", 0};
+    if (dealer.IsBusted() || player.number() > dealer.number()) return {"Win", 2 * bet};
+    if (player == dealer) return {"Push", bet};
+    return {"Lose", 0};
+}
+
+void Table::SettleRound() {
+    EnableActions(false);
+    const HandLabel dealer(state_.dealerTotal, state_.dealerCards, 1);
+    view_.SetVisible(Control::l_dhand, true);
+
+    int payout = 0;
+    int totalStaked = 0;
+    for (int hand = 1; hand <= kMaxHands; ++hand) {
+        if (state_.handCards[hand] < 1) continue;
+        totalStaked += state_.handBet[hand];
+        const HandLabel player(state_.handTotal[hand], state_.handCards[hand], state_.handCount);
+        const HandResult result = SettleHand(player, dealer, state_.handBet[hand]);
+        payout += result.payout;
+        view_.SetVisible(HandLabelControl(hand), true);
+        view_.SetText(ResultLabelControl(hand), result.text);
+        view_.SetVisible(ResultLabelControl(hand), true);
+        if (lesson_.lessonMode == LessonMode::WinQuota && result.text == "Win") {
+            ShowPlayerMessage("OK!", 1000);
+            --state_.quotaLeft;
+        }
+    }
+    lesson_.chips += payout;
+    ShowChips();
+
+    if (lesson_.lessonMode == LessonMode::WinningsQuota) {
+        state_.quotaLeft -= payout - totalStaked;
+    } else if (lesson_.lessonMode == LessonMode::CountQuota &&
+               (shoe_.roundsSinceShuffle % 10 == 0 || shoe_.cardsToCut < 0) && coaching_) {
+        coaching_->CountCheck();
+    }
+    ShowQuota();
+    Step();
+    Wait(3000);
+    ClearTable();
+    if (shoe_.cardsToCut < 0) ShuffleShoe();
+
+    if (state_.quotaLeft < 1) {
+        // Lesson passed: the table is left for the lesson's closing page.
+        EndVisit();
+        lesson_.lecturePage = 99;
+        view_.ShowClosingPage();
+    }
+    if (lesson_.chips < 5) {
+        Ask(lesson_.lessonMode == LessonMode::FreePlay
+                ? "You have no chips. Start again!"
+                : "You have no chips. You can't play any more without chips even in lessons. "
+                  "Start again!");
+        EndVisit();
+        view_.ShowCourseMenu(lesson_.IsProfessional());
+    }
+    state_.roundActive = false;
+}
+
+}  // namespace vantrel

@@ -1,0 +1,133 @@
+#include "engine/table.h"
+
+#include <array>
+#include <charconv>
+#include <ctime>
+
+namespace vantrel {
+
+std::string_view ControlName(Control control) {
+    static constexpr std::array<std::string_view, static_cast<int>(Control::Count)> kNames = {
+        "l_dhand",  "l_p1hand",    "l_p2hand",    "l_p3hand",    "l_p4hand",  "l_p1rslt",
+        "l_p2rslt", "l_p3rslt",    "l_p4rslt",    "l_bet",       "l_chip",    "l_norm",
+        "l_maxbet", "img_chip005", "img_chip025", "img_chip100", "l_bet005",  "l_bet025",
+        "l_bet100", "img_bet005",  "img_bet025",  "img_bet100",  "s_timeout", "l_timeout",
+        "s_dmsg",   "l_dmsg",      "s_pmsg",      "l_pmsg",      "bbtn_menu"};
+    return kNames[static_cast<int>(control)];
+}
+
+Table::Table(TableView& view, LessonSetup& lesson)
+    : view_(view),
+      lesson_(lesson),
+      seedSource_([] { return static_cast<std::uint32_t>(std::time(nullptr)); }) {}
+
+void Table::SetSeedSource(std::function<std::uint32_t()> seedSource) {
+    seedSource_ = std::move(seedSource);
+}
+
+void Table::SetStepObserver(std::function<void(const Table&)> observer) {
+    stepObserver_ = std::move(observer);
+}
+
+void Table::Step() {
+    if (stepObserver_) stepObserver_(*this);
+}
+
+void Table::EndVisit() {
+    ++visit_;
+    SetStartTimer(false);
+}
+
+void Table::Wait(int ms) {
+    const std::uint64_t visit = visit_;
+    view_.Delay(ms);
+    if (visit != visit_) throw VisitEnded{};
+}
+
+int Table::Ask(std::string_view text) {
+    const std::uint64_t visit = visit_;
+    const int answer = view_.ShowMessageBox(text);
+    if (visit != visit_) throw VisitEnded{};
+    return answer;
+}
+
+void Table::ShowDealerMessage(std::string_view text) {
+    view_.SetVisible(Control::s_dmsg, true);
+    view_.SetText(Control::l_dmsg, text);
+    view_.SetVisible(Control::l_dmsg, true);
+    Wait(2000);
+    view_.SetVisible(Control::l_dmsg, false);
+    view_.SetVisible(Control::s_dmsg, false);
+}
+
+void Table::ShowPlayerMessage(std::string_view text, int ms) {
+    view_.SetVisible(Control::s_pmsg, true);
+    view_.SetText(Control::l_pmsg, text);
+    view_.SetVisible(Control::l_pmsg, true);
+    Wait(ms);
+    view_.SetVisible(Control::l_pmsg, false);
+    view_.SetVisible(Control::s_pmsg, false);
+}
+
+void Table::EnableActions(bool on) {
+    actionsEnabled_ = on;
+    view_.EnableActions(on);
+}
+
+void Table::SetMoneyText(Control control, int amount) {
+    char text[16] = {'$'};
+    const auto end = std::to_chars(text + 1, text + sizeof text, amount).ptr;
+    view_.SetText(control, std::string_view(text, end - text));
+}
+
+void Table::MoveCardSlot(int from, int to) {
+    const CardSlot& source = slots_[from];
+    CardSlot& target = slots_[to];
+    target.card = source.card;
+    target.picture = source.picture;
+    target.pictureCard = source.pictureCard;
+    if (target.picture == CardSlot::Picture::Face) view_.ShowCardFace(to, target.pictureCard);
+    if (target.picture == CardSlot::Picture::Back) view_.ShowCardBack(to);
+    target.visible = true;
+    view_.SetSlotVisible(to, true);
+}
+
+void Table::ClearCardSlot(int slot) {
+    slots_[slot].card = Card{};
+    slots_[slot].visible = false;
+    view_.SetSlotVisible(slot, false);
+}
+
+void Table::ClearTable() {
+    for (int slot = 0; slot < kSlotCount; ++slot) ClearCardSlot(slot);
+    state_.dealerCards = 0;
+    state_.dealerTotal = 0;
+    state_.currentHand = 1;
+    state_.handCount = 1;
+    for (int hand = 1; hand <= kMaxHands; ++hand) {
+        state_.handCards[hand] = 0;
+        state_.handTotal[hand] = 0;
+        state_.handBet[hand] = 0;
+    }
+    view_.SetText(Control::l_bet, "");
+    for (Control stack : {Control::img_bet005, Control::img_bet025, Control::img_bet100})
+        view_.SetVisible(stack, false);
+    view_.SetVisible(Control::l_dhand, false);
+    for (int hand = 1; hand <= kMaxHands; ++hand) {
+        view_.SetVisible(HandLabelControl(hand), false);
+        view_.SetVisible(ResultLabelControl(hand), false);
+    }
+    Step();
+}
+
+void Table::ShuffleShoe() {
+    shoeReady_ = false;
+    ShowDealerMessage("Shuffling...");
+    state_.gestureArmed = false;
+    shoe_.Refill(rules.deck, rules.playper);
+    shoeReady_ = true;
+    Step();
+    ShowDealerMessage("Bet your chips.");
+}
+
+}  // namespace vantrel

@@ -1,0 +1,167 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string_view>
+
+#include "engine/action.h"
+#include "engine/lesson_setup.h"
+#include "engine/random.h"
+#include "engine/shoe.h"
+#include "engine/table_state.h"
+#include "engine/table_view.h"
+
+namespace vantrel {
+
+// The table rules the settings file holds.
+struct TableRules {
+    int deck = 6;
+    int playper = 60;
+    int gamespeed = 3;
+};
+
+// The lesson's checks that the coach plugs into the table.
+class Coaching {
+  public:
+    virtual ~Coaching() = default;
+    // Judges a decision before it is carried out (strategy lesson).
+    virtual void CheckDecision(Action action) = 0;
+    // Asks for the running count during settlement (counting lesson).
+    virtual void CountCheck() = 0;
+};
+
+// Thrown out of a wait when the table was left while waiting: the flow that waited stops there
+// and changes nothing more. Caught where the screen's events enter the table.
+struct VisitEnded {};
+
+// The practice table: shoe, round flow, actions, settlement, chips and bets. Its handlers are
+// named after the screen events that run them.
+class Table {
+  public:
+    Table(TableView& view, LessonSetup& lesson);
+
+    TableRules rules;
+
+    void SetCoaching(Coaching* coaching) { coaching_ = coaching; }
+    // Where SetUpTable takes its seed from; the clock by default.
+    void SetSeedSource(std::function<std::uint32_t()> seedSource);
+    // Called after every engine step, e.g. to check the table's consistency.
+    void SetStepObserver(std::function<void(const Table&)> observer);
+
+    // Screen events.
+    void FormShow() {
+        Handle([this] { SetUpTable(); });
+    }
+    void l_bet005Click() {
+        Handle([this] { BetChip(5, Control::img_bet005); });
+    }
+    void l_bet025Click() {
+        Handle([this] { BetChip(25, Control::img_bet025); });
+    }
+    void l_bet100Click() {
+        Handle([this] { BetChip(100, Control::img_bet100); });
+    }
+    void tm_startTimer();
+    void bbtn_hitClick();
+    void bbtn_standClick();
+    void bbtn_doubleClick();
+    void bbtn_splitClick();
+    void bbtn_menuClick();
+    void FormMouseDown(int x, int y);
+    void FormMouseUp(int x, int y);
+    void FormDblClick() { bbtn_doubleClick(); }
+
+    // The table is left (menu, lesson over, program quitting): the countdown stops and any flow
+    // still waiting stops when its wait returns.
+    void EndVisit();
+
+    // What the table shows and holds.
+    const TableState& state() const { return state_; }
+    TableState& state() { return state_; }
+    const CardSlot& slot(int index) const { return slots_[index]; }
+    const Shoe& shoe() const { return shoe_; }
+    Shoe& shoe() { return shoe_; }
+    Random& random() { return random_; }
+    TableView& view() { return view_; }
+    const LessonSetup& lesson() const { return lesson_; }
+    bool actionsEnabled() const { return actionsEnabled_; }
+    bool menuEnabled() const { return menuEnabled_; }
+    bool startTimerRunning() const { return startTimerRunning_; }
+
+    // Waits through the screen; throws VisitEnded if the table was left meanwhile.
+    void Wait(int ms);
+    // A modal message box; throws VisitEnded if the table was left while it was open.
+    int Ask(std::string_view text);
+    void ShowDealerMessage(std::string_view text);
+    void ShowPlayerMessage(std::string_view text, int ms);
+
+    // The current hand holds two cards of the same rank and is hand 1, 2 or 3.
+    bool IsMatchingPair() const;
+    // The pair card's value (1 for aces, 10 for tens and court cards), or 0 when no pair.
+    int PairValue() const;
+
+    // Engine operations, in the order a visit uses them.
+    void SetUpTable();
+    void ShowQuota();
+    void ShuffleShoe();
+    void ClearTable();
+    void ShowChips();
+    bool PlaceBet(int amount, int hand, bool checkMax);
+    void BetChip(int amount, Control stackImage);
+    void DealRound();
+    void DealCard(int slot, int& cards, bool faceUp, int& total);
+    void HitCurrentHand();
+    void DealSplitHandSecondCard();
+    // Moves on after an action; true when the round is over (dealer played, round settled).
+    bool AfterAction(Action action);
+    void PlayDealer();
+    void SettleRound();
+    void EnableActions(bool on);
+    void MoveCardSlot(int from, int to);
+    void ClearCardSlot(int slot);
+
+  private:
+    template <class Body>
+    void Handle(Body&& body) {
+        try {
+            body();
+        } catch (const VisitEnded&) {
+            // The table was left while this event's flow waited: nothing more to do.
+        }
+    }
+
+    // The four actions share one frame: guards, refusals, judgement, the action, what follows.
+    void RunAction(Action action);
+    // The first refusal that applies to the action, or an empty text when it is allowed.
+    std::string_view Refusal(Action action) const;
+    void CarryOut(Action action);
+    void Split();
+    void TurnHoleCardUp();
+    int IdleCountdown() const;
+    // A hand of split aces is finished with its second card unless that card is another ace.
+    bool IsFinishedSplitAce(int hand) const;
+    void SetHandLabelText(int hand);
+    void SetMoneyText(Control control, int amount);
+    void SetStartTimer(bool running);
+    void Step();
+
+    TableView& view_;
+    LessonSetup& lesson_;
+    Coaching* coaching_ = nullptr;
+    std::function<std::uint32_t()> seedSource_;
+    std::function<void(const Table&)> stepObserver_;
+
+    TableState state_;
+    std::array<CardSlot, kSlotCount> slots_{};
+    Shoe shoe_;
+    Random random_;
+    bool actionsEnabled_ = false;
+    bool menuEnabled_ = true;
+    bool startTimerRunning_ = false;
+    // False from the start of a shuffle until the shoe has been refilled: no deal meanwhile.
+    bool shoeReady_ = false;
+    // Counts visits to the table, so a flow can tell that the table was left while it waited.
+    std::uint64_t visit_ = 0;
+};
+
+}  // namespace vantrel

@@ -1,0 +1,76 @@
+#pragma once
+
+#include <array>
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "engine/table_state.h"
+#include "engine/table_view.h"
+
+namespace vantrel::testing {
+
+// A table screen that draws nothing: it records what the engine shows, keeps a virtual clock
+// that every Delay advances at once, answers message boxes and count questions from scripts, and
+// can deliver a click while the engine waits.
+class RecordingView : public TableView {
+  public:
+    // Virtual milliseconds since the view was made.
+    long long now = 0;
+    // Every call, in order, e.g. "text l_bet $5", "show s_dmsg", "face 7 S01", "delay 300".
+    std::vector<std::string> log;
+    // What each control shows now.
+    std::array<std::string, static_cast<int>(Control::Count)> text{};
+    std::array<bool, static_cast<int>(Control::Count)> visible{};
+    std::array<bool, static_cast<int>(Control::Count)> enabled{};
+    std::array<std::string, kSlotCount> slotPicture{};  // card code, "back" or empty
+    std::array<bool, kSlotCount> slotVisible{};
+    bool actionsEnabled = false;
+    bool startTimerRunning = false;
+    // Texts of the message boxes shown, and the answers to give (OK when none is left).
+    std::vector<std::string> messageBoxes;
+    std::deque<int> boxAnswers;
+    // Answers to the count question, and how often it was asked.
+    std::deque<int> countAnswers;
+    int countQuestions = 0;
+    // Where the table went when it was left.
+    std::vector<std::string> navigation;
+    // Balloon texts in the order they were shown, with the time each stayed up.
+    std::vector<std::pair<std::string, int>> balloons;
+
+    // Runs `action` from inside the next wait that starts at or after `at` virtual ms.
+    void DuringWaitAt(long long at, std::function<void()> action);
+    // Runs `action` from inside the message box with this text, instead of answering it.
+    void DuringMessageBox(std::function<void()> action) { duringBox_ = std::move(action); }
+
+    const std::string& Text(Control control) const { return text[static_cast<int>(control)]; }
+    bool Visible(Control control) const { return visible[static_cast<int>(control)]; }
+    // The balloon texts shown, in order.
+    std::vector<std::string> BalloonTexts() const;
+
+    void Delay(int ms) override;
+    void SetText(Control control, std::string_view value) override;
+    void SetVisible(Control control, bool value) override;
+    void SetEnabled(Control control, bool value) override;
+    void EnableActions(bool on) override;
+    void ShowCardFace(int slot, const Card& card) override;
+    void ShowCardBack(int slot) override;
+    void SetSlotVisible(int slot, bool value) override;
+    void LoadChipBitmaps() override;
+    void SetStartTimer(bool running) override;
+    int ShowMessageBox(std::string_view message) override;
+    int AskCountPoint() override;
+    void ShowClosingPage() override;
+    void ShowCourseMenu(bool professional) override;
+
+  private:
+    struct PendingAction {
+        long long at;
+        std::function<void()> action;
+    };
+    std::vector<PendingAction> pending_;
+    std::function<void()> duringBox_;
+};
+
+}  // namespace vantrel::testing

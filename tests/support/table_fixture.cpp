@@ -1,0 +1,107 @@
+#include "support/table_fixture.h"
+
+#include "engine/table_check.h"
+
+namespace vantrel::testing {
+
+namespace {
+int StakedOnTable(const TableState& state) {
+    int staked = 0;
+    for (int hand = 1; hand <= kMaxHands; ++hand) staked += state.handBet[hand];
+    return staked;
+}
+}  // namespace
+
+TableTest::TableTest() {
+    table.SetSeedSource([] { return 20261206u; });
+    table.SetStepObserver([this](const Table& t) {
+        const std::string fault = CheckTable(t);
+        if (!fault.empty()) ADD_FAILURE() << "table inconsistent: " << fault;
+        CheckLedger(t);
+    });
+}
+
+void TableTest::CheckLedger(const Table& t) {
+    const TableState& state = t.state();
+    const int chips = t.lesson().chips;
+    if (chips < 0) ADD_FAILURE() << "chips went negative: " << chips;
+    const bool settled = view.Visible(Control::l_p1rslt) && state.handCards[1] > 0;
+    if (!state.roundActive || chipsBeforeRound_ < 0) {
+        // Betting: the stake of the coming round is all that has left the chips.
+        chipsBeforeRound_ = chips + StakedOnTable(state);
+        return;
+    }
+    if (!settled) {
+        if (chips + StakedOnTable(state) != chipsBeforeRound_)
+            ADD_FAILURE() << "chips " << chips << " + stakes " << StakedOnTable(state)
+                          << " differ from " << chipsBeforeRound_ << " before the round";
+        return;
+    }
+    int paid = 0;
+    for (int hand = 1; hand <= state.handCount; ++hand) {
+        const std::string& result = view.Text(ResultLabelControl(hand));
+        const int bet = state.handBet[hand];
+        if (result == "Win")
+            paid += view.Text(HandLabelControl(hand)) == "BJ!" ? bet + bet * 3 / 2 : 2 * bet;
+        else if (result == "Push")
+            paid += bet;
+    }
+    const int expected = chipsBeforeRound_ - StakedOnTable(state) + paid;
+    if (chips != expected)
+        ADD_FAILURE() << "after settlement chips are " << chips << ", the results pay " << expected;
+    chipsBeforeRound_ = -1;  // the table is cleared next: start again from what is left
+}
+
+void TableTest::Open(LessonMode mode, int chips, int quota, int maxBet) {
+    lesson.lessonCode = "NL3";
+    lesson.lessonHasTable = true;
+    lesson.lessonMode = mode;
+    lesson.chips = chips;
+    lesson.quota = quota;
+    lesson.maxBetSetting = maxBet;
+    table.FormShow();
+    chipsBeforeRound_ = -1;
+}
+
+void TableTest::Stack(std::initializer_list<const char*> codes) {
+    std::vector<Card> cards;
+    for (const char* code : codes) cards.push_back(Card::FromCode(code));
+    table.shoe().StackCards(cards);
+}
+
+void TableTest::StackDeal(const char* player1, const char* player2, const char* hole,
+                          const char* up, std::initializer_list<const char*> more) {
+    Stack({player1, hole, player2, up});
+    Stack(more);
+}
+
+void TableTest::BetAndDeal(std::initializer_list<int> chips) {
+    for (int amount : chips) {
+        if (amount == 5) table.l_bet005Click();
+        if (amount == 25) table.l_bet025Click();
+        if (amount == 100) table.l_bet100Click();
+    }
+    for (int tick = 0; tick < 100 && table.startTimerRunning(); ++tick) table.tm_startTimer();
+}
+
+void TableTest::Tick(int times) {
+    for (int i = 0; i < times; ++i) table.tm_startTimer();
+}
+
+std::vector<std::string> TableTest::HandCodes(int hand) const {
+    std::vector<std::string> codes;
+    for (int position = 1; position <= kHandSlots; ++position)
+        if (view.slotVisible[PlayerSlot(hand, position)])
+            codes.push_back(view.slotPicture[PlayerSlot(hand, position)]);
+    return codes;
+}
+
+std::vector<std::string> TableTest::DealerCodes() const {
+    std::vector<std::string> codes;
+    for (int position = 1; position <= kHandSlots; ++position)
+        if (view.slotVisible[DealerSlot(position)])
+            codes.push_back(view.slotPicture[DealerSlot(position)]);
+    return codes;
+}
+
+}  // namespace vantrel::testing
