@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace vantrel {
 
@@ -16,6 +17,8 @@ struct Settings {
     int PLAYPER = 60;
     int MAXHAND = 4;
     int GAMESPEED = 3;
+
+    bool operator==(const Settings&) const = default;
 };
 
 // The settings file of an executable: its path with the extension replaced by ".INI".
@@ -29,6 +32,12 @@ Settings LoadSettings(const std::string& path);
 // replaced whole or not at all. Returns an empty string on success, otherwise an error message
 // that names the file.
 std::string SaveSettings(const Settings& settings, const std::string& path);
+
+// The settings that the bytes of a settings file hold; any bytes give some settings.
+Settings ParseSettings(std::string_view bytes);
+
+// The bytes of a settings file after writing all ten fields into the file that held bytes.
+std::string UpdateSettingsBytes(const Settings& settings, std::string bytes);
 
 // Progress levels at or above "P1" (byte-wise) open the Professional Course.
 inline bool IsProfessionalLevel(const std::string& level) { return level >= "P1"; }
