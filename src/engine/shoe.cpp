@@ -18,7 +18,7 @@ int Shoe::PlayableDecks(int deckSetting) {
 void Shoe::Refill(int deckSetting, int penetrationPercent) {
     decks_ = PlayableDecks(deckSetting);
     FillCounts();
-    const std::int64_t cut = std::int64_t{deckSetting} * penetrationPercent * 52 / 100;
+    const std::int64_t cut = std::int64_t{decks_} * penetrationPercent * 52 / 100;
     cardsToCut = static_cast<int>(std::clamp<std::int64_t>(cut, INT_MIN / 2, INT_MAX));
     roundsSinceShuffle = 0;
     runningCount = 0;
@@ -26,14 +26,14 @@ void Shoe::Refill(int deckSetting, int penetrationPercent) {
 
 void Shoe::FillCounts() {
     for (int suit = 1; suit <= 4; ++suit)
-        for (int rank = 1; rank <= 13; ++rank) counts[suit][rank] = decks_;
+        for (int rank = 1; rank <= 13; ++rank) counts_[suit][rank] = decks_;
     cardsLeft_ = decks_ * 52;
 }
 
 void Shoe::TakeFromCell(int suit, int rank) {
     const bool inShoe = suit >= 1 && suit <= 4 && rank >= 1 && rank <= 13;
-    if (inShoe && counts[suit][rank] > 0) {
-        --counts[suit][rank];
+    if (inShoe && counts_[suit][rank] > 0) {
+        --counts_[suit][rank];
         --cardsLeft_;
     }
     if (cardsToCut > INT_MIN / 2) --cardsToCut;
@@ -52,14 +52,19 @@ Card Shoe::DrawCard(Random& random) {
     int pick = random.RandomBelow(cardsLeft_);
     for (int suit = 1; suit <= 4; ++suit) {
         for (int rank = 1; rank <= 13; ++rank) {
-            if (pick < counts[suit][rank]) {
+            if (pick < counts_[suit][rank]) {
                 TakeFromCell(suit, rank);
                 return Card{suit, rank};
             }
-            pick -= counts[suit][rank];
+            pick -= counts_[suit][rank];
         }
     }
     return Card{};  // unreachable while cardsLeft_ matches the counts
+}
+
+void Shoe::SetCount(int suit, int rank, int cards) {
+    cardsLeft_ += cards - counts_[suit][rank];
+    counts_[suit][rank] = cards;
 }
 
 void Shoe::StackCards(const std::vector<Card>& cards) {

@@ -12,8 +12,8 @@ namespace vantrel {
 // running count. The shoe has no order: shuffling refills the counts.
 class Shoe {
   public:
-    // Cards of each suit and rank still in the shoe, indexed [1..4][1..13].
-    std::array<std::array<int, 14>, 5> counts{};
+    using Counts = std::array<std::array<int, 14>, 5>;
+
     // Cards that may still be dealt before the cut; negative once the cut has been passed.
     int cardsToCut = 0;
     // Hi-Lo count of every card dealt since the last shuffle.
@@ -37,6 +37,12 @@ class Shoe {
     void StackCards(const std::vector<Card>& cards);
     bool HasStackedCards() const { return nextStacked_ < stacked_.size(); }
 
+    // Cards of each suit and rank still in the shoe, indexed [1..4][1..13].
+    const Counts& counts() const { return counts_; }
+    int count(int suit, int rank) const { return counts_[suit][rank]; }
+    // Sets what one cell holds, e.g. to set up a particular shoe.
+    void SetCount(int suit, int rank, int cards);
+
     int decks() const { return decks_; }
     int CardsLeft() const { return cardsLeft_; }
 
@@ -46,6 +52,7 @@ class Shoe {
     void FillCounts();
     void TakeFromCell(int suit, int rank);
 
+    Counts counts_{};
     int decks_ = 0;
     int cardsLeft_ = 0;
     std::vector<Card> stacked_;

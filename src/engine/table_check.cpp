@@ -51,7 +51,7 @@ std::string CheckTable(const Table& table) {
     const Shoe& shoe = table.shoe();
     for (int suit = 1; suit <= 4; ++suit)
         for (int rank = 1; rank <= 13; ++rank)
-            if (shoe.counts[suit][rank] < 0 || shoe.counts[suit][rank] > shoe.decks())
+            if (shoe.count(suit, rank) < 0 || shoe.count(suit, rank) > shoe.decks())
                 return "shoe count out of range for " + Card{suit, rank}.code();
     return {};
 }

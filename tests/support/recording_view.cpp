@@ -8,23 +8,23 @@ std::string Name(Control control) {
 }
 }  // namespace
 
-void RecordingView::DuringWaitAt(long long at, std::function<void()> action) {
-    pending_.push_back({at, std::move(action)});
+void RecordingView::DuringWaitOf(int ms, std::function<void()> action) {
+    pending_.push_back({ms, std::move(action)});
 }
 
-std::vector<std::string> RecordingView::BalloonTexts() const {
+std::vector<std::string> RecordingView::PlayerBalloonTexts() const {
     std::vector<std::string> texts;
-    for (const auto& balloon : balloons) texts.push_back(balloon.first);
+    for (const auto& balloon : playerBalloons) texts.push_back(balloon.first);
     return texts;
 }
 
 void RecordingView::Delay(int ms) {
     log.push_back("delay " + std::to_string(ms));
     // A balloon that is up now stays up for exactly this wait.
-    for (Control label : {Control::l_dmsg, Control::l_pmsg})
-        if (Visible(label)) balloons.emplace_back(Text(label), ms);
+    if (Visible(Control::l_dmsg)) dealerBalloons.emplace_back(Text(Control::l_dmsg), ms);
+    if (Visible(Control::l_pmsg)) playerBalloons.emplace_back(Text(Control::l_pmsg), ms);
     for (size_t i = 0; i < pending_.size(); ++i) {
-        if (pending_[i].at <= now) {
+        if (pending_[i].ms == ms) {
             auto action = std::move(pending_[i].action);
             pending_.erase(pending_.begin() + static_cast<long>(i));
             action();

@@ -37,17 +37,18 @@ class RecordingView : public TableView {
     // Where the table went when it was left.
     std::vector<std::string> navigation;
     // Balloon texts in the order they were shown, with the time each stayed up.
-    std::vector<std::pair<std::string, int>> balloons;
+    std::vector<std::pair<std::string, int>> dealerBalloons;
+    std::vector<std::pair<std::string, int>> playerBalloons;
 
-    // Runs `action` from inside the next wait that starts at or after `at` virtual ms.
-    void DuringWaitAt(long long at, std::function<void()> action);
+    // Runs `action` from inside the next wait of `ms` milliseconds, as a click during that wait.
+    void DuringWaitOf(int ms, std::function<void()> action);
     // Runs `action` from inside the message box with this text, instead of answering it.
     void DuringMessageBox(std::function<void()> action) { duringBox_ = std::move(action); }
 
     const std::string& Text(Control control) const { return text[static_cast<int>(control)]; }
     bool Visible(Control control) const { return visible[static_cast<int>(control)]; }
-    // The balloon texts shown, in order.
-    std::vector<std::string> BalloonTexts() const;
+    // The player balloon's texts, in order.
+    std::vector<std::string> PlayerBalloonTexts() const;
 
     void Delay(int ms) override;
     void SetText(Control control, std::string_view value) override;
@@ -66,7 +67,7 @@ class RecordingView : public TableView {
 
   private:
     struct PendingAction {
-        long long at;
+        int ms;
         std::function<void()> action;
     };
     std::vector<PendingAction> pending_;

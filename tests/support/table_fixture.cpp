@@ -53,7 +53,7 @@ void TableTest::CheckLedger(const Table& t) {
 }
 
 void TableTest::Open(LessonMode mode, int chips, int quota, int maxBet) {
-    lesson.lessonCode = "NL3";
+    if (lesson.lessonCode.empty()) lesson.lessonCode = "NL3";
     lesson.lessonHasTable = true;
     lesson.lessonMode = mode;
     lesson.chips = chips;

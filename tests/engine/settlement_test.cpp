@@ -1,0 +1,215 @@
+#include "engine/settlement.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "support/table_fixture.h"
+
+namespace vantrel {
+namespace {
+
+using testing::TableTest;
+
+struct PayoutRow {
+    const char* name;
+    HandLabel player;
+    HandLabel dealer;
+    int bet;
+    const char* result;
+    int payout;
+    friend std::ostream& operator<<(std::ostream& out, const PayoutRow& r) { return out << r.name; }
+};
+
+class PayoutTable : public ::testing::TestWithParam<PayoutRow> {};
+
+TEST_P(PayoutTable, PaysEachOutcome) {
+    const PayoutRow& row = GetParam();
+    const HandResult result = SettleHand(row.player, row.dealer, row.bet);
+    EXPECT_EQ(result.text, row.result);
+    EXPECT_EQ(result.payout, row.payout);
+}
+
+const HandLabel kBlackjack(111, 2, 1);
+const HandLabel kBusted(26, 3, 1);
+HandLabel Total(int total) {
+    return HandLabel(total, 3, 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, PayoutTable,
+    ::testing::Values(
+        PayoutRow{"BlackjackAgainstBlackjackPushes", kBlackjack, kBlackjack, 5, "Push", 5},
+        PayoutRow{"Blackjack5Returns12", kBlackjack, Total(20), 5, "Win", 12},
+        PayoutRow{"Blackjack15Returns37", kBlackjack, Total(20), 15, "Win", 37},
+        PayoutRow{"Blackjack25Returns62", kBlackjack, kBusted, 25, "Win", 62},
+        PayoutRow{"BustLosesEvenWhenDealerBusts", kBusted, kBusted, 10, "Lose", 0},
+        PayoutRow{"NumberLosesToDealerBlackjack", Total(21), kBlackjack, 10, "Lose", 0},
+        PayoutRow{"SplitAceTenLosesToDealerBlackjack", HandLabel(111, 2, 2), kBlackjack, 10, "Lose",
+                  0},
+        PayoutRow{"SplitAceTenPushesThreeCard21", HandLabel(111, 2, 2), Total(21), 10, "Push", 10},
+        PayoutRow{"SplitAceTenBeats20OneToOne", HandLabel(111, 2, 2), Total(20), 10, "Win", 20},
+        PayoutRow{"NumberBeatsDealerBust", Total(12), kBusted, 10, "Win", 20},
+        PayoutRow{"HigherNumberWins", Total(19), Total(18), 10, "Win", 20},
+        PayoutRow{"EqualNumbersPush", Total(18), HandLabel(108, 2, 1), 10, "Push", 10},
+        PayoutRow{"LowerNumberLoses", Total(17), Total(18), 10, "Lose", 0}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+class Settlement : public TableTest {};
+
+TEST_F(Settlement, ADoubledTenDollarWinReturnsForty) {
+    Open(LessonMode::FreePlay, 1000);
+    StackDeal("S05", "H06", "D10", "C07", {"D09"});
+    BetAndDeal({5, 5});
+    table.bbtn_doubleClick();
+    EXPECT_EQ(lesson.chips, 1000 - 20 + 40);
+}
+
+TEST_F(Settlement, ResultsStayThreeSecondsThenTheTableIsCleared) {
+    Open();
+    StackDeal("S10", "H09", "D10", "C08");
+    BetAndDeal();
+    table.bbtn_standClick();
+    const auto pause = std::find(view.log.begin(), view.log.end(), "delay 3000");
+    ASSERT_NE(pause, view.log.end());
+    EXPECT_NE(std::find(view.log.begin(), pause, "text l_p1rslt Win"), pause);
+    EXPECT_NE(std::find(pause, view.log.end(), "hide l_p1rslt"), view.log.end());
+    EXPECT_FALSE(table.state().roundActive);
+    EXPECT_EQ(table.state().handBet[1], 0);
+}
+
+TEST_F(Settlement, EveryWinningHandCountsInAWinQuotaLesson) {
+    Open(LessonMode::WinQuota, 10000, 10);
+    StackDeal("S08", "H08", "D10", "C07", {"D10", "C11"});
+    BetAndDeal();
+    table.bbtn_splitClick();  // 8,10
+    table.bbtn_standClick();  // 8,J
+    table.bbtn_standClick();
+    EXPECT_EQ(view.PlayerBalloonTexts(), (std::vector<std::string>{"OK!", "OK!"}));
+    EXPECT_EQ(view.playerBalloons[0].second, 1000);
+    EXPECT_EQ(view.Text(Control::l_norm), "8 wins to go");
+}
+
+TEST_F(Settlement, APushCountsNoWin) {
+    Open(LessonMode::WinQuota, 10000, 10);
+    StackDeal("S10", "H08", "D10", "C08");
+    BetAndDeal();
+    table.bbtn_standClick();
+    EXPECT_TRUE(view.PlayerBalloonTexts().empty());
+    EXPECT_EQ(view.Text(Control::l_norm), "10 wins to go");
+}
+
+TEST_F(Settlement, NetWinningsMoveTheExamQuota) {
+    Open(LessonMode::WinningsQuota, 1000, 1000, 200);
+    StackDeal("S10", "H08", "D10", "C09");
+    BetAndDeal({100, 100});
+    table.bbtn_standClick();
+    EXPECT_EQ(view.Text(Control::l_norm), "$1200 to go");
+    StackDeal("S10", "H09", "D10", "C08");
+    BetAndDeal({100, 100});
+    table.bbtn_standClick();
+    EXPECT_EQ(view.Text(Control::l_norm), "$1000 to go");
+}
+
+TEST_F(Settlement, FreePlayNeverEndsByQuota) {
+    Open(LessonMode::FreePlay, 1000, 1, 200);
+    EXPECT_EQ(view.Text(Control::l_norm), "ALL-NIGHT");
+    StackDeal("S10", "H09", "D10", "C08");
+    BetAndDeal();
+    table.bbtn_standClick();
+    EXPECT_EQ(view.Text(Control::l_norm), "ALL-NIGHT");
+    EXPECT_TRUE(view.navigation.empty());
+}
+
+TEST_F(Settlement, MeetingTheQuotaShowsTheClosingPage) {
+    Open(LessonMode::WinQuota, 10000, 1);
+    StackDeal("S10", "H09", "D10", "C08");
+    BetAndDeal();
+    table.bbtn_standClick();
+    EXPECT_EQ(view.navigation, std::vector<std::string>{"closing page"});
+    EXPECT_EQ(lesson.lecturePage, 99);
+    EXPECT_FALSE(view.startTimerRunning);
+}
+
+struct NoChipsCase {
+    const char* name;
+    LessonMode mode;
+    const char* code;
+    int chips;  // before a lost $5 round
+    const char* message;
+    const char* menu;
+    friend std::ostream& operator<<(std::ostream& out, const NoChipsCase& c) {
+        return out << c.name;
+    }
+};
+
+class RunningOutOfChips : public TableTest, public ::testing::WithParamInterface<NoChipsCase> {};
+
+TEST_P(RunningOutOfChips, EndsTheLessonBelowFiveDollars) {
+    const NoChipsCase& c = GetParam();
+    Open(c.mode, c.chips, 1000, 200);
+    lesson.lessonCode = c.code;
+    StackDeal("S10", "H07", "D10", "C08");
+    BetAndDeal();
+    table.bbtn_standClick();
+    if (c.message[0] == '\0') {
+        EXPECT_TRUE(view.messageBoxes.empty());
+        EXPECT_TRUE(view.navigation.empty());
+        return;
+    }
+    EXPECT_EQ(view.messageBoxes, std::vector<std::string>{c.message});
+    EXPECT_EQ(view.navigation, std::vector<std::string>{c.menu});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lessons, RunningOutOfChips,
+    ::testing::Values(
+        NoChipsCase{"FiveLeftPlaysOn", LessonMode::WinningsQuota, "NL6", 10, "", ""},
+        NoChipsCase{"ExamEndsWithTheLessonMessage", LessonMode::WinningsQuota, "NL6", 9,
+                    "You have no chips. You can't play any more without chips even in lessons. "
+                    "Start again!",
+                    "general menu"},
+        NoChipsCase{"ProfessionalExamReturnsToItsMenu", LessonMode::WinningsQuota, "PL3", 9,
+                    "You have no chips. You can't play any more without chips even in lessons. "
+                    "Start again!",
+                    "professional menu"},
+        NoChipsCase{"FreePlayHasItsOwnMessage", LessonMode::FreePlay, "P", 5,
+                    "You have no chips. Start again!", "professional menu"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Counts every decision as right, as the strategy check would for a right one.
+struct AlwaysRight : Coaching {
+    explicit AlwaysRight(Table& table) : table(table) {}
+    void CheckDecision(Action) override { --table.state().quotaLeft; }
+    void CountCheck() override {}
+    Table& table;
+};
+
+TEST_F(Settlement, PassingWithTheLastChipsLostShowsThePageThenTheMessageThenTheMenu) {
+    AlwaysRight coaching(table);
+    table.SetCoaching(&coaching);
+    Open(LessonMode::DecisionQuota, 5, 1);
+    StackDeal("S10", "H07", "D10", "C08");
+    BetAndDeal();
+    table.bbtn_standClick();  // right, but 17 loses to 18
+    EXPECT_EQ(view.navigation, (std::vector<std::string>{"closing page", "general menu"}));
+    const auto page = std::find(view.log.begin(), view.log.end(), "closing page");
+    EXPECT_NE(std::find(page, view.log.end(),
+                        "box You have no chips. You can't play any more without chips even in "
+                        "lessons. Start again!"),
+              view.log.end());
+}
+
+TEST_F(Settlement, PassingTheCutReshufflesAfterThePause) {
+    Open();
+    table.shoe().cardsToCut = 2;
+    StackDeal("S10", "H09", "D10", "C08");
+    BetAndDeal();
+    table.bbtn_standClick();
+    const auto pause = std::find(view.log.begin(), view.log.end(), "delay 3000");
+    EXPECT_NE(std::find(pause, view.log.end(), "text l_dmsg Shuffling..."), view.log.end());
+    EXPECT_EQ(table.shoe().cardsToCut, 187);
+}
+
+}  // namespace
+}  // namespace vantrel
