@@ -1,13 +1,14 @@
 #include <QApplication>
 
-#include "ui/mdi.h"
+#include "app/settings.h"
 #include "ui/session.h"
+#include "ui/startup.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName("KDX-ZORUVIRID");
     vantrel::Session session;
-    vantrel::Tf_mdi frame(session);
-    frame.show();
+    session.settingsPath =
+        vantrel::SettingsPathFor(QCoreApplication::applicationFilePath().toStdString());
+    const std::unique_ptr<vantrel::Tf_mdi> frame = vantrel::StartUp(session);
     return QApplication::exec();
 }

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+class QLabel;
+class QPlainTextEdit;
+
+namespace vantrel {
+
+enum class BitmapFit {
+    Stretch,       // the picture fills the control
+    SizeToBitmap,  // the control takes the picture's size
+};
+
+// Shows the bitmap file in an image control. A missing or unreadable file is reported by name in
+// a message box and leaves the control empty; returns whether the picture was shown.
+bool LoadBitmap(QLabel* image, const QString& path, BitmapFit fit);
+
+// Replaces the text of a memo with the lines of a plain 8-bit text file. A file that cannot be
+// read is reported by name in a message box and the memo keeps its lines.
+bool LoadTextLines(QPlainTextEdit* memo, const QString& path);
+
+}  // namespace vantrel

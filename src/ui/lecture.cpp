@@ -1,0 +1,132 @@
+#include "ui/lecture.h"
+
+#include <QFileInfo>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <array>
+
+#include "app/data_paths.h"
+#include "coach/lessons.h"
+#include "ui/controls.h"
+#include "ui/cursor.h"
+#include "ui/data_file_loaders.h"
+#include "ui/mdi.h"
+#include "ui/menu.h"
+#include "ui/message_box.h"
+#include "ui/session.h"
+
+namespace vantrel {
+
+namespace {
+
+using enum ControlKind;
+
+constexpr char kMenu[] = "Menu";
+constexpr char kStart[] = "Start";
+constexpr char kFinish[] = "Finish";
+constexpr char kNext[] = "Next ->";
+
+constexpr std::array<ControlSpec, 6> kLayout = {{
+    {BoldLabel, "l_no", {548, 16, 57, 28}, "", 20, Qt::AlignRight | Qt::AlignVCenter},
+    {Image, "img_lecture", {16, 60, 600, 248}},
+    {Memo, "m_lecture", {16, 308, 601, 93}, "", 20},
+    {Button, "bbtn_back", {16, 412, 121, 25}, "<- Back", 16},
+    {Button, "bbtn_menu", {256, 412, 121, 25}, kMenu, 16},
+    {Button, "bbtn_next", {496, 412, 121, 25}, kNext, 16},
+}};
+
+}  // namespace
+
+Tf_lecture::Tf_lecture(Session& session, Tf_mdi& mdi) : Screen(session, mdi, "Lecture") {
+    setObjectName("Tf_lecture");
+    titleLabel()->setObjectName("l_lecture");
+    BuildControls(this, kLayout);
+
+    l_no_ = Control<QLabel>(this, "l_no");
+    img_lecture_ = Control<QLabel>(this, "img_lecture");
+    m_lecture_ = Control<QPlainTextEdit>(this, "m_lecture");
+    bbtn_back_ = Control<QPushButton>(this, "bbtn_back");
+    bbtn_menu_ = Control<QPushButton>(this, "bbtn_menu");
+    bbtn_next_ = Control<QPushButton>(this, "bbtn_next");
+    connect(bbtn_back_, &QPushButton::clicked, this, &Tf_lecture::bbtn_backClick);
+    connect(bbtn_next_, &QPushButton::clicked, this, &Tf_lecture::bbtn_nextClick);
+    connect(bbtn_menu_, &QPushButton::clicked, this, &Tf_lecture::bbtn_menuClick);
+}
+
+void Tf_lecture::FormShow() {
+    if (!IsRunning()) return;
+    const LessonSetup& lesson = session().lesson;
+    if (const LessonInfo* info = FindLesson(lesson.lessonCode))
+        titleLabel()->setText(QString::fromUtf8(info->title.data(), info->title.size()));
+
+    bbtn_back_->setVisible(!lesson.lessonHasTable);
+    bbtn_next_->setVisible(!lesson.lessonHasTable);
+    if (lesson.lessonHasTable)
+        bbtn_menu_->setText(lesson.lecturePage == 1 ? kStart : kFinish);
+    else
+        bbtn_menu_->setText(kMenu);
+    ShowLecturePage(lesson.lessonCode, lesson.lecturePage);
+}
+
+void Tf_lecture::ShowLecturePage(const std::string& code, int page) {
+    const std::string& dir = session().appDir;
+    l_no_->setText(session().lesson.lessonHasTable ? QString() : QString::number(page));
+    LoadBitmap(img_lecture_, QString::fromStdString(LectureBitmapPath(dir, code, page)),
+               BitmapFit::SizeToBitmap);
+    // A page without its text shows none rather than the text of the page before.
+    if (!LoadTextLines(m_lecture_, QString::fromStdString(LectureTextPath(dir, code, page))))
+        m_lecture_->clear();
+    const bool nextPageExists =
+        QFileInfo::exists(QString::fromStdString(LectureTextPath(dir, code, page + 1)));
+    bbtn_next_->setText(nextPageExists ? kNext : kFinish);
+}
+
+void Tf_lecture::bbtn_backClick() {
+    LessonSetup& lesson = session().lesson;
+    if (lesson.lecturePage == 1) {
+        bbtn_menuClick();
+        return;
+    }
+    --lesson.lecturePage;
+    ShowLecturePage(lesson.lessonCode, lesson.lecturePage);
+}
+
+void Tf_lecture::bbtn_nextClick() {
+    if (bbtn_next_->text() == kFinish) {
+        bbtn_menuClick();
+        return;
+    }
+    LessonSetup& lesson = session().lesson;
+    ++lesson.lecturePage;
+    ShowLecturePage(lesson.lessonCode, lesson.lecturePage);
+}
+
+void Tf_lecture::bbtn_menuClick() {
+    if (bbtn_menu_->text() == kStart) {
+        SetHourglassCursor();
+        mdi().ShowScreen(ScreenId::Practical);
+        SetArrowCursor();
+        return;
+    }
+    if (bbtn_menu_->text() == kFinish && session().lesson.lessonCode == "NL6" &&
+        !OpenProfessionalCourse())
+        return;
+    mdi().ShowScreen(session().returnMenu == 2 ? ScreenId::ProMenu : ScreenId::Menu);
+}
+
+// Passing the General Course exam: the new level is saved before the Professional Course opens.
+// A failed save leaves the student on the closing page.
+bool Tf_lecture::OpenProfessionalCourse() {
+    session().settings.LV = "PL1";
+    const std::string error = SaveSettings(session().settings, session().settingsPath);
+    if (!error.empty()) {
+        ShowMessageBox(QString::fromStdString(error));
+        return false;
+    }
+    mdi().GeneralMenu().ShowProButton();
+    session().returnMenu = 2;
+    return true;
+}
+
+}  // namespace vantrel

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <string>
+
+#include "ui/screen.h"
+
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace vantrel {
+
+// The lecture viewer: pages of a picture above a text, paged through, and for a lesson that
+// ends at the table its first page with "Start" and its closing page with "Finish".
+class Tf_lecture : public Screen {
+    Q_OBJECT
+  public:
+    Tf_lecture(Session& session, Tf_mdi& mdi);
+
+    void FormShow() override;
+
+    // Shows page of lesson code: number, picture, text, then whether a next page follows.
+    void ShowLecturePage(const std::string& code, int page);
+
+  private:
+    void bbtn_backClick();
+    void bbtn_nextClick();
+    void bbtn_menuClick();
+    bool OpenProfessionalCourse();
+
+    QLabel* l_no_;
+    QLabel* img_lecture_;
+    QPlainTextEdit* m_lecture_;
+    QPushButton* bbtn_back_;
+    QPushButton* bbtn_menu_;
+    QPushButton* bbtn_next_;
+};
+
+}  // namespace vantrel

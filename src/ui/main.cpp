@@ -1,0 +1,78 @@
+#include "ui/main.h"
+
+#include <QDate>
+#include <QDir>
+#include <QLabel>
+#include <QPushButton>
+#include <array>
+
+#include "app/data_paths.h"
+#include "ui/controls.h"
+#include "ui/data_file_loaders.h"
+#include "ui/mdi.h"
+#include "ui/menu.h"
+#include "ui/session.h"
+
+namespace vantrel {
+
+namespace {
+
+using enum ControlKind;
+
+constexpr char kVersion[] = "1.1";
+
+constexpr std::array<ControlSpec, 5> kLayout = {{
+    {Image, "img_title", {16, 40, 600, 365}},
+    {Label, "l_version", {580, 32, 24, 12}, "", 12},
+    {Label, "l_copyright", {166, 436, 300, 12}, "", 12, Qt::AlignCenter},
+    {Button, "bbtn_goodluck", {92, 408, 149, 25}, "Good luck!", 16},
+    {Button, "bbtn_goodbye", {392, 408, 149, 25}, "Good bye!", 16},
+}};
+
+QString AttributionLine() {
+    return QString("Copyright (C) %1 The Vantrel Course").arg(QDate::currentDate().year());
+}
+
+}  // namespace
+
+Tf_main::Tf_main(Session& session, Tf_mdi& mdi) : Screen(session, mdi, "Start") {
+    setObjectName("Tf_main");
+    titleLabel()->setObjectName("Label1");
+    titleLabel()->setText("Vantrel \"the Blackjack Course\"");
+    titleLabel()->setAlignment(Qt::AlignCenter);
+    BuildControls(this, kLayout);
+
+    img_title_ = Control<QLabel>(this, "img_title");
+    img_title_->lower();  // the title band lies over the top of the picture
+    connect(Control<QPushButton>(this, "bbtn_goodluck"), &QPushButton::clicked, this,
+            &Tf_main::bbtn_goodluckClick);
+    connect(Control<QPushButton>(this, "bbtn_goodbye"), &QPushButton::clicked, this,
+            [this] { this->mdi().QuitApplication(); });
+}
+
+void Tf_main::SetUp() {
+    Session& s = session();
+    s.appDir = QDir::currentPath().toStdString();
+    // A missing title is reported by name; the settings and the chart are loaded all the same.
+    LoadBitmap(img_title_, QString::fromStdString(TitleBitmapPath(s.appDir)),
+               BitmapFit::SizeToBitmap);
+    s.settings = LoadSettings(s.settingsPath);
+    LoadStrategyTable(s.chart, StrategyChartPath(s.appDir));
+    Control<QLabel>(this, "l_version")->setText(QString("v") + kVersion);
+    Control<QLabel>(this, "l_copyright")->setText(AttributionLine());
+    s.appState = AppState::Running;
+}
+
+void Tf_main::bbtn_goodluckClick() {
+    const std::string& level = session().settings.LV;
+    if (level == "00") {
+        mdi().ShowScreen(ScreenId::First);
+    } else if (IsProfessionalLevel(level)) {
+        mdi().GeneralMenu().ShowProButton();
+        mdi().ShowScreen(ScreenId::ProMenu);
+    } else {
+        mdi().ShowScreen(ScreenId::Menu);
+    }
+}
+
+}  // namespace vantrel

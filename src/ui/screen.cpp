@@ -1,0 +1,42 @@
+#include "ui/screen.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <array>
+
+#include "ui/controls.h"
+#include "ui/session.h"
+
+namespace vantrel {
+
+namespace {
+
+constexpr QColor kBackground(0, 64, 64);
+
+constexpr std::array<ControlSpec, 2> kLayout = {{
+    {ControlKind::Shape, "s_title", {16, 4, 601, 45}},
+    {ControlKind::BoldLabel, "l_title", {28, 16, 577, 28}, "", 20},
+}};
+
+}  // namespace
+
+Screen::Screen(Session& session, Tf_mdi& mdi, const QString& caption, QColor outline)
+    : session_(session), mdi_(mdi) {
+    setWindowTitle(caption);
+    setFixedSize(632, 453);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, kBackground);
+    setPalette(palette);
+    setAutoFillBackground(true);
+
+    BuildControls(this, kLayout);
+    PaintShape(Control<QFrame>(this, "s_title"), Qt::black, outline);
+    title_ = Control<QLabel>(this, "l_title");
+    title_->setText(caption);
+}
+
+bool Screen::IsRunning() const {
+    return session_.appState == AppState::Running;
+}
+
+}  // namespace vantrel

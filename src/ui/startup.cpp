@@ -1,0 +1,48 @@
+#include "ui/startup.h"
+
+#include <QCoreApplication>
+
+#include "ui/cpin.h"
+#include "ui/first.h"
+#include "ui/lecture.h"
+#include "ui/main.h"
+#include "ui/menu.h"
+#include "ui/message_box.h"
+#include "ui/practical.h"
+#include "ui/promenu.h"
+#include "ui/session.h"
+
+namespace vantrel {
+
+namespace {
+
+// Each screen is shown as it is created; its activation finds the application still starting
+// and does nothing.
+template <typename T>
+T* CreateScreen(Session& session, Tf_mdi& mdi, ScreenId id) {
+    auto* screen = new T(session, mdi);
+    mdi.AddScreen(id, screen);
+    mdi.ShowScreen(id);
+    return screen;
+}
+
+}  // namespace
+
+std::unique_ptr<Tf_mdi> StartUp(Session& session) {
+    QCoreApplication::setApplicationName(kApplicationTitle);
+    auto mdi = std::make_unique<Tf_mdi>(session);
+    CreateScreen<Tf_first>(session, *mdi, ScreenId::First);
+    CreateScreen<Tf_menu>(session, *mdi, ScreenId::Menu);
+    CreateScreen<Tf_promenu>(session, *mdi, ScreenId::ProMenu);
+    CreateScreen<Tf_lecture>(session, *mdi, ScreenId::Lecture);
+    CreateScreen<Tf_practical>(session, *mdi, ScreenId::Practical);
+    Tf_main* start = CreateScreen<Tf_main>(session, *mdi, ScreenId::Main);
+
+    mdi->CenterOnScreen();
+    mdi->show();
+    start->SetUp();
+    mdi->SetCountDialog(new Tf_cpin(mdi.get()));
+    return mdi;
+}
+
+}  // namespace vantrel
