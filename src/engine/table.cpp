@@ -51,6 +51,13 @@ int Table::Ask(std::string_view text) {
     return answer;
 }
 
+int Table::AskCountPoint() {
+    const std::uint64_t visit = visit_;
+    const int answer = view_.AskCountPoint();
+    if (visit != visit_) throw VisitEnded{};
+    return answer;
+}
+
 void Table::ShowDealerMessage(std::string_view text) {
     view_.SetVisible(Control::s_dmsg, true);
     view_.SetText(Control::l_dmsg, text);

@@ -92,6 +92,8 @@ class Table {
     void Wait(int ms);
     // A modal message box; throws VisitEnded if the table was left while it was open.
     int Ask(std::string_view text);
+    // The count-point dialog; throws VisitEnded if the table was left while it was open.
+    int AskCountPoint();
     void ShowDealerMessage(std::string_view text);
     void ShowPlayerMessage(std::string_view text, int ms);
 

@@ -94,6 +94,11 @@ int RecordingView::ShowMessageBox(std::string_view message) {
 int RecordingView::AskCountPoint() {
     ++countQuestions;
     log.push_back("ask count");
+    if (duringCount_) {
+        auto action = std::move(duringCount_);
+        duringCount_ = nullptr;
+        action();
+    }
     if (countAnswers.empty()) return 0;
     const int answer = countAnswers.front();
     countAnswers.pop_front();

@@ -42,8 +42,10 @@ class RecordingView : public TableView {
 
     // Runs `action` from inside the next wait of `ms` milliseconds, as a click during that wait.
     void DuringWaitOf(int ms, std::function<void()> action);
-    // Runs `action` from inside the message box with this text, instead of answering it.
+    // Runs `action` from inside the next message box, before it is answered.
     void DuringMessageBox(std::function<void()> action) { duringBox_ = std::move(action); }
+    // Runs `action` from inside the next count question, before it is answered.
+    void DuringCountQuestion(std::function<void()> action) { duringCount_ = std::move(action); }
 
     const std::string& Text(Control control) const { return text[static_cast<int>(control)]; }
     bool Visible(Control control) const { return visible[static_cast<int>(control)]; }
@@ -72,6 +74,7 @@ class RecordingView : public TableView {
     };
     std::vector<PendingAction> pending_;
     std::function<void()> duringBox_;
+    std::function<void()> duringCount_;
 };
 
 }  // namespace vantrel::testing

@@ -63,14 +63,14 @@ void TableTest::Open(LessonMode mode, int chips, int quota, int maxBet) {
     chipsBeforeRound_ = -1;
 }
 
-void TableTest::Stack(std::initializer_list<const char*> codes) {
+void TableTest::Stack(const std::vector<std::string>& codes) {
     std::vector<Card> cards;
-    for (const char* code : codes) cards.push_back(Card::FromCode(code));
+    for (const std::string& code : codes) cards.push_back(Card::FromCode(code));
     table.shoe().StackCards(cards);
 }
 
 void TableTest::StackDeal(const char* player1, const char* player2, const char* hole,
-                          const char* up, std::initializer_list<const char*> more) {
+                          const char* up, const std::vector<std::string>& more) {
     Stack({player1, hole, player2, up});
     Stack(more);
 }

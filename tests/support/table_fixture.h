@@ -22,11 +22,11 @@ class TableTest : public ::testing::Test {
     void Open(LessonMode mode = LessonMode::FreePlay, int chips = 10000, int quota = 1,
               int maxBet = 100);
     // The next cards out of the shoe, by code ("S01", "H13").
-    void Stack(std::initializer_list<const char*> codes);
+    void Stack(const std::vector<std::string>& codes);
     // Stacks a deal: the player's two cards, the dealer's hole card and up card, then any
     // further cards in the order they will be drawn.
     void StackDeal(const char* player1, const char* player2, const char* hole, const char* up,
-                   std::initializer_list<const char*> more = {});
+                   const std::vector<std::string>& more = {});
     // Bets with the chips given and lets the countdown run out, which deals the round.
     void BetAndDeal(std::initializer_list<int> chips = {5});
     void Tick(int times = 1);
