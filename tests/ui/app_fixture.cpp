@@ -1,0 +1,89 @@
+#include "ui/app_fixture.h"
+
+#include <QAbstractButton>
+#include <QFile>
+#include <QImage>
+#include <QLabel>
+#include <QWidget>
+
+#include "ui/screen.h"
+#include "ui/startup.h"
+
+namespace vantrel::test {
+
+TestWorld::TestWorld() : savedCurrentDir_(QDir::currentPath()) {
+    QDir::setCurrent(data_.path());
+    session.settingsPath = (programDir_.path() + "/vantrel.INI").toStdString();
+    WriteBitmap("img/prm_title.bmp", {600, 365});
+    WriteFile("doc/first.txt", "Welcome to the course.\nPlay fair.\n");
+}
+
+TestWorld::~TestWorld() {
+    frame_.reset();
+    QDir::setCurrent(savedCurrentDir_);
+}
+
+void TestWorld::WriteFile(const QString& relativePath, const QByteArray& bytes) {
+    const QString path = data_.filePath(relativePath);
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
+}
+
+void TestWorld::WriteBitmap(const QString& relativePath, QSize size) {
+    const QString path = data_.filePath(relativePath);
+    QDir().mkpath(QFileInfo(path).path());
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::darkRed);
+    if (!image.save(path, "BMP")) qFatal("cannot write %s", qPrintable(path));
+}
+
+void TestWorld::RemoveFile(const QString& relativePath) {
+    QFile::remove(data_.filePath(relativePath));
+}
+
+void TestWorld::WriteSettings(const QByteArray& bytes) {
+    QFile file(QString::fromStdString(session.settingsPath));
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write the settings file");
+}
+
+QByteArray TestWorld::ReadSettings() const {
+    QFile file(QString::fromStdString(session.settingsPath));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void TestWorld::BlockSettingsFile() {
+    QDir().mkpath(QString::fromStdString(session.settingsPath));
+}
+
+void TestWorld::Start() {
+    frame_ = StartUp(session);
+}
+
+QString TestWorld::CurrentScreenName() const {
+    const Screen* current = frame_->CurrentScreen();
+    return current ? current->objectName() : QString();
+}
+
+bool Click(const QWidget* screen, const char* name) {
+    auto* button = screen->findChild<QAbstractButton*>(name, Qt::FindDirectChildrenOnly);
+    if (!button) {
+        qWarning("no button %s on %s", name, qPrintable(screen->objectName()));
+        return false;
+    }
+    if (!button->isVisible() || !button->isEnabled()) return false;
+    button->click();
+    return true;
+}
+
+QString TextOf(const QWidget* screen, const char* name) {
+    const QObject* control = screen->findChild<QObject*>(name, Qt::FindDirectChildrenOnly);
+    if (const auto* button = qobject_cast<const QAbstractButton*>(control)) return button->text();
+    if (const auto* label = qobject_cast<const QLabel*>(control)) return label->text();
+    qWarning("no button or label %s on %s", name, qPrintable(screen->objectName()));
+    return QString();
+}
+
+}  // namespace vantrel::test

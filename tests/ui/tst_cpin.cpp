@@ -1,0 +1,157 @@
+// The count-point dialog: its keypad, what counts as a number, and that it cannot be left
+// without one.
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+#include "ui/cpin.h"
+#include "ui/modal_closer.h"
+
+using namespace vantrel;
+using vantrel::test::ModalCloser;
+
+class CpinTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void init();
+    void cleanup();
+
+    void keypadEditsTheEntry_data();
+    void keypadEditsTheEntry();
+    void okTakesANumber_data();
+    void okTakesANumber();
+    void okRefusesWhatIsNoNumber_data();
+    void okRefusesWhatIsNoNumber();
+    void closingWithoutANumberIsRefused();
+    void askReturnsTheNumberAndStartsEmpty();
+
+  private:
+    void Press(const QString& key);
+    QLineEdit* Entry() const { return dialog_->findChild<QLineEdit*>("e_cp"); }
+
+    std::unique_ptr<QWidget> frame_;
+    Tf_cpin* dialog_ = nullptr;
+};
+
+void CpinTest::init() {
+    frame_ = std::make_unique<QWidget>();
+    frame_->resize(632, 453);
+    frame_->show();
+    dialog_ = new Tf_cpin(frame_.get());
+    dialog_->show();
+}
+
+void CpinTest::cleanup() {
+    frame_.reset();
+}
+
+void CpinTest::Press(const QString& key) {
+    const QString name = key == "-" ? "bbtn_minus" : "bbtn_" + key.toLower();
+    auto* button = dialog_->findChild<QPushButton*>(name);
+    QVERIFY2(button, qPrintable(name));
+    button->click();
+}
+
+void CpinTest::keypadEditsTheEntry_data() {
+    QTest::addColumn<QStringList>("keys");
+    QTest::addColumn<QString>("entry");
+    QTest::newRow("digits append") << QStringList{"1", "2", "0"} << "120";
+    QTest::newRow("minus after the digits") << QStringList{"3", "-"} << "-3";
+    QTest::newRow("minus twice") << QStringList{"3", "-", "-"} << "3";
+    QTest::newRow("minus first") << QStringList{"-", "4", "5"} << "-45";
+    QTest::newRow("backspace") << QStringList{"7", "8", "bs"} << "7";
+    QTest::newRow("backspace on empty") << QStringList{"bs"} << "";
+    QTest::newRow("backspace takes the minus") << QStringList{"-", "bs", "bs"} << "";
+}
+
+void CpinTest::keypadEditsTheEntry() {
+    QFETCH(QStringList, keys);
+    QFETCH(QString, entry);
+    for (const QString& key : keys) Press(key);
+    QCOMPARE(Entry()->text(), entry);
+}
+
+void CpinTest::okTakesANumber_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("count");
+    QTest::newRow("positive") << "7" << 7;
+    QTest::newRow("negative") << "-3" << -3;
+    QTest::newRow("zero") << "0" << 0;
+    QTest::newRow("plus sign") << "+4" << 4;
+    QTest::newRow("blanks around") << "  12 " << 12;
+    QTest::newRow("leading zeros") << "-007" << -7;
+    QTest::newRow("largest") << "2147483647" << 2147483647;
+    QTest::newRow("smallest") << "-2147483648" << int(-2147483648LL);
+    QTest::newRow("next to the marker") << "-9998" << -9998;
+}
+
+void CpinTest::okTakesANumber() {
+    QFETCH(QString, typed);
+    QFETCH(int, count);
+    ModalCloser closer;
+    QTest::keyClicks(Entry(), typed);
+    Press("ok");
+    QVERIFY(closer.texts().isEmpty());
+    QVERIFY(!dialog_->isVisible());
+    QCOMPARE(dialog_->enteredCount(), count);
+}
+
+void CpinTest::okRefusesWhatIsNoNumber_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("empty") << "";
+    QTest::newRow("minus alone") << "-";
+    QTest::newRow("letters") << "abc";
+    QTest::newRow("digits and letters") << "1a";
+    QTest::newRow("two signs") << "--1";
+    QTest::newRow("inner blank") << "1 2";
+    QTest::newRow("decimal point") << "1.5";
+    QTest::newRow("the marker itself") << "-9999";
+    QTest::newRow("above 32 bits") << "2147483648";
+    QTest::newRow("below 32 bits") << "-2147483649";
+    QTest::newRow("very long") << QString(40, '9');
+    QTest::newRow("non-ASCII digits") << "\u0663";
+}
+
+void CpinTest::okRefusesWhatIsNoNumber() {
+    QFETCH(QString, typed);
+    ModalCloser closer;
+    Entry()->setText(typed);
+    Press("ok");
+    QCOMPARE(closer.texts(), QStringList{"Enter numbers for Counting Point!"});
+    QVERIFY(dialog_->isVisible());
+    QCOMPARE(dialog_->enteredCount(), Tf_cpin::kNoNumber);
+    QCOMPARE(Entry()->text(), typed);  // kept for correction
+}
+
+void CpinTest::closingWithoutANumberIsRefused() {
+    ModalCloser closer;
+    dialog_->close();
+    QTest::keyClick(dialog_, Qt::Key_Escape);
+    dialog_->reject();
+    QCOMPARE(closer.texts(), QStringList(3, "Enter Counting Point and click \"OK\"."));
+    QVERIFY(dialog_->isVisible());
+
+    Press("5");
+    Press("ok");
+    QVERIFY(!dialog_->isVisible());
+    QCOMPARE(dialog_->enteredCount(), 5);
+}
+
+void CpinTest::askReturnsTheNumberAndStartsEmpty() {
+    Press("9");
+    Press("ok");
+    QVERIFY(!dialog_->isVisible());
+
+    QString entryWhenShown = "unset";
+    QTimer::singleShot(20, this, [&] {
+        entryWhenShown = Entry()->text();
+        QCOMPARE(dialog_->enteredCount(), Tf_cpin::kNoNumber);
+        QCOMPARE(dialog_->focusWidget(), Entry());
+        for (const char* key : {"1", "2", "-", "ok"}) Press(key);
+    });
+    QCOMPARE(dialog_->Ask(), -12);
+    QCOMPARE(entryWhenShown, "");
+}
+
+QTEST_MAIN(CpinTest)
+#include "tst_cpin.moc"

@@ -1,0 +1,182 @@
+// Spot checks of the screens' layout: names, places, captions and the common look.
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QtTest>
+
+#include "ui/app_fixture.h"
+#include "ui/cpin.h"
+#include "ui/screen.h"
+
+using namespace vantrel;
+using vantrel::test::TestWorld;
+
+class LayoutTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void initTestCase();
+    void cleanupTestCase();
+
+    void controlsStandWhereTheyBelong_data();
+    void controlsStandWhereTheyBelong();
+    void buttonsShareOneLook();
+    void titleBandsCarryTheScreensColour_data();
+    void titleBandsCarryTheScreensColour();
+    void frameAndDialogHaveTheirFixedSizes();
+
+  private:
+    const QWidget* Window(const QString& name) const;
+    std::unique_ptr<TestWorld> world_;
+};
+
+void LayoutTest::initTestCase() {
+    world_ = std::make_unique<TestWorld>();
+    world_->Start();
+}
+
+void LayoutTest::cleanupTestCase() {
+    world_.reset();
+}
+
+const QWidget* LayoutTest::Window(const QString& name) const {
+    if (name == "Tf_cpin") return &world_->frame().CountDialog();
+    return world_->frame().findChild<Screen*>(name);
+}
+
+void LayoutTest::controlsStandWhereTheyBelong_data() {
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QRect>("rect");
+    QTest::addColumn<QString>("text");  // a null text is not checked
+
+    const auto row = [](const char* window, const char* control, QRect rect, QString text) {
+        QTest::addRow("%s %s", window, control) << window << control << rect << text;
+    };
+    row("Tf_main", "Label1", {28, 16, 577, 28}, "Vantrel \"the Blackjack Course\"");
+    row("Tf_main", "img_title", {16, 40, 600, 365}, {});
+    row("Tf_main", "l_version", {580, 32, 24, 12}, "v1.1");
+    row("Tf_main", "l_copyright", {166, 436, 300, 12}, {});
+    row("Tf_main", "bbtn_goodluck", {92, 408, 149, 25}, "Good luck!");
+    row("Tf_main", "bbtn_goodbye", {392, 408, 149, 25}, "Good bye!");
+
+    row("Tf_first", "l_title", {28, 16, 577, 28}, "Introduction");
+    row("Tf_first", "m_first", {16, 60, 601, 341}, {});
+    row("Tf_first", "bbtn_ok", {16, 412, 193, 25}, "I agree and enter.");
+    row("Tf_first", "bbtn_cancel", {424, 412, 193, 25}, "I don' t agree.");
+
+    row("Tf_menu", "l_title", {28, 16, 577, 28}, "General Course");
+    row("Tf_menu", "bbtn_web", {512, 12, 93, 29}, "Web Site");
+    row("Tf_menu", "bbtn_l1", {64, 60, 505, 37}, "Lesson1.Black Jack           ");
+    row("Tf_menu", "bbtn_l2", {64, 108, 505, 37}, "Lesson2.Game Rules           ");
+    row("Tf_menu", "bbtn_l3", {64, 156, 505, 37}, "Lesson3.Practice 1 (Rules)   ");
+    row("Tf_menu", "bbtn_l4", {64, 204, 505, 37}, "Lesson4.Basic Strategy       ");
+    row("Tf_menu", "bbtn_l5", {64, 252, 505, 37}, "Lesson5.Practice 2 (Strategy)");
+    row("Tf_menu", "bbtn_l6", {64, 300, 505, 37}, "Lesson6.Graduation Exam      ");
+    row("Tf_menu", "bbtn_pro", {64, 348, 505, 37}, "Professional Course");
+    row("Tf_menu", "bbtn_goodbye", {64, 404, 505, 37}, "Good bye!");
+
+    row("Tf_promenu", "l_title", {28, 16, 577, 28}, "Professional Course");
+    row("Tf_promenu", "bbtn_web", {512, 12, 93, 29}, "Web Site");
+    row("Tf_promenu", "bbtn_l1", {64, 60, 505, 37}, "Lesson1.Counting           ");
+    row("Tf_promenu", "bbtn_l2", {64, 108, 505, 37}, "Lesson2.Practice (Counting)");
+    row("Tf_promenu", "bbtn_l3", {64, 156, 505, 37}, "Lesson3.Graduation Exam    ");
+    row("Tf_promenu", "bbtn_l6", {64, 300, 505, 37}, "All Night Play Room");
+    row("Tf_promenu", "bbtn_normal", {64, 348, 505, 37}, "General Course");
+    row("Tf_promenu", "bbtn_goodbye", {64, 404, 505, 37}, "Good bye!");
+
+    row("Tf_lecture", "l_lecture", {28, 16, 577, 28}, {});
+    row("Tf_lecture", "l_no", {548, 16, 57, 28}, {});
+    row("Tf_lecture", "img_lecture", {16, 60, 600, 248}, {});
+    row("Tf_lecture", "m_lecture", {16, 308, 601, 93}, {});
+    row("Tf_lecture", "bbtn_back", {16, 412, 121, 25}, "<- Back");
+    row("Tf_lecture", "bbtn_menu", {256, 412, 121, 25}, {});
+    row("Tf_lecture", "bbtn_next", {496, 412, 121, 25}, {});
+
+    row("Tf_cpin", "Shape1", {12, 4, 345, 49}, {});
+    row("Tf_cpin", "l_msg", {16, 4, 337, 49}, "How much is your current Counting Point?");
+    row("Tf_cpin", "e_cp", {12, 60, 345, 28}, {});
+    row("Tf_cpin", "bbtn_1", {12, 96, 105, 25}, "1");
+    row("Tf_cpin", "bbtn_5", {132, 128, 105, 25}, "5");
+    row("Tf_cpin", "bbtn_9", {252, 160, 105, 25}, "9");
+    row("Tf_cpin", "bbtn_minus", {12, 192, 105, 25}, "-");
+    row("Tf_cpin", "bbtn_0", {132, 192, 105, 25}, "0");
+    row("Tf_cpin", "bbtn_bs", {252, 192, 105, 25}, "BS");
+    row("Tf_cpin", "bbtn_ok", {124, 228, 121, 25}, "OK");
+}
+
+void LayoutTest::controlsStandWhereTheyBelong() {
+    QFETCH(QString, window);
+    QFETCH(QString, control);
+    QFETCH(QRect, rect);
+    QFETCH(QString, text);
+
+    const QWidget* parent = Window(window);
+    QVERIFY(parent);
+    const auto* widget = parent->findChild<QWidget*>(control, Qt::FindDirectChildrenOnly);
+    QVERIFY2(widget, qPrintable(control));
+    QCOMPARE(widget->geometry(), rect);
+    if (text.isNull()) return;
+    if (const auto* button = qobject_cast<const QAbstractButton*>(widget))
+        QCOMPARE(button->text(), text);
+    else
+        QCOMPARE(qobject_cast<const QLabel*>(widget)->text(), text);
+}
+
+void LayoutTest::buttonsShareOneLook() {
+    QList<const QWidget*> windows;
+    for (const char* name :
+         {"Tf_main", "Tf_first", "Tf_menu", "Tf_promenu", "Tf_lecture", "Tf_cpin"})
+        windows.append(Window(name));
+    for (const QWidget* window : windows) {
+        const auto buttons = window->findChildren<QPushButton*>(Qt::FindDirectChildrenOnly);
+        QVERIFY(!buttons.isEmpty());
+        for (const QPushButton* button : buttons) {
+            const QString where = window->objectName() + " " + button->objectName();
+            QVERIFY2(button->cursor().shape() == Qt::PointingHandCursor, qPrintable(where));
+            QVERIFY2(button->focusPolicy() == Qt::NoFocus, qPrintable(where));
+            QVERIFY2(button->font().bold(), qPrintable(where));
+            QVERIFY2(button->font().families().first() == "ＭＳ ゴシック", qPrintable(where));
+            const int size = button->font().pixelSize();
+            QVERIFY2(size == 16 || size == 20, qPrintable(where));
+        }
+    }
+}
+
+void LayoutTest::titleBandsCarryTheScreensColour_data() {
+    QTest::addColumn<QString>("screen");
+    QTest::addColumn<QColor>("outline");
+    QTest::newRow("start") << "Tf_main" << QColor(Qt::white);
+    QTest::newRow("introduction") << "Tf_first" << QColor(Qt::white);
+    QTest::newRow("General Course") << "Tf_menu" << QColor(128, 255, 128);
+    QTest::newRow("Professional Course") << "Tf_promenu" << QColor(192, 192, 255);
+    QTest::newRow("lecture") << "Tf_lecture" << QColor(Qt::white);
+}
+
+void LayoutTest::titleBandsCarryTheScreensColour() {
+    QFETCH(QString, screen);
+    QFETCH(QColor, outline);
+    const QWidget* window = Window(screen);
+    QCOMPARE(window->palette().color(QPalette::Window), QColor(0, 64, 64));
+    const auto* band = window->findChild<QFrame*>("s_title", Qt::FindDirectChildrenOnly);
+    QVERIFY(band);
+    QCOMPARE(band->geometry(), QRect(16, 4, 601, 45));
+    QCOMPARE(band->palette().color(QPalette::Window), QColor(Qt::black));
+    QCOMPARE(band->palette().color(QPalette::WindowText), outline);
+}
+
+void LayoutTest::frameAndDialogHaveTheirFixedSizes() {
+    const Tf_mdi& frame = world_->frame();
+    QCOMPARE(frame.windowTitle(), "KDX-ZORUVIRID");
+    QCOMPARE(frame.centralWidget()->size(), QSize(632, 453));
+    QVERIFY(!(frame.windowFlags() & Qt::WindowMaximizeButtonHint));
+    QCOMPARE(frame.minimumSize(), frame.maximumSize());
+
+    const Tf_cpin& dialog = world_->frame().CountDialog();
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(dialog.windowTitle(), "VEDevoDURIDOZIZ");
+    QCOMPARE(dialog.size(), QSize(369, 265));
+    QCOMPARE(dialog.minimumSize(), dialog.maximumSize());
+}
+
+QTEST_MAIN(LayoutTest)
+#include "tst_layout.moc"
