@@ -1,0 +1,171 @@
+#include "coach/strategy_table.h"
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include <gtest/gtest.h>
+
+namespace vantrel {
+namespace {
+
+using namespace std::string_literals;
+
+bool SameTable(const StrategyTable& a, const StrategyTable& b) {
+    return a.hard == b.hard && a.soft == b.soft && a.pair == b.pair;
+}
+
+StrategyTable Parsed(std::string_view bytes) {
+    StrategyTable table;
+    ParseStrategyTable(table, bytes);
+    return table;
+}
+
+StrategyTable Filled() {
+    StrategyTable table;
+    for (auto& row : table.hard) row.fill(7);
+    for (auto& row : table.soft) row.fill(7);
+    for (auto& row : table.pair) row.fill(7);
+    return table;
+}
+
+class ChartFile : public testing::Test {
+  protected:
+    void SetUp() override {
+        const std::string name = testing::UnitTest::GetInstance()->current_test_info()->name();
+        path_ = std::filesystem::temp_directory_path() / ("vantrel_chart_" + name + ".dat");
+    }
+    void TearDown() override { std::filesystem::remove(path_); }
+    void Write(const std::string& bytes) { std::ofstream(path_, std::ios::binary) << bytes; }
+    StrategyTable Loaded() {
+        StrategyTable table = Filled();
+        EXPECT_TRUE(LoadStrategyTable(table, path_.string()));
+        return table;
+    }
+    std::filesystem::path path_;
+};
+
+TEST_F(ChartFile, MissingFileLeavesEverythingCleared) {
+    EXPECT_TRUE(SameTable(Loaded(), StrategyTable{}));
+}
+
+TEST_F(ChartFile, EmptyFileLeavesEverythingCleared) {
+    Write("");
+    EXPECT_TRUE(SameTable(Loaded(), StrategyTable{}));
+}
+
+TEST_F(ChartFile, LoadingTwiceEqualsLoadingOnce) {
+    Write("110052\n210073\n308014\n");
+    StrategyTable once;
+    LoadStrategyTable(once, path_.string());
+    StrategyTable twice = once;
+    LoadStrategyTable(twice, path_.string());
+    EXPECT_TRUE(SameTable(once, twice));
+    EXPECT_EQ(once.hard[10][5], 2);
+    EXPECT_EQ(once.soft[10][7], 3);
+    EXPECT_EQ(once.pair[8][1], 4);
+}
+
+// The file reader and the in-memory parser must cut the same pieces from the same bytes.
+TEST_F(ChartFile, FileAndBytesGiveTheSameTable) {
+    const std::string bytes = "110052\r\n11\0"s + "0063\n" + std::string(70, '1') + "\n2" +
+                              std::string(62, ' ') + "210073\n307014";
+    Write(bytes);
+    const StrategyTable fromFile = Loaded();
+    EXPECT_TRUE(SameTable(fromFile, Parsed(bytes)));
+    EXPECT_EQ(fromFile.hard[10][5], 2);
+    EXPECT_EQ(fromFile.soft[10][7], 3);
+    EXPECT_EQ(fromFile.pair[7][1], 4);
+}
+
+struct CellCase {
+    const char* name;
+    std::string bytes;
+    int hardTen5;  // expected hard row 10, dealer 5
+};
+
+class RecordTest : public testing::TestWithParam<CellCase> {};
+
+TEST_P(RecordTest, SetsTheCell) {
+    EXPECT_EQ(Parsed(GetParam().bytes).hard[10][5], GetParam().hardTen5);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Records, RecordTest,
+    testing::Values(
+        CellCase{"Plain", "110052\n", 2}, CellCase{"NoLineFeed", "110052", 2},
+        CellCase{"CrLf", "110052\r\n", 2}, CellCase{"TrailingText", "110053 double, else hit\n", 3},
+        CellCase{"FiveCharactersAndLineFeedClear", "110052\n11005\n", 0},
+        CellCase{"FiveCharactersAtEndSkipped", "110052\n11005", 2},
+        CellCase{"LaterRecordWins", "110052\n110051\n", 1},
+        CellCase{"NonNumericActionClears", "110052\n11005x\n", 0},
+        CellCase{"NulEndsThePiece", "110052\n11005\0"s + "1\n", 2},
+        CellCase{"CommentSkipped", "#110051\n110052\n", 2},
+        CellCase{"RecordInLaterPieceOfLongLine", "#" + std::string(62, '-') + "110052\n", 2},
+        CellCase{"FirstPieceOfLongLine", "110052" + std::string(57, '-') + "1234\n", 2},
+        CellCase{"ShortLaterPieceSkipped", "110052\n#" + std::string(62, '-') + "11005", 2}),
+    [](const testing::TestParamInfo<CellCase>& info) { return info.param.name; });
+
+TEST(StrategyTableRecords, NonNumericRowOrColumnLandsInTheUnreadZeroRowOrColumn) {
+    const StrategyTable table = Parsed("1xx052\n110xx3\n1 8061\n");
+    EXPECT_EQ(table.hard[0][5], 2);
+    EXPECT_EQ(table.hard[10][0], 3);
+    EXPECT_EQ(table.hard[0][6], 1);  // a blank is not part of a number
+    EXPECT_EQ(table.hard[8][6], 0);
+}
+
+TEST(StrategyTableRecords, SignedFieldsConvert) {
+    EXPECT_EQ(Parsed("1+8+52\n").hard[8][5], 2);
+}
+
+TEST(StrategyTableRecords, OutOfBoundsAndForeignRecordsAreSkipped) {
+    const char* const records[] = {"118052\n", "211052\n", "311052\n", "110112\n",    "210992\n",
+                                   "1-1052\n", "110-52\n", "199992\n", "1-9-92\n",    "410051\n",
+                                   "010051\n", "-10051\n", "#10051\n", "\n\n\n\n\n\n"};
+    for (const char* record : records) {
+        SCOPED_TRACE(record);
+        EXPECT_TRUE(SameTable(Parsed(record), StrategyTable{}));
+    }
+}
+
+TEST(StrategyTableRecords, EdgeRowsAndColumnsOfEachSubTableAreKept) {
+    const StrategyTable table = Parsed("117102\n210101\n310103\n100005\n");
+    EXPECT_EQ(table.hard[17][10], 2);
+    EXPECT_EQ(table.soft[10][10], 1);
+    EXPECT_EQ(table.pair[10][10], 3);
+    EXPECT_EQ(table.hard[0][0], 5);
+}
+
+TEST(StrategyTableRecords, EveryActionDigitIsStoredAsItIs) {
+    for (int code = 0; code <= 9; ++code) {
+        EXPECT_EQ(Parsed("30203" + std::to_string(code)).pair[2][3], code);
+    }
+}
+
+TEST(StrategyTableRecords, ParsingClearsWhatWasThere) {
+    StrategyTable table = Filled();
+    ParseStrategyTable(table, "");
+    EXPECT_TRUE(SameTable(table, StrategyTable{}));
+}
+
+TEST(ShippedChart, HasEveryReadCellWithAnActionCode) {
+    StrategyTable table;
+    LoadStrategyTable(table, VANTREL_SOURCE_DIR "/data/bs4bj.dat");
+    int cells = 0;
+    auto count = [&](const auto& rows, int first, int last) {
+        for (int row = first; row <= last; ++row) {
+            for (int up = 1; up <= 10; ++up) {
+                const int code = rows[row][up];
+                EXPECT_TRUE(code >= 1 && code <= 5) << "row " << row << " up " << up;
+                if (code != 0) ++cells;
+            }
+        }
+    };
+    count(table.hard, 8, 17);
+    count(table.soft, 2, 8);
+    count(table.pair, 1, 10);
+    EXPECT_EQ(cells, 270);
+}
+
+}  // namespace
+}  // namespace vantrel
