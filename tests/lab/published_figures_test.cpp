@@ -1,0 +1,85 @@
+#include <array>
+
+#include <gtest/gtest.h>
+
+#include "calc/chart_calculator.h"
+#include "calc/dealer_odds.h"
+#include "calc/house_edge.h"
+
+namespace vantrel::lab {
+namespace {
+
+// The dealer's final totals (17, 18, 19, 20, 21, bust) standing on soft 17, from a shoe with only
+// the up card out, before the check for blackjack: the published tables of dealer probabilities.
+struct DealerCase {
+    const char* name;
+    int decks;
+    int up;
+    std::array<double, 6> finals;
+    double blackjack;
+};
+
+class DealerFiguresTest : public testing::TestWithParam<DealerCase> {};
+
+TEST_P(DealerFiguresTest, MatchPublishedTable) {
+    const DealerCase& c = GetParam();
+    const DealerOdds odds = DealerGraph(c.up).Odds(ShoeModel(c.decks), CardCounts{});
+    for (int i = 0; i < 6; ++i) EXPECT_NEAR(odds.finals[i], c.finals[i], 5e-6) << "final " << i;
+    EXPECT_NEAR(1.0 - odds.NoBlackjack(), c.blackjack, 5e-6);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    StandsOnSoft17, DealerFiguresTest,
+    testing::Values(
+        DealerCase{"OneDeckAce",
+                   1,
+                   1,
+                   {0.126128, 0.131003, 0.129486, 0.131553, 0.0515646, 0.11654},
+                   0.313726},
+        DealerCase{
+            "OneDeckTwo", 1, 2, {0.138976, 0.131762, 0.131815, 0.123948, 0.120526, 0.352973}, 0.0},
+        DealerCase{
+            "OneDeckSix", 1, 6, {0.166948, 0.106454, 0.107192, 0.100705, 0.0978785, 0.420823}, 0.0},
+        // Infinite deck: Griffin's figures to four places, so the tolerance is loose there.
+        DealerCase{
+            "InfiniteSix", 0, 6, {0.16544, 0.10627, 0.10627, 0.10171, 0.09716, 0.42315}, 0.0}),
+    [](const testing::TestParamInfo<DealerCase>& info) { return info.param.name; });
+
+// Published house edges for these rules, built up from the single-deck base game (-0.02%) by the
+// usual rule effects: six decks +0.53%, double after split -0.13%, re-split aces -0.06%.
+struct EdgeCase {
+    const char* name;
+    int decks;
+    double published;  // per cent
+};
+
+class HouseEdgeTest : public testing::TestWithParam<EdgeCase> {};
+
+TEST_P(HouseEdgeTest, IsNearThePublishedFigure) {
+    ChartLab lab(GetParam().decks);
+    const ComputedChart chart = ComputeChart(lab);
+    EXPECT_NEAR(HouseEdge(lab, chart.codes) * 100.0, GetParam().published, 0.05);
+}
+
+INSTANTIATE_TEST_SUITE_P(StandsOnSoft17DoubleAfterSplit, HouseEdgeTest,
+                         testing::Values(EdgeCase{"SixDecks", 6, 0.36},
+                                         EdgeCase{"OneDeck", 1, -0.17}),
+                         [](const testing::TestParamInfo<EdgeCase>& info) {
+                             return info.param.name;
+                         });
+
+// Mimicking the dealer (hit to 17, stand on soft 17, never double or split) is known to give the
+// house about 5.5 per cent: the evaluation plays whatever chart it is given.
+TEST(HouseEdge, OfMimickingTheDealer) {
+    StrategyTable mimic;
+    for (int row = 0; row <= 17; ++row) mimic.hard[row].fill(row < 17 ? kChartHit : kChartStand);
+    for (int row = 0; row <= 10; ++row) mimic.soft[row].fill(row < 6 ? kChartHit : kChartStand);
+    for (int row = 0; row <= 10; ++row) {
+        mimic.pair[row].fill(row == 1 || 2 * row < 17 ? kChartHit : kChartStand);
+    }
+    ChartLab lab(6);
+    EXPECT_NEAR(HouseEdge(lab, mimic) * 100.0, 5.5, 0.3);
+}
+
+}  // namespace
+}  // namespace vantrel::lab

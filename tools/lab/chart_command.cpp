@@ -1,0 +1,128 @@
+// vantrel-lab chart: the basic-strategy chart for the trainer's table.
+
+#include <charconv>
+#include <iostream>
+#include <optional>
+#include <string>
+
+#include "calc/chart_calculator.h"
+#include "calc/chart_format.h"
+#include "calc/chart_lab.h"
+#include "calc/house_edge.h"
+#include "commands.h"
+
+namespace vantrel::lab {
+
+namespace {
+
+constexpr int kDefaultDecks = 6;
+constexpr int kMaxDecks = 64;
+
+constexpr std::string_view kHelp =
+    R"(Usage: vantrel-lab chart [--decks N] [--ev] [--edge]
+
+Works out basic strategy for the trainer's table by exact expected values and
+prints it as chart-file records (the format of bs4bj.dat): 1 hit, 2 stand,
+3 double else hit, 4 split, 5 double else stand. A cell whose best action is
+to double gets 5 where standing beats hitting, else 3.
+
+The table: the dealer stands on all 17s and checks for blackjack before the
+player acts (a dealer blackjack takes only the first bet); blackjack pays 3 to
+2; double on any two cards, also after a split; split pairs of one rank up to
+four hands, aces again; a hand of split aces gets one card; no surrender.
+
+Options:
+  --decks N   decks in the shoe, 1 to 64, or 0 for an infinite deck
+              (default 6)
+  --ev        also print the value of every action in every cell, per unit
+              bet given no dealer blackjack
+  --edge      also print the house edge of the whole game from a full shoe
+              for a player who follows the printed chart as the table reads
+              it, as "house edge: X.XXX%"
+  -h, --help  show this help
+
+How the values are worked out:
+  - The dealer's odds are exact for the cards out of the shoe (the up card
+    and every card of the player's hand), given no dealer blackjack.
+  - A cell is valued over the two-card hands the table reads in it, each
+    weighted by its chance with the up card out: hard 8 also holds hard 5
+    to 7, hard 17 also 18 to 20, soft 8 also ace-nine; a pair row holds
+    only its pair (two cards of one rank).
+  - After a hit the hand plays on as well as its exact cards allow.
+  - Splits re-split up to four hands. Approximation: each split hand is
+    valued with both pair cards out of the shoe but not the other split
+    hands' cards, and the chance of drawing the pair's rank again stays
+    fixed. A hand of split aces stands on its one card.
+)";
+
+struct ChartOptions {
+    int decks = kDefaultDecks;
+    bool values = false;
+    bool edge = false;
+    bool help = false;
+};
+
+int UsageError(const std::string& message) {
+    std::cerr << "vantrel-lab chart: " << message << "\nTry 'vantrel-lab chart --help'.\n";
+    return kExitUsage;
+}
+
+std::optional<int> ParseDecks(std::string_view text) {
+    int decks = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), decks);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size()) return {};
+    if (decks < 0 || decks > kMaxDecks) return {};
+    return decks;
+}
+
+// Fills `options`; returns an error message, empty when the arguments are good.
+std::string ParseOptions(std::span<const std::string_view> args, ChartOptions& options) {
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string_view arg = args[i];
+        if (arg == "--help" || arg == "-h") {
+            options.help = true;
+        } else if (arg == "--ev") {
+            options.values = true;
+        } else if (arg == "--edge") {
+            options.edge = true;
+        } else if (arg == "--decks" || arg.starts_with("--decks=")) {
+            std::string_view value;
+            if (arg == "--decks") {
+                if (i + 1 == args.size()) return "--decks needs a number of decks";
+                value = args[++i];
+            } else {
+                value = arg.substr(8);
+            }
+            const std::optional<int> decks = ParseDecks(value);
+            if (!decks) {
+                return "--decks needs a whole number from 0 (an infinite deck) to " +
+                       std::to_string(kMaxDecks) + ", not '" + std::string(value) + "'";
+            }
+            options.decks = *decks;
+        } else {
+            return "unknown option '" + std::string(arg) + "'";
+        }
+    }
+    return {};
+}
+
+}  // namespace
+
+int RunChart(std::span<const std::string_view> args) {
+    ChartOptions options;
+    if (const std::string error = ParseOptions(args, options); !error.empty()) {
+        return UsageError(error);
+    }
+    if (options.help) {
+        std::cout << kHelp;
+        return 0;
+    }
+    ChartLab lab(options.decks);
+    const ComputedChart chart = ComputeChart(lab);
+    WriteChartFile(std::cout, chart.codes, options.decks);
+    if (options.values) WriteCellValues(std::cout, chart);
+    if (options.edge) std::cout << HouseEdgeLine(HouseEdge(lab, chart.codes)) << '\n';
+    return std::cout.flush() ? 0 : 1;
+}
+
+}  // namespace vantrel::lab

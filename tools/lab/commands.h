@@ -1,0 +1,21 @@
+#pragma once
+
+#include <span>
+#include <string_view>
+
+namespace vantrel::lab {
+
+// A sub-command of vantrel-lab. `run` gets the arguments after the command's name and returns
+// the exit status: 0 done, 1 failed, 2 a usage error.
+struct Command {
+    std::string_view name;
+    std::string_view summary;
+    int (*run)(std::span<const std::string_view> args);
+};
+
+inline constexpr int kExitUsage = 2;
+
+// Each command lives in a file of its own and is listed in main.cpp.
+int RunChart(std::span<const std::string_view> args);
+
+}  // namespace vantrel::lab
