@@ -8,6 +8,7 @@
 #include "ui/first.h"
 #include "ui/main.h"
 #include "ui/menu.h"
+#include "ui/message_box.h"
 #include "ui/promenu.h"
 
 using namespace vantrel;
@@ -27,6 +28,7 @@ class StartupTest : public QObject {
     void proButtonStaysOnceShown();
     void disagreeingThenReturningReloadsTheIntroduction();
     void missingIntroductionKeepsTheText();
+    void messageBoxClosingDoesNotReactivate();
     void failedSaveKeepsTheIntroduction();
 };
 
@@ -166,6 +168,16 @@ void StartupTest::missingIntroductionKeepsTheText() {
     QCOMPARE(MemoText(world), "Welcome to the course.\nPlay fair.");
     QVERIFY(Click(world.screen<Tf_first>(), "bbtn_ok"));
     QCOMPARE(world.CurrentScreenName(), "Tf_menu");
+}
+
+void StartupTest::messageBoxClosingDoesNotReactivate() {
+    TestWorld world;
+    world.Start();
+    QVERIFY(Click(world.screen<Tf_main>(), "bbtn_goodluck"));
+    world.WriteFile("doc/first.txt", "Changed meanwhile.\n");
+    ShowMessageBox("A notice over the introduction.");
+    QCOMPARE(world.boxes.texts().size(), 1);
+    QCOMPARE(MemoText(world), "Welcome to the course.\nPlay fair.");
 }
 
 void StartupTest::failedSaveKeepsTheIntroduction() {
