@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QPainter>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "coach/strategy_table.h"
+
+namespace vantrel::art {
+
+// One lecture picture: page `page` of lesson `code`, drawn onto a fresh lecture canvas.
+struct LecturePage {
+    std::string code;
+    int page;
+    std::function<void(QPainter&)> draw;
+};
+
+std::vector<LecturePage> BlackJackPages();                                // NL1
+std::vector<LecturePage> GameRulesPages();                                // NL2
+std::vector<LecturePage> BasicStrategyPages(const StrategyTable& chart);  // NL4
+std::vector<LecturePage> CountingPages();                                 // PL1
+// The opening and closing pages of the lessons played at the table.
+std::vector<LecturePage> TableLessonPages(const StrategyTable& chart);
+
+}  // namespace vantrel::art

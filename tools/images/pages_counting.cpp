@@ -1,0 +1,185 @@
+// Professional lesson 1, "Counting": the Hi-Lo values and the running count. Every value
+// and count shown is worked out with the table's own counting rule.
+
+#include <QLinearGradient>
+#include <numeric>
+
+#include "art_style.h"
+#include "lecture_canvas.h"
+#include "lecture_pages.h"
+
+namespace vantrel::art {
+
+namespace {
+
+QString Signed(int value) {
+    return value > 0 ? QStringLiteral("+%1").arg(value) : QString::number(value);
+}
+
+int CountOf(const std::vector<Card>& cards) {
+    return std::accumulate(cards.begin(), cards.end(), 0,
+                           [](int sum, const Card& card) { return sum + HiLoValue(card.rank); });
+}
+
+void WhyCount(QPainter& p) {
+    Heading(p, QStringLiteral("The cards left in the shoe matter"));
+    DrawHand(p, QPointF(30, 50), Cards({"S10", "H01", "D13", "C12", "S01", "H11"}), 54, 26);
+    Caption(p, QRectF(14, 128, 270, 60),
+            QStringLiteral(
+                "Many 10s and aces left:\nmore blackjacks, and the\ndealer busts more often"),
+            14);
+    TotalBadge(p, QRectF(14, 196, 270, 24), QStringLiteral("good for you"));
+    DrawHand(p, QPointF(330, 50), Cards({"D02", "C03", "H04", "S05", "D06", "C04"}), 54, 26);
+    Caption(p, QRectF(314, 128, 270, 60),
+            QStringLiteral("Many small cards left:\nthe dealer rarely busts"), 14);
+    DrawText(p, QRectF(314, 196, 270, 24), QStringLiteral("good for the dealer"), Gothic(20, true),
+             kSalmon);
+}
+
+void HiLoValues(QPainter& p) {
+    Heading(p, QStringLiteral("Hi-Lo: a value for every card"));
+    const struct {
+        std::vector<Card> cards;
+        const char* ranks;
+    } groups[] = {
+        {Cards({"S02", "H03", "D04", "C05", "S06"}), "2 to 6"},
+        {Cards({"H07", "C08", "D09"}), "7 to 9"},
+        {Cards({"S10", "D11", "C12", "H13", "S01"}), "10, J, Q, K, A"},
+    };
+    const qreal lefts[] = {16, 232, 370};
+    for (int i = 0; i < 3; ++i) {
+        const QRectF area = DrawHand(p, QPointF(lefts[i], 50), groups[i].cards, 48, 30);
+        Caption(p, QRectF(area.left() - 10, 118, area.width() + 20, 20),
+                QString::fromLatin1(groups[i].ranks), 14);
+        DrawText(p, QRectF(area.left() - 10, 142, area.width() + 20, 50),
+                 Signed(HiLoValue(groups[i].cards.front().rank)), PGothic(44, true), kAqua);
+    }
+    Caption(p, QRectF(10, 204, 580, 36),
+            QStringLiteral("A whole deck adds up to 0: twenty +1s, twenty -1s, twelve 0s."), 14,
+            kPaleYellow);
+}
+
+// Cards in the order they are seen, with each card's value and the count after it.
+void CountRow(QPainter& p, qreal top, const std::vector<Card>& cards, int start) {
+    Caption(p, QRectF(8, top + 66, 70, 22), QStringLiteral("value"), 14, kPaleYellow,
+            Qt::AlignLeft | Qt::AlignVCenter);
+    Caption(p, QRectF(8, top + 90, 70, 22), QStringLiteral("count"), 14, kPaleYellow,
+            Qt::AlignLeft | Qt::AlignVCenter);
+    int count = start;
+    for (std::size_t i = 0; i < cards.size(); ++i) {
+        const qreal left = 80 + i * 64;
+        DrawHand(p, QPointF(left, top), {cards[i]}, 46);
+        count += HiLoValue(cards[i].rank);
+        DrawText(p, QRectF(left - 8, top + 66, 62, 22), Signed(HiLoValue(cards[i].rank)),
+                 Gothic(18, true), Qt::white);
+        DrawText(p, QRectF(left - 8, top + 90, 62, 22), Signed(count), Gothic(20, true), kAqua);
+    }
+}
+
+void RunningCount(QPainter& p) {
+    Heading(p, QStringLiteral("The running count: add as you see"));
+    CountRow(p, 44, Cards({"H05", "S13", "D04", "C03", "S01", "H09", "D06", "C10"}), 0);
+    Caption(p, QRectF(10, 164, 580, 70),
+            QStringLiteral("Start at 0 after the shuffle. Count your cards, the dealer's cards\n"
+                           "and the hole card when it is turned up."),
+            14, kPaleYellow);
+}
+
+void ThroughTheShoe(QPainter& p) {
+    Heading(p, QStringLiteral("Keep the count from round to round"));
+    const std::vector<std::vector<Card>> rounds = {Cards({"D02", "S13", "H06", "C05"}),
+                                                   Cards({"S03", "D09", "H01", "C04", "S06"}),
+                                                   Cards({"H12", "C10", "D07", "S11"})};
+    int count = 0;
+    for (std::size_t r = 0; r < rounds.size(); ++r) {
+        const qreal left = 12 + r * 150;
+        p.setPen(QPen(kPaleYellow, 1.2));
+        p.setBrush(kTableTeal);
+        p.drawRoundedRect(QRectF(left, 40, 136, 150), 8, 8);
+        Caption(p, QRectF(left, 44, 136, 20), QStringLiteral("Round %1").arg(r + 1), 14,
+                kLightYellow);
+        DrawHand(p, QPointF(left + 8, 70), rounds[r], 40, 88.0 / (rounds[r].size() - 1));
+        count += CountOf(rounds[r]);
+        Caption(p, QRectF(left, 128, 136, 20), QStringLiteral("count after it"), 12);
+        DrawText(p, QRectF(left, 150, 136, 32), Signed(count), PGothic(26, true), kAqua);
+        Arrow(p, QPointF(left + 137, 115), QPointF(left + 149, 115), kLightYellow, 2);
+    }
+    Balloon(p, QRectF(462, 62, 126, 48), QStringLiteral("Shuffling..."), 16);
+    Caption(p, QRectF(462, 118, 126, 20), QStringLiteral("count again from"), 12);
+    DrawText(p, QRectF(462, 140, 126, 40), QStringLiteral("0"), PGothic(30, true), kAqua);
+    Caption(p, QRectF(10, 200, 580, 40),
+            QStringLiteral("Every card counts once: split hands, busted hands, the hole card."), 14,
+            kPaleYellow);
+}
+
+void WhatItSays(QPainter& p) {
+    Heading(p, QStringLiteral("What the count tells you"));
+    const QRectF scale(40, 80, 520, 30);
+    QLinearGradient shade(scale.topLeft(), scale.topRight());
+    shade.setColorAt(0, QColor(0xC0, 0x30, 0x30));
+    shade.setColorAt(0.5, QColor(0xE0, 0xE0, 0xE0));
+    shade.setColorAt(1, QColor(0x20, 0xA0, 0x40));
+    p.setPen(QPen(Qt::black, 1));
+    p.setBrush(shade);
+    p.drawRect(scale);
+    for (int value = -8; value <= 8; value += 2) {
+        const qreal x = scale.left() + (value + 8) * scale.width() / 16;
+        p.setPen(QPen(Qt::white, 1.5));
+        p.drawLine(QPointF(x, scale.bottom()), QPointF(x, scale.bottom() + 6));
+        DrawText(p, QRectF(x - 20, scale.bottom() + 6, 40, 20), Signed(value), Gothic(16, true),
+                 Qt::white);
+    }
+    Caption(p, QRectF(20, 140, 260, 60),
+            QStringLiteral("Below 0: small cards are left.\nThe dealer has the edge:\nbet small."),
+            14);
+    Caption(p, QRectF(320, 140, 260, 60),
+            QStringLiteral("Above 0: 10s and aces are left.\nThe edge moves to you:\nbet more."),
+            14);
+    Arrow(p, QPointF(300, 52), QPointF(scale.left() + 12, 52), kSalmon, 3);
+    Arrow(p, QPointF(300, 52), QPointF(scale.right() - 12, 52), kAqua, 3);
+    Caption(p, QRectF(10, 206, 580, 36),
+            QStringLiteral("Whatever the count, play each hand by basic strategy."), 14,
+            kPaleYellow);
+}
+
+void TheQuestion(QPainter& p) {
+    Heading(p, QStringLiteral("The table asks for the count"));
+    // The count-point keypad at a little less than its real size.
+    const QPointF origin(20, 36);
+    constexpr qreal scale = 0.76;
+    p.save();
+    p.translate(origin);
+    p.scale(scale, scale);
+    p.fillRect(QRectF(0, 0, 369, 265), Qt::white);
+    p.fillRect(QRectF(12, 4, 345, 49), QColor(255, 192, 128));
+    DrawText(p, QRectF(16, 4, 337, 49), QStringLiteral("How much is your current Counting Point?"),
+             Gothic(20, true), Qt::black, Qt::AlignCenter | Qt::TextWordWrap);
+    p.setPen(QPen(QColor(0x80, 0x80, 0x80), 1));
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(12, 60, 345, 28));
+    DrawText(p, QRectF(18, 60, 330, 28), QStringLiteral("-3"), Gothic(20), Qt::black,
+             Qt::AlignLeft | Qt::AlignVCenter);
+    const char* keys[] = {"1", "2", "3", "4", "5", "6", "7", "8", "9", "-", "0", "BS"};
+    for (int i = 0; i < 12; ++i)
+        Button(p, QRectF(12 + (i % 3) * 120, 96 + (i / 3) * 32, 105, 25),
+               QString::fromLatin1(keys[i]));
+    Button(p, QRectF(124, 228, 121, 25), QStringLiteral("OK"));
+    p.restore();
+    p.setPen(QPen(kPaleYellow, 1));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(QRectF(origin, QSizeF(369, 265) * scale));
+    Caption(p, QRectF(320, 40, 270, 200),
+            QStringLiteral("Asked after every 10th round of a shoe and after the round "
+                           "that passes the cut.\n\n\"-\" switches the sign, \"BS\" deletes the "
+                           "last character.\n\nWrong? The balloon shows the true count."),
+            14, Qt::white, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap);
+}
+
+}  // namespace
+
+std::vector<LecturePage> CountingPages() {
+    return {{"PL1", 1, WhyCount},       {"PL1", 2, HiLoValues}, {"PL1", 3, RunningCount},
+            {"PL1", 4, ThroughTheShoe}, {"PL1", 5, WhatItSays}, {"PL1", 6, TheQuestion}};
+}
+
+}  // namespace vantrel::art

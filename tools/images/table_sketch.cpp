@@ -1,0 +1,141 @@
+#include "table_sketch.h"
+
+#include <QPainter>
+#include <array>
+
+#include "art_style.h"
+#include "card_art.h"
+#include "chip_art.h"
+#include "lecture_canvas.h"
+
+namespace vantrel::art {
+
+namespace {
+
+constexpr std::array<int, 7> kPlayerTops = {192, 212, 240, 260, 288, 308, 336};
+
+qreal HandColumn(int hand) {
+    return 148 + 88 * (hand - 1);
+}
+
+void DrawDecoration(QPainter& painter, const TableScene& scene) {
+    painter.fillRect(QRectF(0, 0, 632, 453), kTableTeal);
+    painter.fillRect(QRectF(0, 148, 632, 9), Qt::white);
+    DrawText(painter, QRectF(16, 4, 101, 20), QStringLiteral("DEALER"), Gothic(20, true),
+             kLightYellow, Qt::AlignLeft | Qt::AlignVCenter);
+    DrawText(painter, QRectF(16, 160, 101, 20), QStringLiteral("PLAYER"), Gothic(20, true),
+             kLightYellow, Qt::AlignLeft | Qt::AlignVCenter);
+    QFont rule = Gothic(20, true);
+    rule.setItalic(true);
+    DrawText(painter, kRuleLine, QStringLiteral("Dealer must hit to 16,and stand on all 17's"),
+             rule, kYellow);
+
+    painter.setPen(QPen(Qt::black, 2));
+    painter.setBrush(kPaleYellow);
+    painter.drawRect(kLimitsPlate);
+    const QFont plate = Gothic(20, true);
+    DrawText(painter, QRectF(508, 12, 45, 20), QStringLiteral("MIN"), plate, Qt::black,
+             Qt::AlignLeft | Qt::AlignVCenter);
+    DrawText(painter, QRectF(508, 36, 45, 20), QStringLiteral("MAX"), plate, Qt::black,
+             Qt::AlignLeft | Qt::AlignVCenter);
+    DrawText(painter, QRectF(552, 12, 57, 20), QStringLiteral("$5"), plate, Qt::black,
+             Qt::AlignRight | Qt::AlignVCenter);
+    DrawText(painter, QRectF(552, 36, 57, 20), scene.maxBet, plate, Qt::black,
+             Qt::AlignRight | Qt::AlignVCenter);
+
+    painter.setPen(QPen(Qt::white, 5));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(kBetBox.adjusted(2.5, 2.5, -2.5, -2.5));
+}
+
+void DrawChipsAndBet(QPainter& painter, const TableScene& scene) {
+    const std::array<int, 3> values = {5, 25, 100};
+    const std::array<QColor, 3> grounds = {kMaroon, kGreen, kGrey};
+    for (int i = 0; i < 3; ++i) {
+        const qreal top = 296 + 36 * i;
+        DrawChip(painter, QRectF(16, top, 32, 32), values[i]);
+        painter.fillRect(QRectF(48, top, 57, 32), grounds[i]);
+        DrawText(painter, QRectF(48, top, 57, 32), QStringLiteral("BET"), Gothic(20, true),
+                 Qt::black);
+    }
+    const std::array<QPointF, 3> stacks = {QPointF(44, 192), QPointF(24, 228), QPointF(64, 228)};
+    for (int value : scene.betChips) {
+        const int i = value == 5 ? 0 : value == 25 ? 1 : 2;
+        DrawChip(painter, QRectF(stacks[i], QSizeF(32, 32)), value);
+    }
+    DrawText(painter, QRectF(24, 260, 73, 24), scene.bet, Gothic(20, true), kSalmon);
+}
+
+void DrawCards(QPainter& painter, const TableScene& scene) {
+    for (std::size_t n = 0; n < scene.dealer.size() && n < 7; ++n)
+        DrawCard(painter, DealerCardSlot(static_cast<int>(n) + 1), scene.dealer[n]);
+    for (std::size_t h = 0; h < scene.hands.size() && h < 4; ++h)
+        for (std::size_t n = 0; n < scene.hands[h].size() && n < 7; ++n)
+            DrawCard(painter, PlayerCardSlot(static_cast<int>(h) + 1, static_cast<int>(n) + 1),
+                     scene.hands[h][n]);
+}
+
+void DrawLabels(QPainter& painter, const TableScene& scene) {
+    if (!scene.dealerLabel.isEmpty())
+        TotalBadge(painter, QRectF(184, 8, 85, 20), scene.dealerLabel);
+    for (std::size_t h = 0; h < scene.handLabels.size(); ++h)
+        TotalBadge(painter, QRectF(HandColumn(h + 1) - 4, 168, 81, 20), scene.handLabels[h]);
+    for (std::size_t h = 0; h < scene.results.size(); ++h)
+        ResultBadge(painter, QRectF(HandColumn(h + 1), 376, 73, 21), scene.results[h]);
+}
+
+void DrawControls(QPainter& painter, const TableScene& scene) {
+    const std::array<const char*, 4> captions = {"HIT", "STAND", "DOUBLE DOWN", "SPLIT"};
+    for (int i = 0; i < 4; ++i)
+        Button(painter, QRectF(496, 192 + 36 * i, 121, 25), QString::fromLatin1(captions[i]), 16,
+               scene.actionsEnabled);
+    Button(painter, kMenuButton, QStringLiteral("Menu"));
+    for (const QRectF& plate : {kChipsPlate, kQuotaPlate}) {
+        painter.setPen(QPen(kPaleYellow, 1));
+        painter.setBrush(Qt::black);
+        painter.drawRect(plate);
+    }
+    DrawText(painter, QRectF(20, 412, 221, 24), scene.chips, Gothic(20, true), kSalmon);
+    DrawText(painter, QRectF(392, 412, 221, 24), scene.quota, Gothic(20, true), kPalePink);
+}
+
+void DrawOverlays(QPainter& painter, const TableScene& scene) {
+    if (scene.countdown > 0) {
+        painter.setPen(QPen(Qt::black, 1));
+        painter.setBrush(kLightYellow);
+        painter.drawEllipse(kCountdownDisc);
+        DrawText(painter, QRectF(296, 212, 41, 33), QString::number(scene.countdown),
+                 Gothic(27, true), Qt::black);
+    }
+    if (!scene.dealerBalloon.isEmpty())
+        Balloon(painter, QRectF(152, 44, 329, 53), scene.dealerBalloon);
+    if (!scene.playerBalloon.isEmpty())
+        Balloon(painter, QRectF(388, 328, 229, 77), scene.playerBalloon);
+}
+
+}  // namespace
+
+QRectF PlayerCardSlot(int hand, int position) {
+    const qreal left = HandColumn(hand) + (position % 2 == 0 ? 24 : 0);
+    return QRectF(left, kPlayerTops.at(position - 1), 48, 64);
+}
+
+QRectF DealerCardSlot(int position) {
+    return QRectF(184 + 36 * (position - 1), position % 2 == 0 ? 48 : 32, 48, 64);
+}
+
+void DrawTableSketch(QPainter& painter, QPointF origin, qreal scale, const TableScene& scene) {
+    painter.save();
+    painter.translate(origin);
+    painter.scale(scale, scale);
+    painter.setClipRect(QRectF(0, 0, 632, 453), Qt::IntersectClip);
+    DrawDecoration(painter, scene);
+    DrawChipsAndBet(painter, scene);
+    DrawCards(painter, scene);
+    DrawLabels(painter, scene);
+    DrawControls(painter, scene);
+    DrawOverlays(painter, scene);
+    painter.restore();
+}
+
+}  // namespace vantrel::art

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QPointF>
+#include <QRectF>
+#include <QString>
+#include <vector>
+
+#include "engine/card.h"
+
+class QPainter;
+
+namespace vantrel::art {
+
+// What the practice table shows at one moment, for drawing it in a lecture.
+struct TableScene {
+    std::vector<Card> dealer;              // an empty card lies face down
+    std::vector<std::vector<Card>> hands;  // up to four player hands
+    QString dealerLabel;                   // hand labels, shown when set
+    std::vector<QString> handLabels;
+    std::vector<QString> results;  // "Win", "Lose", "Push"
+    QString bet;                   // "$25"; empty when nothing is bet
+    std::vector<int> betChips;     // chip values lying in the bet box
+    QString chips = QStringLiteral("$9975");
+    QString quota = QStringLiteral("10 wins to go");
+    QString maxBet = QStringLiteral("$100");
+    int countdown = 0;  // shows the countdown disc when above 0
+    QString dealerBalloon;
+    QString playerBalloon;
+    bool actionsEnabled = true;
+};
+
+// The table screen (632 x 453) drawn with its top-left corner at origin, scaled.
+void DrawTableSketch(QPainter& painter, QPointF origin, qreal scale, const TableScene& scene);
+
+// Where a point of the table screen lands in such a drawing.
+inline QPointF OnTable(QPointF origin, qreal scale, QPointF tablePoint) {
+    return origin + tablePoint * scale;
+}
+
+// Places of the table screen, for callouts and crops.
+inline constexpr QRectF kDealerArea{184, 32, 264, 80};
+inline constexpr QRectF kBetBox{16, 184, 89, 105};
+inline constexpr QRectF kChipColumn{16, 296, 89, 104};
+inline constexpr QRectF kLimitsPlate{496, 4, 121, 61};
+inline constexpr QRectF kActionButtons{496, 192, 121, 133};
+inline constexpr QRectF kRuleLine{16, 124, 601, 20};
+inline constexpr QRectF kChipsPlate{16, 412, 229, 25};
+inline constexpr QRectF kMenuButton{256, 412, 121, 25};
+inline constexpr QRectF kQuotaPlate{388, 412, 229, 25};
+inline constexpr QRectF kCountdownDisc{291, 202, 49, 49};
+QRectF PlayerCardSlot(int hand, int position);
+QRectF DealerCardSlot(int position);
+
+}  // namespace vantrel::art
