@@ -1,0 +1,183 @@
+// The course content as the program will find it in the data directory.
+
+#include <gtest/gtest.h>
+
+#include <QColor>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QSet>
+#include <QStringList>
+#include <string>
+
+#include "app/data_paths.h"
+#include "coach/lessons.h"
+#include "engine/card.h"
+
+namespace vantrel {
+namespace {
+
+const std::string kDataDir = VANTREL_DATA_DIR;
+
+constexpr int kLineLimit = 58;     // what the 20-pixel text boxes show without scrolling
+constexpr int kPageLineLimit = 4;  // lines of a lecture page's box
+
+bool Exists(const std::string& path) {
+    return QFile::exists(QString::fromStdString(path));
+}
+
+QImage Load(const std::string& path) {
+    return QImage(QString::fromStdString(path));
+}
+
+// Page numbers of every text or bitmap file of a lesson found in the data directory.
+QSet<int> PagesOnDisk(const std::string& code) {
+    QSet<int> pages;
+    const QString prefix = QString::fromStdString(code);
+    for (const char* folder : {"/doc", "/img"}) {
+        const QDir dir(QString::fromStdString(kDataDir + folder));
+        for (const QString& name : dir.entryList(QDir::Files)) {
+            const QString stem = name.section('.', 0, 0);
+            bool isNumber = false;
+            const int page = stem.mid(prefix.size()).toInt(&isNumber);
+            if (stem.startsWith(prefix) && stem.size() == prefix.size() + 2 && isNumber)
+                pages.insert(page);
+        }
+    }
+    return pages;
+}
+
+// The pages a lecture viewer walks through: 1, 2, ... up to the first missing text.
+int LecturePageCount(const std::string& code) {
+    int pages = 0;
+    while (Exists(LectureTextPath(kDataDir, code, pages + 1))) ++pages;
+    return pages;
+}
+
+void ExpectPageComplete(const std::string& code, int page) {
+    SCOPED_TRACE(code + " page " + std::to_string(page));
+    EXPECT_TRUE(Exists(LectureTextPath(kDataDir, code, page)));
+    const QImage picture = Load(LectureBitmapPath(kDataDir, code, page));
+    ASSERT_FALSE(picture.isNull()) << LectureBitmapPath(kDataDir, code, page);
+    EXPECT_LE(picture.width(), 600);
+    EXPECT_LE(picture.height(), 248);
+}
+
+class LessonContent : public testing::TestWithParam<const char*> {};
+
+TEST_P(LessonContent, HasEveryPageTheViewerShows) {
+    const LessonInfo* lesson = FindLesson(GetParam());
+    ASSERT_NE(lesson, nullptr);
+    const std::string code(lesson->code);
+    if (lesson->hasTable) {
+        // A table lesson shows page 1 before the table and page 99 after it, nothing else.
+        ExpectPageComplete(code, 1);
+        ExpectPageComplete(code, 99);
+        EXPECT_EQ(PagesOnDisk(code), (QSet<int>{1, 99}));
+    } else {
+        const int pages = LecturePageCount(code);
+        EXPECT_GE(pages, 2);
+        for (int page = 1; page <= pages; ++page) ExpectPageComplete(code, page);
+        // A page after a gap would never be shown.
+        for (int page : PagesOnDisk(code)) EXPECT_LE(page, pages) << code << " page " << page;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Catalogue, LessonContent,
+                         testing::Values("NL1", "NL2", "NL3", "NL4", "NL5", "NL6", "PL1", "PL2",
+                                         "PL3"),
+                         [](const auto& info) { return std::string(info.param); });
+
+TEST(CardBitmaps, EveryFaceAndTheBackLoadInTheSlotsShape) {
+    for (int suit = 1; suit <= 4; ++suit)
+        for (int rank = 1; rank <= 13; ++rank) {
+            const std::string path = CardFacePath(kDataDir, Card{suit, rank}.code());
+            const QImage face = Load(path);
+            ASSERT_FALSE(face.isNull()) << path;
+            EXPECT_EQ(face.width() * 4, face.height() * 3) << path;
+        }
+    const QImage back = Load(CardBackPath(kDataDir));
+    ASSERT_FALSE(back.isNull());
+    EXPECT_EQ(back.width() * 4, back.height() * 3);
+}
+
+TEST(CardBitmaps, NoTwoFacesAreAlike) {
+    QSet<QByteArray> faces;
+    for (int suit = 1; suit <= 4; ++suit)
+        for (int rank = 1; rank <= 13; ++rank) {
+            const QImage face = Load(CardFacePath(kDataDir, Card{suit, rank}.code()))
+                                    .convertToFormat(QImage::Format_RGB32);
+            faces.insert(QByteArray(reinterpret_cast<const char*>(face.constBits()),
+                                    static_cast<int>(face.sizeInBytes())));
+        }
+    EXPECT_EQ(faces.size(), 52);
+}
+
+// Pixels of a strong red, the ink of hearts and diamonds.
+int RedPixels(const QImage& image) {
+    int red = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (c.red() > 150 && c.green() < 90 && c.blue() < 90) ++red;
+        }
+    return red;
+}
+
+TEST(CardBitmaps, NumberCardsAreInkedInTheirSuitsColour) {
+    for (int suit = 1; suit <= 4; ++suit)
+        for (int rank = 1; rank <= 10; ++rank) {
+            const std::string code = Card{suit, rank}.code();
+            const int red = RedPixels(Load(CardFacePath(kDataDir, code)));
+            if (suit == 2 || suit == 4) {
+                EXPECT_GT(red, 100) << code;
+            } else {
+                EXPECT_EQ(red, 0) << code;
+            }
+        }
+}
+
+TEST(OtherBitmaps, ChipsAreSquareAndTheTitleFillsItsPlace) {
+    for (int value : {5, 25, 100}) {
+        const QImage chip = Load(ChipBitmapPath(kDataDir, value));
+        ASSERT_FALSE(chip.isNull()) << value;
+        EXPECT_EQ(chip.width(), chip.height()) << value;
+    }
+    const QImage title = Load(TitleBitmapPath(kDataDir));
+    ASSERT_FALSE(title.isNull());
+    EXPECT_EQ(title.size(), QSize(600, 365));
+}
+
+// Every text file the program shows, with its name.
+QStringList TextFiles() {
+    const QDir doc(QString::fromStdString(kDataDir + "/doc"));
+    QStringList files = doc.entryList({QStringLiteral("*.txt")}, QDir::Files);
+    for (QString& file : files) file = doc.filePath(file);
+    return files;
+}
+
+TEST(Texts, ArePlainAsciiLinesThatFitTheirBox) {
+    const QStringList files = TextFiles();
+    ASSERT_TRUE(files.contains(QString::fromStdString(IntroductionTextPath(kDataDir))));
+    for (const QString& path : files) {
+        SCOPED_TRACE(path.toStdString());
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        ASSERT_FALSE(bytes.isEmpty());
+        EXPECT_TRUE(bytes.endsWith('\n'));
+        for (const char byte : bytes) {
+            const auto c = static_cast<unsigned char>(byte);
+            EXPECT_TRUE(c == '\n' || (c >= 0x20 && c < 0x7F)) << "byte " << int(c);
+        }
+        const QList<QByteArray> lines = bytes.chopped(1).split('\n');
+        for (const QByteArray& line : lines)
+            EXPECT_LE(line.size(), kLineLimit) << line.toStdString();
+        if (!path.endsWith(QLatin1String("first.txt"))) {
+            EXPECT_LE(lines.size(), kPageLineLimit);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace vantrel
