@@ -123,7 +123,12 @@ void TheDeal(QPainter& p) {
             kLightYellow);
     Caption(p, QRectF(320, 34, 266, 26), QStringLiteral("A blackjack: settled at once"), 14,
             kLightYellow);
-    Arrow(p, QPointF(140, 58), OnTable(QPointF(20, 60), scale, QPointF(190, 60)), kYellow, 2.5);
+    // Ring the hole card rather than point at it: an arrow would cover it at this size.
+    const QRectF hole(OnTable(QPointF(20, 60), scale, DealerCardSlot(1).topLeft()),
+                      DealerCardSlot(1).size() * scale);
+    p.setPen(QPen(kYellow, 2.5));
+    p.setBrush(Qt::NoBrush);
+    p.drawRoundedRect(hole.adjusted(-3, -3, 3, 3), 3, 3);
 }
 
 void HitAndStand(QPainter& p) {
