@@ -1,16 +1,77 @@
 #pragma once
 
+#include <QPixmap>
+#include <QString>
+#include <QTimer>
+#include <array>
+#include <map>
+
+#include "coach/coach.h"
+#include "engine/table.h"
+#include "engine/table_view.h"
 #include "ui/screen.h"
+
+class QLabel;
+class QPushButton;
 
 namespace vantrel {
 
-// The practice table.
-class Tf_practical : public Screen {
+// The practice table: draws what the table engine shows and passes the student's clicks,
+// gestures and timer ticks to it.
+class Tf_practical : public Screen, public TableView {
     Q_OBJECT
   public:
     Tf_practical(Session& session, Tf_mdi& mdi);
 
-    void FormShow() override {}
+    // Activation: sets the table up for the current lesson.
+    void FormShow() override;
+    void ApplicationQuitting() override;
+
+    Table& table() { return table_; }
+
+    // What the engine asks of the screen.
+    void Delay(int ms) override;
+    void SetText(Control control, std::string_view text) override;
+    void SetVisible(Control control, bool visible) override;
+    void SetEnabled(Control control, bool enabled) override;
+    void EnableActions(bool on) override;
+    void ShowCardFace(int slot, const Card& card) override;
+    void ShowCardBack(int slot) override;
+    void SetSlotVisible(int slot, bool visible) override;
+    void LoadChipBitmaps() override;
+    void SetStartTimer(bool running) override;
+    int ShowMessageBox(std::string_view text) override;
+    int AskCountPoint() override;
+    void ShowClosingPage() override;
+    void ShowCourseMenu(bool professional) override;
+
+  protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void BuildLayout();
+    void ConnectControls();
+    // The picture of a data file, loaded once; a file that cannot be read is noted and drawn
+    // as a plain card with its name.
+    QPixmap Picture(const std::string& path);
+    void ReportMissingPictures();
+    bool OnSurface(const QMouseEvent* event) const;
+    template <typename T>
+    T* Find(const QString& name) const {
+        return findChild<T*>(name, Qt::FindDirectChildrenOnly);
+    }
+
+    Table table_;
+    Coach coach_;
+    QTimer tm_start_;
+    std::array<QWidget*, static_cast<int>(Control::Count)> controls_{};
+    std::array<QLabel*, kSlotCount> slots_{};
+    std::array<QPushButton*, 4> actions_{};
+    std::map<std::string, QPixmap> pictures_;
+    QStringList missingPictures_;
 };
 
 }  // namespace vantrel
