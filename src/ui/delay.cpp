@@ -3,13 +3,29 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QTimer>
+#include <algorithm>
+#include <cmath>
 
 #include "ui/quitting.h"
 
 namespace vantrel {
 
+namespace {
+double timeScale = 1.0;
+}  // namespace
+
+void SetDelayTimeScale(double scale) {
+    timeScale = scale;
+}
+
+int ScaledMs(int ms) {
+    if (ms <= 0) return ms;
+    return std::max(1, static_cast<int>(std::ceil(ms * timeScale)));
+}
+
 void Delay(int ms) {
     if (ms <= 0 || IsApplicationQuitting()) return;
+    ms = ScaledMs(ms);
     QElapsedTimer clock;
     clock.start();
 

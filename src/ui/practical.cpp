@@ -370,7 +370,6 @@ void Tf_practical::ConnectControls() {
     connect(actions_[3], &QPushButton::clicked, this, [this] { table_.bbtn_splitClick(); });
     connect(static_cast<QPushButton*>(controls_[static_cast<int>(Control::bbtn_menu)]),
             &QPushButton::clicked, this, [this] { table_.bbtn_menuClick(); });
-    tm_start_.setInterval(1000);
     connect(&tm_start_, &QTimer::timeout, this, [this] { table_.tm_startTimer(); });
     // A chip and its "BET" label both bet; QLabel has no click of its own.
     for (Control chip : {Control::img_chip005, Control::img_chip025, Control::img_chip100,
@@ -507,7 +506,7 @@ void Tf_practical::ReportMissingPictures() {
 
 void Tf_practical::SetStartTimer(bool running) {
     if (running)
-        tm_start_.start();
+        tm_start_.start(ScaledMs(1000));
     else
         tm_start_.stop();
 }
