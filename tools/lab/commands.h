@@ -17,5 +17,7 @@ inline constexpr int kExitUsage = 2;
 
 // Each command lives in a file of its own and is listed in main.cpp.
 int RunChart(std::span<const std::string_view> args);
+int RunSim(std::span<const std::string_view> args);
+int RunBench(std::span<const std::string_view> args);
 
 }  // namespace vantrel::lab

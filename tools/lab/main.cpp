@@ -13,6 +13,9 @@ using vantrel::lab::Command;
 
 constexpr Command kCommands[] = {
     {"chart", "work out the basic-strategy chart by exact expected values", vantrel::lab::RunChart},
+    {"sim", "play rounds on the table engine by the chart: house edge and speed",
+     vantrel::lab::RunSim},
+    {"bench", "the table engine's speed: 10 million rounds on one thread", vantrel::lab::RunBench},
 };
 
 void PrintUsage(std::ostream& out) {

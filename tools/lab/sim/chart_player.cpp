@@ -1,0 +1,32 @@
+#include "sim/chart_player.h"
+
+#include "calc/chart_reading.h"
+#include "coach/coach.h"
+
+namespace vantrel::lab {
+
+Action ChartPlayerAction(const StrategyTable& chart, const Table& table) {
+    const TableState& state = table.state();
+    const bool pair = table.IsMatchingPair();
+    const bool mayResplit = state.handCount < vantrel::kMaxHands;
+    int code = Advice(chart, table);
+    if (code == kChartSplit && pair && !mayResplit) {
+        const int card = table.PairValue();
+        code = ChartAdvice(chart, CardsOf({card, card}), false, state.dealerUpValue);
+    }
+    if (code == kChartSplit && !(pair && mayResplit)) code = kChartStand;
+    const bool splitAces = state.handCount >= 2 && state.handTotal[state.currentHand] == 202;
+    switch (code) {
+        case kChartHit:
+            return splitAces ? Action::Stand : Action::Hit;
+        case kChartDouble:
+        case kChartDoubleElseStand:  // read by total on two cards: double
+            return splitAces ? Action::Stand : Action::DoubleDown;
+        case kChartSplit:
+            return Action::Split;
+        default:
+            return Action::Stand;
+    }
+}
+
+}  // namespace vantrel::lab

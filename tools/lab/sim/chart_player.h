@@ -1,0 +1,18 @@
+#pragma once
+
+#include "coach/strategy_table.h"
+#include "engine/action.h"
+#include "engine/table.h"
+
+namespace vantrel::lab {
+
+// The simulated player's action on the table's current hand: the chart's advice exactly as the
+// strategy check reads it. Where the table would refuse that advice, the player does what the
+// calculator's house edge assumes, so that the simulated and the calculated edge are of one play:
+// - a pair that may not be split again (four hands on the table) is read by its total;
+// - a hand of split aces stands when it cannot be split again (hit and double are refused);
+// - a split advised for a hand that is no pair, and a code with no action (9, an empty cell),
+//   stand.
+Action ChartPlayerAction(const StrategyTable& chart, const Table& table);
+
+}  // namespace vantrel::lab

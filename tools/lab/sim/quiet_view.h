@@ -1,0 +1,42 @@
+#pragma once
+
+#include <string_view>
+
+#include "engine/table_view.h"
+
+namespace vantrel::lab {
+
+// The table's screen for the simulator: it draws nothing and every wait returns at once. It
+// notes the few things the simulator reports that the table's record no longer holds once a
+// round has been cleared away: the blackjacks and busted hands the player's labels showed, and
+// the player balloons (in free play the table uses that balloon only to refuse an action).
+class QuietView final : public TableView {
+  public:
+    long long blackjacks = 0;
+    long long bustedHands = 0;
+    long long playerBalloons = 0;
+
+    void Delay(int) override {}
+    void SetText(Control control, std::string_view text) override {
+        if (control == Control::l_pmsg) {
+            ++playerBalloons;
+        } else if (control >= Control::l_p1hand && control <= Control::l_p4hand) {
+            if (text == "BUSTED") ++bustedHands;
+            if (text == "BJ!") ++blackjacks;
+        }
+    }
+    void SetVisible(Control, bool) override {}
+    void SetEnabled(Control, bool) override {}
+    void EnableActions(bool) override {}
+    void ShowCardFace(int, const Card&) override {}
+    void ShowCardBack(int) override {}
+    void SetSlotVisible(int, bool) override {}
+    void LoadChipBitmaps() override {}
+    void SetStartTimer(bool) override {}
+    int ShowMessageBox(std::string_view) override { return 1; }
+    int AskCountPoint() override { return 0; }
+    void ShowClosingPage() override {}
+    void ShowCourseMenu(bool) override {}
+};
+
+}  // namespace vantrel::lab

@@ -1,0 +1,149 @@
+#include "sim/table_sim.h"
+
+#include <algorithm>
+#include <cmath>
+#include <thread>
+#include <vector>
+
+#include "engine/table.h"
+#include "sim/chart_player.h"
+#include "sim/quiet_view.h"
+
+namespace vantrel::lab {
+
+SimTally& SimTally::operator+=(const SimTally& other) {
+    rounds += other.rounds;
+    net += other.net;
+    netSquares += other.netSquares;
+    blackjacks += other.blackjacks;
+    hands += other.hands;
+    busts += other.busts;
+    splits += other.splits;
+    doubles += other.doubles;
+    refusals += other.refusals;
+    return *this;
+}
+
+EdgeEstimate EstimateEdge(const SimTally& tally) {
+    if (tally.rounds < 1) return {};
+    const double n = static_cast<double>(tally.rounds);
+    const double loss = static_cast<double>(-tally.net) / n;  // per round, in dollars
+    const double variance =
+        tally.rounds > 1 ? (static_cast<double>(tally.netSquares) - n * loss * loss) / (n - 1.0)
+                         : INFINITY;
+    const double halfWidth = 1.96 * std::sqrt(std::max(variance, 0.0) / n);
+    return {loss / kSimBet, halfWidth / kSimBet};
+}
+
+namespace {
+
+// Topped up before every bet, so the player never runs out and `chips` never overflows: no round
+// can cost more than four doubled hands.
+constexpr int kBankroll = 1'000'000;
+
+// One table in the All Night Play Room (no quota, no coaching) with a player who follows the chart.
+class SimTable {
+  public:
+    SimTable(const StrategyTable& chart, std::uint32_t seed) : chart_(chart) {
+        table_.rules = {kSimDecks, kSimPenetration, kSimGameSpeed};
+        table_.SetSeedSource([seed] { return seed; });
+        table_.FormShow();
+    }
+
+    void PlayRound(SimTally& tally) {
+        lesson_.chips = kBankroll;
+        table_.l_bet005Click();
+        while (table_.startTimerRunning()) table_.tm_startTimer();
+        ++tally.hands;
+        while (table_.state().roundActive && table_.actionsEnabled()) {
+            const Action action = ChartPlayerAction(chart_, table_);
+            const long long balloons = view_.playerBalloons;
+            Click(action);
+            if (view_.playerBalloons != balloons) {
+                ++tally.refusals;
+                table_.bbtn_standClick();
+            } else if (action == Action::Split) {
+                ++tally.splits;
+                ++tally.hands;
+            } else if (action == Action::DoubleDown) {
+                ++tally.doubles;
+            }
+        }
+        const long long net = lesson_.chips - kBankroll;
+        ++tally.rounds;
+        tally.net += net;
+        tally.netSquares += net * net;
+    }
+
+    void AddViewCounts(SimTally& tally) const {
+        tally.blackjacks += view_.blackjacks;
+        tally.busts += view_.bustedHands;
+    }
+
+  private:
+    void Click(Action action) {
+        switch (action) {
+            case Action::Hit:
+                table_.bbtn_hitClick();
+                break;
+            case Action::Stand:
+                table_.bbtn_standClick();
+                break;
+            case Action::DoubleDown:
+                table_.bbtn_doubleClick();
+                break;
+            case Action::Split:
+                table_.bbtn_splitClick();
+                break;
+        }
+    }
+
+    const StrategyTable& chart_;
+    QuietView view_;
+    LessonSetup lesson_{.lessonCode = "P",
+                        .lessonHasTable = true,
+                        .chips = kBankroll,
+                        .lessonMode = LessonMode::FreePlay,
+                        .quota = 1,
+                        .maxBetSetting = 100};
+    Table table_{view_, lesson_};
+};
+
+// SplitMix64's finaliser: neighbouring seeds and indices give unrelated streams.
+std::uint64_t Mix(std::uint64_t x) {
+    x = (x ^ (x >> 30)) * 0xbf58476d1ce4e5b9ULL;
+    x = (x ^ (x >> 27)) * 0x94d049bb133111ebULL;
+    return x ^ (x >> 31);
+}
+
+}  // namespace
+
+SimTally PlayRounds(const StrategyTable& chart, long long rounds, std::uint32_t seed) {
+    SimTally tally;
+    SimTable table(chart, seed);
+    for (long long round = 0; round < rounds; ++round) table.PlayRound(tally);
+    table.AddViewCounts(tally);
+    return tally;
+}
+
+std::uint32_t TableSeed(std::uint64_t seed, int index) {
+    return static_cast<std::uint32_t>(
+        Mix(seed + 0x9e3779b97f4a7c15ULL * (static_cast<std::uint64_t>(index) + 1)) >> 32);
+}
+
+SimTally Simulate(const StrategyTable& chart, long long rounds, std::uint64_t seed, int threads) {
+    std::vector<SimTally> tallies(threads);
+    std::vector<std::jthread> workers;
+    for (int index = 0; index < threads; ++index) {
+        const long long share = rounds / threads + (index < rounds % threads ? 1 : 0);
+        workers.emplace_back([&chart, &tallies, share, seed, index] {
+            tallies[index] = PlayRounds(chart, share, TableSeed(seed, index));
+        });
+    }
+    workers.clear();  // joins
+    SimTally total;
+    for (const SimTally& tally : tallies) total += tally;
+    return total;
+}
+
+}  // namespace vantrel::lab

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <cstdint>
+
+#include "coach/strategy_table.h"
+
+namespace vantrel::lab {
+
+// Every round is one $5 chip on hand 1.
+inline constexpr int kSimBet = 5;
+
+// What a run of rounds came to. The sums are whole numbers, so the tallies of several tables add
+// up to the same figures whichever finishes first.
+struct SimTally {
+    long long rounds = 0;
+    long long net = 0;         // dollars the player won over all rounds (negative: lost)
+    long long netSquares = 0;  // each round's net, squared, summed
+    long long blackjacks = 0;  // rounds dealt a player blackjack
+    long long hands = 0;       // player hands played, split hands included
+    long long busts = 0;       // player hands that went over 21
+    long long splits = 0;
+    long long doubles = 0;
+    long long refusals = 0;  // actions the table refused; the player stood instead
+
+    SimTally& operator+=(const SimTally& other);
+    bool operator==(const SimTally&) const = default;
+};
+
+// The house edge per initial bet (positive when the house wins) with the half-width of its 95 per
+// cent interval, both as fractions, from the rounds' net results.
+struct EdgeEstimate {
+    double edge = 0.0;
+    double halfWidth = 0.0;
+};
+EdgeEstimate EstimateEdge(const SimTally& tally);
+
+// The table rules the simulator plays: the settings' defaults (six decks, the cut at 60 per cent,
+// GAMESPEED 3, so four countdown ticks a round).
+inline constexpr int kSimDecks = 6;
+inline constexpr int kSimPenetration = 60;
+inline constexpr int kSimGameSpeed = 3;
+
+// Plays `rounds` rounds at one table of its own, seeded with `seed`, the player following `chart`.
+SimTally PlayRounds(const StrategyTable& chart, long long rounds, std::uint32_t seed);
+
+// The seed of table `index` in a run seeded with `seed`: every table gets a stream of its own.
+std::uint32_t TableSeed(std::uint64_t seed, int index);
+
+// Shares `rounds` out over `threads` tables, one thread each, seeded by TableSeed. The result
+// depends only on the chart, the rounds, the seed and the number of threads.
+SimTally Simulate(const StrategyTable& chart, long long rounds, std::uint64_t seed, int threads);
+
+}  // namespace vantrel::lab
