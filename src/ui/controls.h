@@ -39,9 +39,9 @@ void PaintShape(QFrame* shape, QColor fill, QColor outline);
 
 // The control of that name that a layout table placed on parent.
 template <typename T>
-T* Control(const QObject* parent, const char* name) {
+T* FindControl(const QObject* parent, const char* name) {
     T* control = parent->findChild<T*>(name, Qt::FindDirectChildrenOnly);
-    Q_ASSERT_X(control, "Control", name);
+    Q_ASSERT_X(control, "FindControl", name);
     return control;
 }
 

@@ -67,25 +67,25 @@ Tf_cpin::Tf_cpin(QWidget* frame) : QDialog(frame) {
     setAutoFillBackground(true);
 
     BuildControls(this, kLayout);
-    PaintShape(Control<QFrame>(this, "Shape1"), QColor(255, 192, 128), Qt::black);
-    auto* message = Control<QLabel>(this, "l_msg");
+    PaintShape(FindControl<QFrame>(this, "Shape1"), QColor(255, 192, 128), Qt::black);
+    auto* message = FindControl<QLabel>(this, "l_msg");
     message->setFont(PGothicFont(20, true));
     message->setWordWrap(true);
     QPalette black = message->palette();
     black.setColor(QPalette::WindowText, Qt::black);
     message->setPalette(black);
-    e_cp_ = Control<QLineEdit>(this, "e_cp");
+    e_cp_ = FindControl<QLineEdit>(this, "e_cp");
 
     for (char digit = '0'; digit <= '9'; ++digit) {
         const QString name = QString("bbtn_") + digit;
-        connect(Control<QPushButton>(this, name.toLatin1().constData()), &QPushButton::clicked,
+        connect(FindControl<QPushButton>(this, name.toLatin1().constData()), &QPushButton::clicked,
                 this, [this, digit] { AppendDigit(QChar(digit)); });
     }
-    connect(Control<QPushButton>(this, "bbtn_minus"), &QPushButton::clicked, this,
+    connect(FindControl<QPushButton>(this, "bbtn_minus"), &QPushButton::clicked, this,
             &Tf_cpin::ToggleMinus);
-    connect(Control<QPushButton>(this, "bbtn_bs"), &QPushButton::clicked, this,
+    connect(FindControl<QPushButton>(this, "bbtn_bs"), &QPushButton::clicked, this,
             &Tf_cpin::DeleteLastCharacter);
-    auto* ok = Control<QPushButton>(this, "bbtn_ok");
+    auto* ok = FindControl<QPushButton>(this, "bbtn_ok");
     ok->setDefault(true);  // Enter in the entry answers
     connect(ok, &QPushButton::clicked, this, &Tf_cpin::bbtn_okClick);
 }

@@ -29,10 +29,10 @@ Tf_first::Tf_first(Session& session, Tf_mdi& mdi) : Screen(session, mdi, "Introd
     setObjectName("Tf_first");
     BuildControls(this, kLayout);
 
-    m_first_ = Control<QPlainTextEdit>(this, "m_first");
-    connect(Control<QPushButton>(this, "bbtn_ok"), &QPushButton::clicked, this,
+    m_first_ = FindControl<QPlainTextEdit>(this, "m_first");
+    connect(FindControl<QPushButton>(this, "bbtn_ok"), &QPushButton::clicked, this,
             &Tf_first::bbtn_okClick);
-    connect(Control<QPushButton>(this, "bbtn_cancel"), &QPushButton::clicked, this,
+    connect(FindControl<QPushButton>(this, "bbtn_cancel"), &QPushButton::clicked, this,
             [this] { this->mdi().ShowScreen(ScreenId::Main); });
 }
 

@@ -43,12 +43,12 @@ Tf_lecture::Tf_lecture(Session& session, Tf_mdi& mdi) : Screen(session, mdi, "Le
     titleLabel()->setObjectName("l_lecture");
     BuildControls(this, kLayout);
 
-    l_no_ = Control<QLabel>(this, "l_no");
-    img_lecture_ = Control<QLabel>(this, "img_lecture");
-    m_lecture_ = Control<QPlainTextEdit>(this, "m_lecture");
-    bbtn_back_ = Control<QPushButton>(this, "bbtn_back");
-    bbtn_menu_ = Control<QPushButton>(this, "bbtn_menu");
-    bbtn_next_ = Control<QPushButton>(this, "bbtn_next");
+    l_no_ = FindControl<QLabel>(this, "l_no");
+    img_lecture_ = FindControl<QLabel>(this, "img_lecture");
+    m_lecture_ = FindControl<QPlainTextEdit>(this, "m_lecture");
+    bbtn_back_ = FindControl<QPushButton>(this, "bbtn_back");
+    bbtn_menu_ = FindControl<QPushButton>(this, "bbtn_menu");
+    bbtn_next_ = FindControl<QPushButton>(this, "bbtn_next");
     connect(bbtn_back_, &QPushButton::clicked, this, &Tf_lecture::bbtn_backClick);
     connect(bbtn_next_, &QPushButton::clicked, this, &Tf_lecture::bbtn_nextClick);
     connect(bbtn_menu_, &QPushButton::clicked, this, &Tf_lecture::bbtn_menuClick);

@@ -42,11 +42,11 @@ Tf_main::Tf_main(Session& session, Tf_mdi& mdi) : Screen(session, mdi, "Start") 
     titleLabel()->setAlignment(Qt::AlignCenter);
     BuildControls(this, kLayout);
 
-    img_title_ = Control<QLabel>(this, "img_title");
+    img_title_ = FindControl<QLabel>(this, "img_title");
     img_title_->lower();  // the title band lies over the top of the picture
-    connect(Control<QPushButton>(this, "bbtn_goodluck"), &QPushButton::clicked, this,
+    connect(FindControl<QPushButton>(this, "bbtn_goodluck"), &QPushButton::clicked, this,
             &Tf_main::bbtn_goodluckClick);
-    connect(Control<QPushButton>(this, "bbtn_goodbye"), &QPushButton::clicked, this,
+    connect(FindControl<QPushButton>(this, "bbtn_goodbye"), &QPushButton::clicked, this,
             [this] { this->mdi().QuitApplication(); });
 }
 
@@ -58,8 +58,8 @@ void Tf_main::SetUp() {
                BitmapFit::SizeToBitmap);
     s.settings = LoadSettings(s.settingsPath);
     LoadStrategyTable(s.chart, StrategyChartPath(s.appDir));
-    Control<QLabel>(this, "l_version")->setText(QString("v") + kVersion);
-    Control<QLabel>(this, "l_copyright")->setText(AttributionLine());
+    FindControl<QLabel>(this, "l_version")->setText(QString("v") + kVersion);
+    FindControl<QLabel>(this, "l_copyright")->setText(AttributionLine());
     s.appState = AppState::Running;
 }
 

@@ -50,16 +50,16 @@ Tf_menu::Tf_menu(Session& session, Tf_mdi& mdi)
     BuildControls(this, kLayout);
 
     for (const LessonButton& lesson : kLessonButtons) {
-        connect(Control<QPushButton>(this, lesson.name), &QPushButton::clicked, this,
+        connect(FindControl<QPushButton>(this, lesson.name), &QPushButton::clicked, this,
                 [this, code = lesson.code] { OpenLesson(this->session(), this->mdi(), code); });
     }
-    bbtn_pro_ = Control<QPushButton>(this, "bbtn_pro");
+    bbtn_pro_ = FindControl<QPushButton>(this, "bbtn_pro");
     bbtn_pro_->hide();
     connect(bbtn_pro_, &QPushButton::clicked, this,
             [this] { this->mdi().ShowScreen(ScreenId::ProMenu); });
-    connect(Control<QPushButton>(this, "bbtn_web"), &QPushButton::clicked, this,
+    connect(FindControl<QPushButton>(this, "bbtn_web"), &QPushButton::clicked, this,
             [] { OpenWebPage(kProductPageUrl); });
-    connect(Control<QPushButton>(this, "bbtn_goodbye"), &QPushButton::clicked, this,
+    connect(FindControl<QPushButton>(this, "bbtn_goodbye"), &QPushButton::clicked, this,
             [this] { this->mdi().QuitApplication(); });
 }
 

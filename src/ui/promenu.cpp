@@ -45,16 +45,16 @@ Tf_promenu::Tf_promenu(Session& session, Tf_mdi& mdi)
     BuildControls(this, kLayout);
 
     for (const LessonButton& lesson : kLessonButtons) {
-        connect(Control<QPushButton>(this, lesson.name), &QPushButton::clicked, this,
+        connect(FindControl<QPushButton>(this, lesson.name), &QPushButton::clicked, this,
                 [this, code = lesson.code] { OpenLesson(this->session(), this->mdi(), code); });
     }
-    connect(Control<QPushButton>(this, "bbtn_l6"), &QPushButton::clicked, this,
+    connect(FindControl<QPushButton>(this, "bbtn_l6"), &QPushButton::clicked, this,
             [this] { OpenPlayRoom(this->session(), this->mdi()); });
-    connect(Control<QPushButton>(this, "bbtn_normal"), &QPushButton::clicked, this,
+    connect(FindControl<QPushButton>(this, "bbtn_normal"), &QPushButton::clicked, this,
             [this] { this->mdi().ShowScreen(ScreenId::Menu); });
-    connect(Control<QPushButton>(this, "bbtn_web"), &QPushButton::clicked, this,
+    connect(FindControl<QPushButton>(this, "bbtn_web"), &QPushButton::clicked, this,
             [] { OpenWebPage(kProductPageUrl); });
-    connect(Control<QPushButton>(this, "bbtn_goodbye"), &QPushButton::clicked, this,
+    connect(FindControl<QPushButton>(this, "bbtn_goodbye"), &QPushButton::clicked, this,
             [this] { this->mdi().QuitApplication(); });
 }
 

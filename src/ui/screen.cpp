@@ -30,8 +30,8 @@ Screen::Screen(Session& session, Tf_mdi& mdi, const QString& caption, QColor out
     setAutoFillBackground(true);
 
     BuildControls(this, kLayout);
-    PaintShape(Control<QFrame>(this, "s_title"), Qt::black, outline);
-    title_ = Control<QLabel>(this, "l_title");
+    PaintShape(FindControl<QFrame>(this, "s_title"), Qt::black, outline);
+    title_ = FindControl<QLabel>(this, "l_title");
     title_->setText(caption);
 }
 
