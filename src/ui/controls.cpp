@@ -12,19 +12,19 @@ namespace vantrel {
 
 namespace {
 
-QWidget* MakeButton(QWidget* parent, const ControlSpec& spec) {
-    auto* button = new QPushButton(spec.text, parent);
-    button->setFont(GothicFont(spec.fontPx, true));
+QWidget* MakeButton(QWidget* parent, const ControlSpec& row) {
+    auto* button = new QPushButton(row.text, parent);
+    button->setFont(GothicFont(row.fontPx, true));
     button->setCursor(Qt::PointingHandCursor);
     button->setFocusPolicy(Qt::NoFocus);
     button->setAutoDefault(false);
     return button;
 }
 
-QWidget* MakeLabel(QWidget* parent, const ControlSpec& spec, bool bold) {
-    auto* label = new QLabel(spec.text, parent);
-    label->setFont(GothicFont(spec.fontPx, bold));
-    label->setAlignment(spec.align);
+QWidget* MakeLabel(QWidget* parent, const ControlSpec& row, bool bold) {
+    auto* label = new QLabel(row.text, parent);
+    label->setFont(GothicFont(row.fontPx, bold));
+    label->setAlignment(row.align);
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, Qt::white);
     label->setPalette(palette);
@@ -37,17 +37,17 @@ QWidget* MakeImage(QWidget* parent) {
     return image;
 }
 
-QWidget* MakeMemo(QWidget* parent, const ControlSpec& spec) {
+QWidget* MakeMemo(QWidget* parent, const ControlSpec& row) {
     auto* memo = new QPlainTextEdit(parent);
-    memo->setFont(GothicFont(spec.fontPx));
+    memo->setFont(GothicFont(row.fontPx));
     memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    memo->setPlainText(spec.text);
+    memo->setPlainText(row.text);
     return memo;
 }
 
-QWidget* MakeEdit(QWidget* parent, const ControlSpec& spec) {
-    auto* edit = new QLineEdit(spec.text, parent);
-    edit->setFont(PGothicFont(spec.fontPx));
+QWidget* MakeEdit(QWidget* parent, const ControlSpec& row) {
+    auto* edit = new QLineEdit(row.text, parent);
+    edit->setFont(PGothicFont(row.fontPx));
     return edit;
 }
 
@@ -59,20 +59,20 @@ QWidget* MakeShape(QWidget* parent) {
     return shape;
 }
 
-QWidget* MakeControl(QWidget* parent, const ControlSpec& spec) {
-    switch (spec.kind) {
+QWidget* MakeControl(QWidget* parent, const ControlSpec& row) {
+    switch (row.kind) {
         case ControlKind::Button:
-            return MakeButton(parent, spec);
+            return MakeButton(parent, row);
         case ControlKind::Label:
-            return MakeLabel(parent, spec, false);
+            return MakeLabel(parent, row, false);
         case ControlKind::BoldLabel:
-            return MakeLabel(parent, spec, true);
+            return MakeLabel(parent, row, true);
         case ControlKind::Image:
             return MakeImage(parent);
         case ControlKind::Memo:
-            return MakeMemo(parent, spec);
+            return MakeMemo(parent, row);
         case ControlKind::Edit:
-            return MakeEdit(parent, spec);
+            return MakeEdit(parent, row);
         case ControlKind::Shape:
             break;
     }
@@ -82,10 +82,10 @@ QWidget* MakeControl(QWidget* parent, const ControlSpec& spec) {
 }  // namespace
 
 void BuildControls(QWidget* parent, std::span<const ControlSpec> table) {
-    for (const ControlSpec& spec : table) {
-        QWidget* control = MakeControl(parent, spec);
-        control->setObjectName(spec.name);
-        control->setGeometry(spec.rect);
+    for (const ControlSpec& row : table) {
+        QWidget* control = MakeControl(parent, row);
+        control->setObjectName(row.name);
+        control->setGeometry(row.rect);
     }
 }
 
