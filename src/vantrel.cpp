@@ -3,9 +3,11 @@
 #include "app/settings.h"
 #include "ui/session.h"
 #include "ui/startup.h"
+#include "ui/termination_signals.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    vantrel::QuitOnTerminationSignals();
     vantrel::Session session;
     session.settingsPath =
         vantrel::SettingsPathFor(QCoreApplication::applicationFilePath().toStdString());

@@ -60,7 +60,8 @@ void Tf_main::SetUp() {
     LoadStrategyTable(s.chart, StrategyChartPath(s.appDir));
     FindControl<QLabel>(this, "l_version")->setText(QString("v") + kVersion);
     FindControl<QLabel>(this, "l_copyright")->setText(AttributionLine());
-    s.appState = AppState::Running;
+    // A message box on the way may have let the student quit meanwhile.
+    if (s.appState == AppState::Starting) s.appState = AppState::Running;
 }
 
 void Tf_main::bbtn_goodluckClick() {

@@ -59,8 +59,12 @@ void Tf_mdi::QuitApplication() {
     session_.appState = AppState::Quitting;
     MarkApplicationQuitting();
     for (const auto& [id, screen] : screens_) screen->ApplicationQuitting();
-    // exit() rather than quit(): it ends the nested loops of waits and dialogs as well.
+    // exit() rather than quit(): it ends the nested loops of waits and dialogs as well. It only
+    // reaches loops that run now, so a quit during start-up, before the program's own loop has
+    // begun, also leaves an exit for that loop to find.
     QCoreApplication::exit(0);
+    QMetaObject::invokeMethod(
+        QCoreApplication::instance(), [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
 }
 
 Tf_cpin& Tf_mdi::CountDialog() {
