@@ -1,7 +1,8 @@
 // Chips, bets and the betting countdown.
 #include <algorithm>
+#include <charconv>
 #include <climits>
-#include <string>
+#include <string_view>
 
 #include "engine/table.h"
 
@@ -66,7 +67,9 @@ void Table::tm_startTimer() {
     Handle([this] {
         if (!startTimerRunning_) return;
         if (state_.countdown > INT_MIN) --state_.countdown;
-        view_.SetText(Control::l_timeout, std::to_string(state_.countdown));
+        char number[16];
+        const auto end = std::to_chars(number, number + sizeof number, state_.countdown).ptr;
+        view_.SetText(Control::l_timeout, std::string_view(number, end - number));
         view_.SetVisible(Control::s_timeout, true);
         view_.SetVisible(Control::l_timeout, true);
         if (state_.countdown >= 1) return;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <string>
 
 namespace vantrel {
@@ -23,17 +24,21 @@ inline constexpr char kSuitLetters[] = "SDCH";
 // The rank written in a card code: characters 2 and 3 as a decimal number; 0 for an empty code.
 int RankFromCode(const std::string& code);
 
+// Both values below are looked up by rank 0..13: dealt ranks come at random, and tests on them
+// would be mispredicted branches on every card.
+inline constexpr std::array<int, 14> kCardValues = {0, 101, 2, 3, 4, 5, 6, 7, 8, 9, 10, 10, 10, 10};
+inline constexpr std::array<int, 14> kHiLoValues = {0, -1, 1, 1, 1, 1, 1, 0, 0, 0, -1, -1, -1, -1};
+
 // What a card of this rank adds to an encoded hand total: 101 for an ace, 10 for ten to king.
 constexpr int CardValue(int rank) {
-    if (rank == 1) return 101;
+    if (rank >= 0 && rank <= 13) return kCardValues[rank];
     return rank > 10 ? 10 : rank;
 }
 
 // Hi-Lo: +1 for 2..6, 0 for 7..9, -1 for tens, court cards and aces.
 constexpr int HiLoValue(int rank) {
-    if (rank >= 2 && rank <= 6) return 1;
-    if (rank >= 7 && rank <= 9) return 0;
-    return rank == 0 ? 0 : -1;
+    if (rank >= 0 && rank <= 13) return kHiLoValues[rank];
+    return -1;
 }
 
 }  // namespace vantrel

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <string_view>
 
 namespace vantrel {
@@ -19,19 +20,43 @@ constexpr int BestTotal(int total) {
     return IsSoft(total) ? HardTotal(total) + 10 : HardTotal(total);
 }
 
+// The texts of the totals a label can show. The label is worked out several times a round, so it
+// lives here, inline, and formats nothing.
+inline constexpr std::array<std::string_view, 22> kTotalTexts = {
+    "0",  "1",  "2",  "3",  "4",  "5",  "6",  "7",  "8",  "9",  "10",
+    "11", "12", "13", "14", "15", "16", "17", "18", "19", "20", "21"};
+
 // What the table shows over a hand: "BJ!", "BUSTED" or its best total.
 class HandLabel {
   public:
     // The label of a hand of `cards` cards with encoded `total`, on a table of `hands` player
     // hands. Only the single hand of an unsplit round can read "BJ!".
-    HandLabel(int total, int cards, int hands);
+    constexpr HandLabel(int total, int cards, int hands) {
+        if (total == 111 && cards == 2 && hands == 1) {
+            kind_ = Kind::Blackjack;
+        } else if (total >= 100) {
+            const int hard = HardTotal(total);
+            if (hard >= 22)
+                kind_ = Kind::Busted;
+            else
+                number_ = hard >= 12 ? hard : hard + 10;
+        } else if (total <= 21) {
+            number_ = total;
+        } else {
+            kind_ = Kind::Busted;
+        }
+    }
 
     bool IsBlackjack() const { return kind_ == Kind::Blackjack; }
     bool IsBusted() const { return kind_ == Kind::Busted; }
     bool IsNumber() const { return kind_ == Kind::Number; }
     // The best total; meaningful only for a number label.
     int number() const { return number_; }
-    std::string_view text() const;
+    constexpr std::string_view text() const {
+        if (kind_ == Kind::Blackjack) return "BJ!";
+        if (kind_ == Kind::Busted) return "BUSTED";
+        return number_ >= 0 && number_ <= 21 ? kTotalTexts[number_] : std::string_view{};
+    }
 
     bool operator==(const HandLabel&) const = default;
 

@@ -1,7 +1,8 @@
 // Opening the table for the current lesson, the quota line and leaving by the Menu button.
 #include <algorithm>
+#include <charconv>
 #include <climits>
-#include <string>
+#include <string_view>
 
 #include "engine/table.h"
 
@@ -34,20 +35,27 @@ void Table::SetUpTable() {
 }
 
 void Table::ShowQuota() {
-    const std::string number = std::to_string(state_.quotaLeft);
+    // Formatted on the stack: settlement shows the quota after every round.
+    const auto show = [this](std::string_view before, std::string_view after) {
+        char text[32];
+        char* end = std::copy(before.begin(), before.end(), text);
+        end = std::to_chars(end, text + sizeof text, state_.quotaLeft).ptr;
+        end = std::copy(after.begin(), after.end(), end);
+        view_.SetText(Control::l_norm, std::string_view(text, end - text));
+    };
     switch (lesson_.lessonMode) {
         case LessonMode::FreePlay:
             view_.SetText(Control::l_norm, "ALL-NIGHT");
             break;
         case LessonMode::WinQuota:
-            view_.SetText(Control::l_norm, number + " wins to go");
+            show("", " wins to go");
             break;
         case LessonMode::DecisionQuota:
         case LessonMode::CountQuota:
-            view_.SetText(Control::l_norm, number + " times to go");
+            show("", " times to go");
             break;
         case LessonMode::WinningsQuota:
-            view_.SetText(Control::l_norm, "$" + number + " to go");
+            show("$", " to go");
             break;
     }
 }

@@ -19,8 +19,7 @@ void Table::DealCard(int slot, int& cards, bool faceUp, int& total) {
         target.picture = CardSlot::Picture::Back;
         view_.ShowCardBack(slot);
     }
-    target.visible = true;
-    view_.SetSlotVisible(slot, true);
+    ShowSlot(slot);
     target.card = card;
     shoe_.Count(card);
     ++cards;

@@ -9,6 +9,14 @@ namespace vantrel {
 namespace {
 // Far beyond any real shoe; keeps the card total well inside 32 bits.
 constexpr int kMaxDecks = 1000;
+
+constexpr std::array<Card, 52> MakeDeck() {
+    std::array<Card, 52> deck{};
+    for (int card = 0; card < 52; ++card) deck[card] = Card{card / 13 + 1, card % 13 + 1};
+    return deck;
+}
+// One deck; a shoe is filled with copies of it.
+constexpr std::array<Card, 52> kDeck = MakeDeck();
 }  // namespace
 
 int Shoe::PlayableDecks(int deckSetting) {
@@ -27,16 +35,27 @@ void Shoe::Refill(int deckSetting, int penetrationPercent) {
 void Shoe::FillCounts() {
     for (int suit = 1; suit <= 4; ++suit)
         for (int rank = 1; rank <= 13; ++rank) counts_[suit][rank] = decks_;
-    cardsLeft_ = decks_ * 52;
+    cards_.resize(static_cast<std::size_t>(decks_) * kDeck.size());
+    for (auto next = cards_.begin(); next != cards_.end();)
+        next = std::copy(kDeck.begin(), kDeck.end(), next);
+}
+
+Card Shoe::TakeAt(std::size_t index) {
+    const Card card = cards_[index];
+    cards_[index] = cards_.back();
+    cards_.pop_back();
+    --counts_[card.suit][card.rank];
+    if (cardsToCut > INT_MIN / 2) --cardsToCut;
+    return card;
 }
 
 void Shoe::TakeFromCell(int suit, int rank) {
-    const bool inShoe = suit >= 1 && suit <= 4 && rank >= 1 && rank <= 13;
-    if (inShoe && counts_[suit][rank] > 0) {
-        --counts_[suit][rank];
-        --cardsLeft_;
+    const auto found = std::find(cards_.begin(), cards_.end(), Card{suit, rank});
+    if (found != cards_.end()) {
+        TakeAt(static_cast<std::size_t>(found - cards_.begin()));
+    } else if (cardsToCut > INT_MIN / 2) {
+        --cardsToCut;  // a stacked card that is not in the shoe still counts toward the cut
     }
-    if (cardsToCut > INT_MIN / 2) --cardsToCut;
 }
 
 Card Shoe::DrawCard(Random& random) {
@@ -45,25 +64,17 @@ Card Shoe::DrawCard(Random& random) {
         TakeFromCell(card.suit, card.rank);
         return card;
     }
-    if (cardsLeft_ <= 0) {
+    if (cards_.empty()) {
         if (decks_ == 0) decks_ = 1;
         FillCounts();
     }
-    int pick = random.RandomBelow(cardsLeft_);
-    for (int suit = 1; suit <= 4; ++suit) {
-        for (int rank = 1; rank <= 13; ++rank) {
-            if (pick < counts_[suit][rank]) {
-                TakeFromCell(suit, rank);
-                return Card{suit, rank};
-            }
-            pick -= counts_[suit][rank];
-        }
-    }
-    return Card{};  // unreachable while cardsLeft_ matches the counts
+    // Every card left is equally likely; which place in cards_ it has does not matter.
+    return TakeAt(static_cast<std::size_t>(random.RandomBelow(CardsLeft())));
 }
 
 void Shoe::SetCount(int suit, int rank, int cards) {
-    cardsLeft_ += cards - counts_[suit][rank];
+    std::erase(cards_, Card{suit, rank});
+    cards_.insert(cards_.end(), std::max(cards, 0), Card{suit, rank});
     counts_[suit][rank] = cards;
 }
 

@@ -44,17 +44,20 @@ class Shoe {
     void SetCount(int suit, int rank, int cards);
 
     int decks() const { return decks_; }
-    int CardsLeft() const { return cardsLeft_; }
+    int CardsLeft() const { return static_cast<int>(cards_.size()); }
 
     static int PlayableDecks(int deckSetting);
 
   private:
     void FillCounts();
     void TakeFromCell(int suit, int rank);
+    // Takes the card at `index` of cards_ out of the shoe.
+    Card TakeAt(std::size_t index);
 
     Counts counts_{};
+    // The same cards one by one, in no particular order, so that a draw is one pick by index.
+    std::vector<Card> cards_;
     int decks_ = 0;
-    int cardsLeft_ = 0;
     std::vector<Card> stacked_;
     size_t nextStacked_ = 0;
 };

@@ -1,6 +1,7 @@
 #include "engine/table.h"
 
 #include <array>
+#include <bit>
 #include <charconv>
 #include <ctime>
 
@@ -29,19 +30,9 @@ void Table::SetStepObserver(std::function<void(const Table&)> observer) {
     stepObserver_ = std::move(observer);
 }
 
-void Table::Step() {
-    if (stepObserver_) stepObserver_(*this);
-}
-
 void Table::EndVisit() {
     ++visit_;
     SetStartTimer(false);
-}
-
-void Table::Wait(int ms) {
-    const std::uint64_t visit = visit_;
-    view_.Delay(ms);
-    if (visit != visit_) throw VisitEnded{};
 }
 
 int Table::Ask(std::string_view text) {
@@ -95,18 +86,23 @@ void Table::MoveCardSlot(int from, int to) {
     target.pictureCard = source.pictureCard;
     if (target.picture == CardSlot::Picture::Face) view_.ShowCardFace(to, target.pictureCard);
     if (target.picture == CardSlot::Picture::Back) view_.ShowCardBack(to);
-    target.visible = true;
-    view_.SetSlotVisible(to, true);
+    ShowSlot(to);
 }
 
 void Table::ClearCardSlot(int slot) {
     slots_[slot].card = Card{};
     slots_[slot].visible = false;
+    const std::uint64_t bit = std::uint64_t{1} << slot;
+    if (slotsHiddenOnScreen_ & bit) return;
+    slotsHiddenOnScreen_ |= bit;
     view_.SetSlotVisible(slot, false);
 }
 
 void Table::ClearTable() {
-    for (int slot = 0; slot < kSlotCount; ++slot) ClearCardSlot(slot);
+    // Only the slots not yet hidden: the others hold no card and show nothing (see ShowSlot).
+    constexpr std::uint64_t kAllSlots = (std::uint64_t{1} << kSlotCount) - 1;
+    for (std::uint64_t used = kAllSlots & ~slotsHiddenOnScreen_; used != 0; used &= used - 1)
+        ClearCardSlot(std::countr_zero(used));
     state_.dealerCards = 0;
     state_.dealerTotal = 0;
     state_.currentHand = 1;

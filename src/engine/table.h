@@ -89,7 +89,11 @@ class Table {
     bool startTimerRunning() const { return startTimerRunning_; }
 
     // Waits through the screen; throws VisitEnded if the table was left meanwhile.
-    void Wait(int ms);
+    void Wait(int ms) {
+        const std::uint64_t visit = visit_;
+        view_.Delay(ms);
+        if (visit != visit_) throw VisitEnded{};
+    }
     // A modal message box; throws VisitEnded if the table was left while it was open.
     int Ask(std::string_view text);
     // The count-point dialog; throws VisitEnded if the table was left while it was open.
@@ -143,9 +147,17 @@ class Table {
     // A hand of split aces is finished with its second card unless that card is another ace.
     bool IsFinishedSplitAce(int hand) const;
     void SetHandLabelText(int hand);
+    // Makes a slot visible, in the record and on the screen.
+    void ShowSlot(int slot) {
+        slots_[slot].visible = true;
+        slotsHiddenOnScreen_ &= ~(std::uint64_t{1} << slot);
+        view_.SetSlotVisible(slot, true);
+    }
     void SetMoneyText(Control control, int amount);
     void SetStartTimer(bool running);
-    void Step();
+    void Step() {
+        if (stepObserver_) stepObserver_(*this);
+    }
 
     TableView& view_;
     LessonSetup& lesson_;
@@ -155,6 +167,11 @@ class Table {
 
     TableState state_;
     std::array<CardSlot, kSlotCount> slots_{};
+    // Slots this table has cleared and hidden on the screen and not shown since (bit = slot
+    // number). A slot gets a card only together with ShowSlot, so these hold no card either:
+    // clearing them again would change nothing, and ClearTable passes them by.
+    std::uint64_t slotsHiddenOnScreen_ = 0;
+    static_assert(kSlotCount <= 64, "one bit a slot in slotsHiddenOnScreen_");
     Shoe shoe_;
     Random random_;
     bool actionsEnabled_ = false;
