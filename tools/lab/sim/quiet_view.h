@@ -20,9 +20,9 @@ class QuietView final : public TableView {
     void SetText(Control control, std::string_view text) override {
         if (control == Control::l_pmsg) {
             ++playerBalloons;
-        } else if (control >= Control::l_p1hand && control <= Control::l_p4hand) {
-            if (text == "BUSTED") ++bustedHands;
-            if (text == "BJ!") ++blackjacks;
+        } else if (control >= Control::l_p1hand && control <= Control::l_p4hand &&
+                   text.starts_with('B')) {
+            ++(text == "BJ!" ? blackjacks : bustedHands);  // the labels are totals, BJ! or BUSTED
         }
     }
     void SetVisible(Control, bool) override {}

@@ -38,8 +38,8 @@ EdgeEstimate EstimateEdge(const SimTally& tally) {
 namespace {
 
 // Topped up before every bet, so the player never runs out and `chips` never overflows: no round
-// can cost more than four doubled hands.
-constexpr int kBankroll = 1'000'000;
+// stakes more than four doubled hands, $40.
+constexpr int kBankroll = 1000;
 
 // One table in the All Night Play Room (no quota, no coaching) with a player who follows the chart.
 class SimTable {
