@@ -29,4 +29,21 @@ Action ChartPlayerAction(const StrategyTable& chart, const Table& table) {
     }
 }
 
+void PressAction(Table& table, Action action) {
+    switch (action) {
+        case Action::Hit:
+            table.bbtn_hitClick();
+            break;
+        case Action::Stand:
+            table.bbtn_standClick();
+            break;
+        case Action::DoubleDown:
+            table.bbtn_doubleClick();
+            break;
+        case Action::Split:
+            table.bbtn_splitClick();
+            break;
+    }
+}
+
 }  // namespace vantrel::lab

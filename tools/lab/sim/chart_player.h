@@ -15,4 +15,7 @@ namespace vantrel::lab {
 //   stand.
 Action ChartPlayerAction(const StrategyTable& chart, const Table& table);
 
+// Presses the action's button on the table.
+void PressAction(Table& table, Action action);
+
 }  // namespace vantrel::lab

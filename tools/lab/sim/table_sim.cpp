@@ -58,7 +58,7 @@ class SimTable {
         while (table_.state().roundActive && table_.actionsEnabled()) {
             const Action action = ChartPlayerAction(chart_, table_);
             const long long balloons = view_.playerBalloons;
-            Click(action);
+            PressAction(table_, action);
             if (view_.playerBalloons != balloons) {
                 ++tally.refusals;
                 table_.bbtn_standClick();
@@ -81,23 +81,6 @@ class SimTable {
     }
 
   private:
-    void Click(Action action) {
-        switch (action) {
-            case Action::Hit:
-                table_.bbtn_hitClick();
-                break;
-            case Action::Stand:
-                table_.bbtn_standClick();
-                break;
-            case Action::DoubleDown:
-                table_.bbtn_doubleClick();
-                break;
-            case Action::Split:
-                table_.bbtn_splitClick();
-                break;
-        }
-    }
-
     const StrategyTable& chart_;
     QuietView view_;
     LessonSetup lesson_{.lessonCode = "P",
