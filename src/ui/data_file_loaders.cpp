@@ -27,11 +27,30 @@ QString LinesOf(const QByteArray& bytes) {
     return text;
 }
 
+// A bitmap file starts with "BM" and a little-endian 32-bit file size. Qt loads a file cut short
+// in its pixels without complaint, so the size is checked here.
+bool CutShort(const QByteArray& bytes) {
+    if (!bytes.startsWith("BM") || bytes.size() < 6) return false;
+    quint32 declared = 0;
+    for (int i = 5; i >= 2; --i) declared = declared << 8 | static_cast<quint8>(bytes[i]);
+    return declared > static_cast<quint32>(bytes.size());
+}
+
 }  // namespace
 
-bool LoadBitmap(QLabel* image, const QString& path, BitmapFit fit) {
+QPixmap ReadBitmap(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    const QByteArray bytes = file.readAll();
     QPixmap picture;
-    if (!picture.load(path, "BMP") && !picture.load(path)) {
+    if (file.error() != QFileDevice::NoError || CutShort(bytes)) return picture;
+    if (!picture.loadFromData(bytes, "BMP")) picture.loadFromData(bytes);
+    return picture;
+}
+
+bool LoadBitmap(QLabel* image, const QString& path, BitmapFit fit) {
+    const QPixmap picture = ReadBitmap(path);
+    if (picture.isNull()) {
         image->clear();
         ReportUnreadable(path);
         return false;

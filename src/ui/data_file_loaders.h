@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPixmap>
 #include <QString>
 
 class QLabel;
@@ -11,6 +12,10 @@ enum class BitmapFit {
     Stretch,       // the picture fills the control
     SizeToBitmap,  // the control takes the picture's size
 };
+
+// The picture in a bitmap file, or a null pixmap when the file cannot be read, holds no picture
+// or is cut short (a bitmap whose header promises more bytes than the file has).
+QPixmap ReadBitmap(const QString& path);
 
 // Shows the bitmap file in an image control. A missing or unreadable file is reported by name in
 // a message box and leaves the control empty; returns whether the picture was shown.

@@ -10,6 +10,7 @@
 #include "app/data_paths.h"
 #include "engine/table_check.h"
 #include "ui/cpin.h"
+#include "ui/data_file_loaders.h"
 #include "ui/delay.h"
 #include "ui/fonts.h"
 #include "ui/mdi.h"
@@ -156,7 +157,7 @@ void Tf_practical::EnableActions(bool on) {
 QPixmap Tf_practical::Picture(const std::string& path) {
     const auto known = pictures_.find(path);
     if (known != pictures_.end()) return known->second;
-    QPixmap picture(QString::fromStdString(path));
+    QPixmap picture = ReadBitmap(QString::fromStdString(path));
     if (picture.isNull()) {
         const QString name = QFileInfo(QString::fromStdString(path)).completeBaseName();
         missingPictures_.append(QDir(QString::fromStdString(session().appDir))

@@ -1,0 +1,260 @@
+// A damaged data directory: missing, empty, cut-off, foreign or unreadable files, and folders
+// where files should be. The program names each file it cannot use in a message box and stays
+// usable: the start screen routes, lectures page on, and a round is played at the table.
+#include <unistd.h>
+
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QtTest>
+#include <memory>
+
+#include "coach/lessons.h"
+#include "ui/app_fixture.h"
+#include "ui/first.h"
+#include "ui/lecture.h"
+#include "ui/main.h"
+#include "ui/menu.h"
+#include "ui/practical.h"
+#include "ui/table_driver.h"
+
+using namespace vantrel;
+using vantrel::test::Click;
+using vantrel::test::TableDriver;
+using vantrel::test::TestWorld;
+using vantrel::test::TextOf;
+
+class DamagedDataTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void init();
+    void cleanup();
+    void noImageFolder();
+    void damagedTableBitmap_data();
+    void damagedTableBitmap();
+    void damagedTitle_data();
+    void damagedTitle();
+    void damagedLecturePage_data();
+    void damagedLecturePage();
+    void damagedIntroduction_data();
+    void damagedIntroduction();
+    void emptyChart();
+
+  private:
+    // Starts the program and goes from the start screen through the menu and the lesson's first
+    // page to its table, as the student does.
+    void OpenTableOf(const char* lessonButton);
+    // Plays one round, standing on the deal; true when it was dealt and settled.
+    bool PlayARound();
+    bool BoxNamed(const QString& file) const;
+
+    std::unique_ptr<TestWorld> world_;
+    std::unique_ptr<TableDriver> driver_;
+};
+
+namespace {
+
+void AddDamageRows(const QString& file) {
+    for (const char* damage : {"missing", "empty", "truncated", "cut in the pixels", "not a bitmap",
+                               "directory", "unreadable"})
+        QTest::addRow("%s %s", qPrintable(file), damage) << file << damage;
+}
+
+// Root reads through permission bits; the directory rows stand in for unreadable files there.
+#define SKIP_UNREADABLE_AS_ROOT(damage) \
+    if ((damage) == "unreadable" && geteuid() == 0) QSKIP("permission bits do not stop root")
+
+// Spoils a file of the data directory in the way named.
+void Damage(TestWorld& world, const QString& file, const QString& damage) {
+    const QString path = world.dataDir() + "/" + file;
+    QFile original(path);
+    const QByteArray bytes = original.open(QIODevice::ReadOnly) ? original.readAll() : QByteArray();
+    original.close();
+    if (damage == "unreadable") {
+        QVERIFY(QFile::setPermissions(path, {}));
+        return;
+    }
+    QVERIFY(QFile::remove(path) || !QFileInfo::exists(path));
+    if (damage == "missing") return;
+    if (damage == "directory") {
+        QVERIFY(QDir().mkpath(path));
+        return;
+    }
+    QByteArray damaged;
+    if (damage == "truncated") damaged = bytes.left(30);  // ends inside the header
+    if (damage == "cut in the pixels") damaged = bytes.left(bytes.size() / 2);
+    if (damage == "not a bitmap") damaged = "This is no picture.\n";
+    world.WriteFile(file, damaged);
+}
+
+void WriteLecture(TestWorld& world, const QString& code, int pages) {
+    for (int page = 1; page <= pages; ++page) {
+        const QString name = code + QString::number(page).rightJustified(2, '0');
+        world.WriteFile("doc/" + name + ".txt", "Text of " + name.toLatin1() + "\n");
+        world.WriteBitmap("img/" + name + ".bmp", {40, 30});
+    }
+}
+
+QString MemoText(const QWidget* screen, const char* name) {
+    return screen->findChild<QPlainTextEdit*>(name)->toPlainText();
+}
+
+}  // namespace
+
+void DamagedDataTest::init() {
+    world_ = std::make_unique<TestWorld>();
+    TableDriver::WriteTableData(*world_);
+    world_->WriteSettings("[GAME]\nLV=N1\nGAMESPEED=1\n");
+}
+
+void DamagedDataTest::cleanup() {
+    driver_.reset();
+    world_.reset();
+}
+
+void DamagedDataTest::OpenTableOf(const char* lessonButton) {
+    world_->Start();
+    driver_ = std::make_unique<TableDriver>(*world_);
+    QVERIFY(Click(world_->screen<Tf_main>(), "bbtn_goodluck"));
+    QVERIFY(Click(world_->screen<Tf_menu>(), lessonButton));
+    QCOMPARE(world_->CurrentScreenName(), "Tf_lecture");
+    QVERIFY(Click(world_->screen<Tf_lecture>(), "bbtn_menu"));  // "Start"
+    QCOMPARE(world_->CurrentScreenName(), "Tf_practical");
+}
+
+bool DamagedDataTest::PlayARound() {
+    driver_->StackDeal("S01", "H09", "D10", "C07");
+    if (!driver_->BetAndDeal({5}) || !driver_->Press("bbtn_stand")) return false;
+    if (!driver_->WaitUntilSettled()) return false;
+    return driver_->rounds() == 1 && world_->CurrentScreenName() == "Tf_practical" &&
+           TextOf(&driver_->screen(), "l_chip") == "$10005";
+}
+
+bool DamagedDataTest::BoxNamed(const QString& file) const {
+    for (const QString& text : world_->boxes.texts())
+        if (text.contains(file)) return true;
+    return false;
+}
+
+void DamagedDataTest::noImageFolder() {
+    QVERIFY(QDir(world_->dataDir() + "/img").removeRecursively());
+    OpenTableOf("bbtn_l3");
+    QVERIFY(BoxNamed("/img/prm_title.bmp"));
+    QVERIFY(BoxNamed("/img/NL301.bmp"));
+    QVERIFY(BoxNamed("img/chip005.bmp"));
+    QVERIFY(BoxNamed("img/back.bmp"));
+    QVERIFY(PlayARound());
+    // Plain stand-ins were drawn for the cards.
+    QVERIFY(!driver_->screen().findChild<QLabel*>("img_p1_1")->pixmap().isNull());
+}
+
+void DamagedDataTest::damagedTableBitmap_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("damage");
+    for (const char* file : {"img/S01.bmp", "img/back.bmp", "img/chip005.bmp"}) AddDamageRows(file);
+}
+
+void DamagedDataTest::damagedTableBitmap() {
+    QFETCH(QString, file);
+    QFETCH(QString, damage);
+    SKIP_UNREADABLE_AS_ROOT(damage);
+    Damage(*world_, file, damage);
+    OpenTableOf("bbtn_l3");
+    QVERIFY2(BoxNamed(file), qPrintable(world_->boxes.texts().join(" | ")));
+    QCOMPARE(world_->boxes.texts().size(), 1);  // reported once, not at every card
+    QVERIFY(PlayARound());
+    QVERIFY(!driver_->screen().findChild<QLabel*>("img_p1_1")->pixmap().isNull());
+}
+
+void DamagedDataTest::damagedTitle_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("damage");
+    AddDamageRows("img/prm_title.bmp");
+}
+
+void DamagedDataTest::damagedTitle() {
+    QFETCH(QString, file);
+    QFETCH(QString, damage);
+    SKIP_UNREADABLE_AS_ROOT(damage);
+    Damage(*world_, file, damage);
+    world_->WriteSettings("[GAME]\nLV=PL1\n");
+    world_->Start();
+    QCOMPARE(world_->boxes.texts().size(), 1);
+    QVERIFY(BoxNamed("/" + file));
+    QCOMPARE(world_->session.appState, AppState::Running);
+    QCOMPARE(world_->session.settings.LV, "PL1");  // loaded all the same
+    QVERIFY(Click(world_->screen<Tf_main>(), "bbtn_goodluck"));
+    QCOMPARE(world_->CurrentScreenName(), "Tf_promenu");
+}
+
+void DamagedDataTest::damagedLecturePage_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("damage");
+    for (const char* damage : {"empty", "not a bitmap", "directory", "unreadable"})
+        QTest::addRow("picture, %s", damage) << "img/NL102.bmp" << damage;
+    for (const char* damage : {"directory", "unreadable"})
+        QTest::addRow("text, %s", damage) << "doc/NL102.txt" << damage;
+}
+
+// The middle page of three is damaged: it is reported, and the student goes on to page 3.
+void DamagedDataTest::damagedLecturePage() {
+    QFETCH(QString, file);
+    QFETCH(QString, damage);
+    WriteLecture(*world_, "NL1", 3);
+    SKIP_UNREADABLE_AS_ROOT(damage);
+    Damage(*world_, file, damage);
+    world_->Start();
+    QVERIFY(Click(world_->screen<Tf_main>(), "bbtn_goodluck"));
+    QVERIFY(Click(world_->screen<Tf_menu>(), "bbtn_l1"));
+    const Tf_lecture* lecture = world_->screen<Tf_lecture>();
+
+    QVERIFY(Click(lecture, "bbtn_next"));
+    QCOMPARE(TextOf(lecture, "l_no"), "2");
+    QCOMPARE(world_->boxes.texts().size(), 1);
+    QVERIFY(BoxNamed("/" + file));
+    if (file.startsWith("doc/")) QCOMPARE(MemoText(lecture, "m_lecture"), "");
+
+    QCOMPARE(TextOf(lecture, "bbtn_next"), "Next ->");
+    QVERIFY(Click(lecture, "bbtn_next"));
+    QCOMPARE(TextOf(lecture, "l_no"), "3");
+    QCOMPARE(MemoText(lecture, "m_lecture"), "Text of NL103");
+    QVERIFY(Click(lecture, "bbtn_next"));  // "Finish"
+    QCOMPARE(world_->CurrentScreenName(), "Tf_menu");
+    QCOMPARE(world_->boxes.texts().size(), 1);
+}
+
+void DamagedDataTest::damagedIntroduction_data() {
+    QTest::addColumn<QString>("damage");
+    QTest::newRow("directory") << "directory";
+    QTest::newRow("unreadable") << "unreadable";
+}
+
+void DamagedDataTest::damagedIntroduction() {
+    QFETCH(QString, damage);
+    SKIP_UNREADABLE_AS_ROOT(damage);
+    Damage(*world_, "doc/first.txt", damage);
+    world_->WriteSettings("[GAME]\nRANK=7A\n");
+    world_->Start();
+    QVERIFY(Click(world_->screen<Tf_main>(), "bbtn_goodluck"));
+    QCOMPARE(world_->CurrentScreenName(), "Tf_first");
+    QVERIFY(BoxNamed("/doc/first.txt"));
+    QCOMPARE(MemoText(world_->screen<Tf_first>(), "m_first"), "");
+    QVERIFY(Click(world_->screen<Tf_first>(), "bbtn_ok"));
+    QCOMPARE(world_->CurrentScreenName(), "Tf_menu");
+    QVERIFY(world_->ReadSettings().contains("LV=N1"));
+}
+
+// An empty chart is no error: nothing is reported, and in the strategy lesson no decision is
+// judged right, but the lesson plays on.
+void DamagedDataTest::emptyChart() {
+    world_->WriteFile("bs4bj.dat", "");
+    OpenTableOf("bbtn_l5");
+    QVERIFY(world_->boxes.texts().isEmpty());
+    const StrategyTable& chart = world_->session.chart;
+    QVERIFY(chart.hard == StrategyTable{}.hard && chart.soft == StrategyTable{}.soft &&
+            chart.pair == StrategyTable{}.pair);
+    QVERIFY(PlayARound());
+    QCOMPARE(TextOf(&driver_->screen(), "l_norm"), QString("101 times to go"));
+}
+
+QTEST_MAIN(DamagedDataTest)
+#include "tst_damaged_data.moc"
