@@ -20,12 +20,12 @@ void Table::ShowChips() {
     const bool offered005 = lesson_.chips >= ChipThreshold(5);
     const bool offered025 = lesson_.chips >= ChipThreshold(25);
     const bool offered100 = lesson_.chips >= ChipThreshold(100);
-    view_.SetVisible(Control::img_chip005, offered005);
-    view_.SetVisible(Control::l_bet005, offered005);
-    view_.SetVisible(Control::img_chip025, offered025);
-    view_.SetVisible(Control::l_bet025, offered025);
-    view_.SetVisible(Control::img_chip100, offered100);
-    view_.SetVisible(Control::l_bet100, offered100);
+    ShowControl(Control::img_chip005, offered005);
+    ShowControl(Control::l_bet005, offered005);
+    ShowControl(Control::img_chip025, offered025);
+    ShowControl(Control::l_bet025, offered025);
+    ShowControl(Control::img_chip100, offered100);
+    ShowControl(Control::l_bet100, offered100);
     SetMoneyText(Control::l_chip, lesson_.chips);
 }
 
@@ -38,7 +38,7 @@ bool Table::PlaceBet(int amount, int hand, bool checkMax) {
     int totalBet = 0;
     for (int h = 1; h <= kMaxHands; ++h) totalBet += state_.handBet[h];
     SetMoneyText(Control::l_bet, totalBet);
-    view_.SetVisible(Control::l_bet, true);
+    ShowControl(Control::l_bet, true);
     lesson_.chips -= amount;
     ShowChips();
     return true;
@@ -49,7 +49,7 @@ void Table::BetChip(int amount, Control stackImage) {
     // A chip the screen does not offer (too few chips) places no bet.
     if (lesson_.chips < ChipThreshold(amount)) return;
     SetStartTimer(true);
-    if (PlaceBet(amount, 1, true)) view_.SetVisible(stackImage, true);
+    if (PlaceBet(amount, 1, true)) ShowControl(stackImage, true);
     Step();
 }
 
@@ -70,19 +70,19 @@ void Table::tm_startTimer() {
         char number[16];
         const auto end = std::to_chars(number, number + sizeof number, state_.countdown).ptr;
         view_.SetText(Control::l_timeout, std::string_view(number, end - number));
-        view_.SetVisible(Control::s_timeout, true);
-        view_.SetVisible(Control::l_timeout, true);
+        ShowControl(Control::s_timeout, true);
+        ShowControl(Control::l_timeout, true);
         if (state_.countdown >= 1) return;
         if (!shoeReady_) {
             // The shoe is refilled only after the shuffle's first balloon: the deal waits for it.
-            view_.SetVisible(Control::s_timeout, false);
-            view_.SetVisible(Control::l_timeout, false);
+            ShowControl(Control::s_timeout, false);
+            ShowControl(Control::l_timeout, false);
             return;
         }
         SetStartTimer(false);
         state_.countdown = IdleCountdown();
-        view_.SetVisible(Control::s_timeout, false);
-        view_.SetVisible(Control::l_timeout, false);
+        ShowControl(Control::s_timeout, false);
+        ShowControl(Control::l_timeout, false);
         DealRound();
     });
 }

@@ -21,7 +21,7 @@ void Table::SetUpTable() {
     // What an earlier visit may have left on the screen when it was cut short.
     for (Control control : {Control::s_dmsg, Control::l_dmsg, Control::s_pmsg, Control::l_pmsg,
                             Control::s_timeout, Control::l_timeout})
-        view_.SetVisible(control, false);
+        ShowControl(control, false);
     ShowChips();
     state_.quotaLeft = lesson_.quota;
     ShowQuota();

@@ -19,7 +19,7 @@ HandResult SettleHand(const HandLabel& player, const HandLabel& dealer, int bet)
 void Table::SettleRound() {
     EnableActions(false);
     const HandLabel dealer(state_.dealerTotal, state_.dealerCards, 1);
-    view_.SetVisible(Control::l_dhand, true);
+    ShowControl(Control::l_dhand, true);
 
     int payout = 0;
     int totalStaked = 0;
@@ -29,9 +29,9 @@ void Table::SettleRound() {
         const HandLabel player(state_.handTotal[hand], state_.handCards[hand], state_.handCount);
         const HandResult result = SettleHand(player, dealer, state_.handBet[hand]);
         payout += result.payout;
-        view_.SetVisible(HandLabelControl(hand), true);
+        ShowControl(HandLabelControl(hand), true);
         view_.SetText(ResultLabelControl(hand), result.text);
-        view_.SetVisible(ResultLabelControl(hand), true);
+        ShowControl(ResultLabelControl(hand), true);
         if (lesson_.lessonMode == LessonMode::WinQuota && result.text == "Win") {
             ShowPlayerMessage("OK!", 1000);
             --state_.quotaLeft;

@@ -50,21 +50,21 @@ int Table::AskCountPoint() {
 }
 
 void Table::ShowDealerMessage(std::string_view text) {
-    view_.SetVisible(Control::s_dmsg, true);
+    ShowControl(Control::s_dmsg, true);
     view_.SetText(Control::l_dmsg, text);
-    view_.SetVisible(Control::l_dmsg, true);
+    ShowControl(Control::l_dmsg, true);
     Wait(2000);
-    view_.SetVisible(Control::l_dmsg, false);
-    view_.SetVisible(Control::s_dmsg, false);
+    ShowControl(Control::l_dmsg, false);
+    ShowControl(Control::s_dmsg, false);
 }
 
 void Table::ShowPlayerMessage(std::string_view text, int ms) {
-    view_.SetVisible(Control::s_pmsg, true);
+    ShowControl(Control::s_pmsg, true);
     view_.SetText(Control::l_pmsg, text);
-    view_.SetVisible(Control::l_pmsg, true);
+    ShowControl(Control::l_pmsg, true);
     Wait(ms);
-    view_.SetVisible(Control::l_pmsg, false);
-    view_.SetVisible(Control::s_pmsg, false);
+    ShowControl(Control::l_pmsg, false);
+    ShowControl(Control::s_pmsg, false);
 }
 
 void Table::EnableActions(bool on) {
@@ -114,11 +114,11 @@ void Table::ClearTable() {
     }
     view_.SetText(Control::l_bet, "");
     for (Control stack : {Control::img_bet005, Control::img_bet025, Control::img_bet100})
-        view_.SetVisible(stack, false);
-    view_.SetVisible(Control::l_dhand, false);
+        ShowControl(stack, false);
+    ShowControl(Control::l_dhand, false);
     for (int hand = 1; hand <= kMaxHands; ++hand) {
-        view_.SetVisible(HandLabelControl(hand), false);
-        view_.SetVisible(ResultLabelControl(hand), false);
+        ShowControl(HandLabelControl(hand), false);
+        ShowControl(ResultLabelControl(hand), false);
     }
     Step();
 }

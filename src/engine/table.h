@@ -147,6 +147,15 @@ class Table {
     // A hand of split aces is finished with its second card unless that card is another ace.
     bool IsFinishedSplitAce(int hand) const;
     void SetHandLabelText(int hand);
+    // Shows or hides a control, unless the screen already has it so: the engine is the only one
+    // that shows and hides them, so it knows, and a round would otherwise repeat some thirty of
+    // these calls (the chips, the countdown disc, the labels it clears) without changing a thing.
+    void ShowControl(Control control, bool visible) {
+        auto& shown = controlShown_[static_cast<int>(control)];
+        if (shown == static_cast<std::int8_t>(visible)) return;
+        shown = static_cast<std::int8_t>(visible);
+        view_.SetVisible(control, visible);
+    }
     // Makes a slot visible, in the record and on the screen.
     void ShowSlot(int slot) {
         slots_[slot].visible = true;
@@ -155,6 +164,11 @@ class Table {
     }
     void SetMoneyText(Control control, int amount);
     void SetStartTimer(bool running);
+    static constexpr std::array<std::int8_t, static_cast<int>(Control::Count)> UnknownControls() {
+        std::array<std::int8_t, static_cast<int>(Control::Count)> unknown{};
+        unknown.fill(-1);
+        return unknown;
+    }
     void Step() {
         if (stepObserver_) stepObserver_(*this);
     }
@@ -171,6 +185,8 @@ class Table {
     // number). A slot gets a card only together with ShowSlot, so these hold no card either:
     // clearing them again would change nothing, and ClearTable passes them by.
     std::uint64_t slotsHiddenOnScreen_ = 0;
+    // Whether the screen shows each control: 1 shown, 0 hidden, -1 not yet known.
+    std::array<std::int8_t, static_cast<int>(Control::Count)> controlShown_ = UnknownControls();
     static_assert(kSlotCount <= 64, "one bit a slot in slotsHiddenOnScreen_");
     Shoe shoe_;
     Random random_;

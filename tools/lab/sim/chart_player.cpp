@@ -7,14 +7,13 @@ namespace vantrel::lab {
 
 Action ChartPlayerAction(const StrategyTable& chart, const Table& table) {
     const TableState& state = table.state();
-    const bool pair = table.IsMatchingPair();
-    const bool mayResplit = state.handCount < vantrel::kMaxHands;
     int code = Advice(chart, table);
-    if (code == kChartSplit && pair && !mayResplit) {
+    if (code == kChartSplit && !table.IsMatchingPair()) code = kChartStand;
+    if (code == kChartSplit && state.handCount >= vantrel::kMaxHands) {
         const int card = table.PairValue();
         code = ChartAdvice(chart, CardsOf({card, card}), false, state.dealerUpValue);
+        if (code == kChartSplit) code = kChartStand;
     }
-    if (code == kChartSplit && !(pair && mayResplit)) code = kChartStand;
     const bool splitAces = state.handCount >= 2 && state.handTotal[state.currentHand] == 202;
     switch (code) {
         case kChartHit:
