@@ -95,7 +95,8 @@ INSTANTIATE_TEST_SUITE_P(
         RefusedCase{"SeedTooLarge", "sim --seed 18446744073709551616", "--seed needs"},
         RefusedCase{"ThreadsZero", "sim --threads 0", "not '0'"},
         RefusedCase{"ThreadsAbsurd", "sim --threads 100000", "not '100000'"},
-        RefusedCase{"ChartMissing", "sim --chart /no/such/chart.dat", "cannot read the chart"},
+        RefusedCase{"ChartMissing", "sim --chart /no/such/chart.dat", "cannot read a chart"},
+        RefusedCase{"ChartWithoutRecords", "sim --chart /dev/null", "cannot read a chart from"},
         RefusedCase{"BenchUnknownOption", "bench --rounds 5", "unknown option '--rounds'"},
         RefusedCase{"BenchChartMissing", "bench --chart", "--chart needs a file name"}),
     [](const testing::TestParamInfo<RefusedCase>& info) { return info.param.name; });

@@ -58,7 +58,7 @@ int RunBench(std::span<const std::string_view> args) {
         }
     }
     const std::optional<StrategyTable> chart = ReadChartFile(chartPath);
-    if (!chart) return UsageError("cannot read the chart file '" + chartPath + "'");
+    if (!chart) return UsageError("cannot read a chart from '" + chartPath + "'");
 
     const auto start = std::chrono::steady_clock::now();
     const std::clock_t startCpu = std::clock();

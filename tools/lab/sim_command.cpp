@@ -124,7 +124,7 @@ int RunSim(std::span<const std::string_view> args) {
         return 0;
     }
     const std::optional<StrategyTable> chart = ReadChartFile(options.chart);
-    if (!chart) return UsageError("cannot read the chart file '" + options.chart + "'");
+    if (!chart) return UsageError("cannot read a chart from '" + options.chart + "'");
 
     const auto start = std::chrono::steady_clock::now();
     SimTally tally;

@@ -7,10 +7,25 @@
 
 namespace vantrel::lab {
 
+namespace {
+
+bool HasAnyCell(const StrategyTable& chart) {
+    const auto any = [](const auto& rows) {
+        for (const auto& row : rows)
+            for (int code : row)
+                if (code != 0) return true;
+        return false;
+    };
+    return any(chart.hard) || any(chart.soft) || any(chart.pair);
+}
+
+}  // namespace
+
 std::optional<StrategyTable> ReadChartFile(const std::string& path) {
     if (!std::ifstream(path, std::ios::binary)) return std::nullopt;
     StrategyTable chart;
     LoadStrategyTable(chart, path);
+    if (!HasAnyCell(chart)) return std::nullopt;
     return chart;
 }
 

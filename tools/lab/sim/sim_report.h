@@ -12,8 +12,8 @@ namespace vantrel::lab {
 // Where the simulator finds the chart by default: the shipped chart, from the project's folder.
 inline constexpr const char* kDefaultChartPath = "data/bs4bj.dat";
 
-// The chart file's cells, or nothing when the file cannot be read (the chart loader itself would
-// quietly leave every cell empty).
+// The chart file's cells, or nothing when the file cannot be read or holds no chart record (the
+// chart loader itself would quietly leave every cell empty, and the player would always stand).
 std::optional<StrategyTable> ReadChartFile(const std::string& path);
 
 // "house edge: 0.512% ± 0.051%".
