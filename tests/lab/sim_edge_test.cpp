@@ -2,28 +2,11 @@
 
 #include "calc/chart_lab.h"
 #include "calc/house_edge.h"
-#include "calc/starting_hands.h"
 #include "coach/strategy_table.h"
 #include "sim/table_sim.h"
 
 namespace vantrel::lab {
 namespace {
-
-// The table pays a blackjack on a $5 bet $7 (3 to 2, the winnings truncated), where the
-// calculator counts 3 to 2 in full: the simulated player gets 0.1 bet less for every blackjack
-// that the dealer does not match.
-double TruncatedBlackjackCost(ChartLab& lab) {
-    constexpr double kShortfall = 1.5 - 7.0 / kSimBet;
-    double chance = 0.0;
-    for (int up = 1; up <= 10; ++up) {
-        for (const StartingHand& hand : StartingHands(lab.shoe(), up)) {
-            if (!hand.IsBlackjack()) continue;
-            chance += lab.shoe().Chance(up, CardCounts{}) * hand.chance *
-                      lab.Odds(up).NoBlackjack(CardsOf({hand.first, hand.second}));
-        }
-    }
-    return kShortfall * chance;
-}
 
 // The calculator deals every round from a full shoe; the table deals on to the cut and then
 // reshuffles, which favours the house a little (the cut-card effect), and the calculator values
@@ -34,7 +17,7 @@ TEST(SimulatedEdge, AgreesWithTheCalculatedEdgeForTheSameRules) {
     StrategyTable chart;
     ASSERT_TRUE(LoadStrategyTable(chart, VANTREL_SOURCE_DIR "/data/bs4bj.dat"));
     ChartLab lab(kSimDecks);
-    const double calculated = HouseEdge(lab, chart) + TruncatedBlackjackCost(lab);
+    const double calculated = HouseEdgeAtFlatBet(lab, chart, kSimBet);
 
     const SimTally tally = Simulate(chart, 3'000'000, 20261206, 2);
     const EdgeEstimate simulated = EstimateEdge(tally);

@@ -16,6 +16,8 @@ namespace vantrel::lab {
 namespace {
 
 constexpr int kDefaultDecks = 6;
+// The smallest chip; the table pays its blackjack $12 rather than $12.50.
+constexpr int kTableMinimum = 5;
 constexpr int kMaxDecks = 64;
 
 constexpr std::string_view kHelp =
@@ -38,7 +40,9 @@ Options:
               bet given no dealer blackjack
   --edge      also print the house edge of the whole game from a full shoe
               for a player who follows the printed chart as the table reads
-              it, as "house edge: X.XXX%"
+              it, as "house edge: X.XXX%" with blackjack paid a full 3 to 2,
+              and as "house edge at $5 flat bets: X.XXX%" as this table pays
+              it: a $5 blackjack returns $12, the winnings truncated
   -h, --help  show this help
 
 How the values are worked out:
@@ -121,7 +125,12 @@ int RunChart(std::span<const std::string_view> args) {
     const ComputedChart chart = ComputeChart(lab);
     WriteChartFile(std::cout, chart.codes, options.decks);
     if (options.values) WriteCellValues(std::cout, chart);
-    if (options.edge) std::cout << HouseEdgeLine(HouseEdge(lab, chart.codes)) << '\n';
+    if (options.edge) {
+        std::cout << HouseEdgeLine(HouseEdge(lab, chart.codes)) << '\n'
+                  << FlatBetEdgeLine(kTableMinimum,
+                                     HouseEdgeAtFlatBet(lab, chart.codes, kTableMinimum))
+                  << '\n';
+    }
     return std::cout.flush() ? 0 : 1;
 }
 

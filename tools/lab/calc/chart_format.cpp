@@ -89,4 +89,10 @@ std::string HouseEdgeLine(double edge) {
     return text;
 }
 
+std::string FlatBetEdgeLine(int bet, double edge) {
+    char text[60];
+    std::snprintf(text, sizeof text, "house edge at $%d flat bets: %.3f%%", bet, edge * 100.0);
+    return text;
+}
+
 }  // namespace vantrel::lab

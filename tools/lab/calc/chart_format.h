@@ -19,5 +19,7 @@ void WriteCellValues(std::ostream& out, const ComputedChart& chart);
 
 // "house edge: 0.345%" for an edge of 0.00345.
 std::string HouseEdgeLine(double edge);
+// "house edge at $5 flat bets: X.XXX%"
+std::string FlatBetEdgeLine(int bet, double edge);
 
 }  // namespace vantrel::lab

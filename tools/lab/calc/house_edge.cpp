@@ -50,4 +50,17 @@ double HouseEdge(ChartLab& lab, const StrategyTable& chart) {
     return -value;
 }
 
+double HouseEdgeAtFlatBet(ChartLab& lab, const StrategyTable& chart, int bet) {
+    const double shortfall = kBlackjackPays - static_cast<int>(kBlackjackPays * bet) / double(bet);
+    double unmatchedBlackjacks = 0.0;
+    for (int up = 1; up <= 10; ++up) {
+        for (const StartingHand& hand : StartingHands(lab.shoe(), up)) {
+            if (!hand.IsBlackjack()) continue;
+            unmatchedBlackjacks += lab.shoe().Chance(up, CardCounts{}) * hand.chance *
+                                   lab.Odds(up).NoBlackjack(CardsOf({hand.first, hand.second}));
+        }
+    }
+    return HouseEdge(lab, chart) + shortfall * unmatchedBlackjacks;
+}
+
 }  // namespace vantrel::lab

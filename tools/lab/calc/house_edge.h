@@ -15,4 +15,9 @@ namespace vantrel::lab {
 // read by its total instead. A code the chart has no play for (an empty cell, 9) stands.
 double HouseEdge(ChartLab& lab, const StrategyTable& chart);
 
+// The same on the trainer's table for flat bets of `bet` dollars. The table pays a blackjack in
+// whole dollars, 3 to 2 with the winnings truncated ($12 back on $5), so on an odd multiple of
+// $5 the player gets that much less for every blackjack the dealer does not match.
+double HouseEdgeAtFlatBet(ChartLab& lab, const StrategyTable& chart, int bet);
+
 }  // namespace vantrel::lab
