@@ -36,3 +36,12 @@ configure_and_build() {
     fi
     cmake --build "$dir"
 }
+
+# Runtime options for the sanitizer build (build-asan/): any report fails the program that caused
+# it. Qt is not instrumented, so the few leaks of its own that LeakSanitizer sees are listed in the
+# suppressions file.
+export_sanitizer_options() {
+    export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:strict_string_checks=1:detect_stack_use_after_return=1
+    export LSAN_OPTIONS=suppressions=$PWD/tests/sanitizers/lsan.supp:print_suppressions=0
+    export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+}

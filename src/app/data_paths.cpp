@@ -4,17 +4,25 @@
 
 namespace vantrel {
 
-std::string TitleBitmapPath(const std::string& appDir) { return appDir + "/img/prm_title.bmp"; }
+std::string TitleBitmapPath(const std::string& appDir) {
+    return appDir + "/img/prm_title.bmp";
+}
 
-std::string IntroductionTextPath(const std::string& appDir) { return appDir + "/doc/first.txt"; }
+std::string IntroductionTextPath(const std::string& appDir) {
+    return appDir + "/doc/first.txt";
+}
 
-std::string StrategyChartPath(const std::string& appDir) { return appDir + "/bs4bj.dat"; }
+std::string StrategyChartPath(const std::string& appDir) {
+    return appDir + "/bs4bj.dat";
+}
 
 std::string CardFacePath(const std::string& appDir, const std::string& cardCode) {
     return appDir + "/img/" + cardCode + ".bmp";
 }
 
-std::string CardBackPath(const std::string& appDir) { return appDir + "/img/back.bmp"; }
+std::string CardBackPath(const std::string& appDir) {
+    return appDir + "/img/back.bmp";
+}
 
 std::string ChipBitmapPath(const std::string& appDir, int value) {
     return appDir + "/img/chip" + ZeroPad(value, 3) + ".bmp";

@@ -40,6 +40,8 @@ Settings ParseSettings(std::string_view bytes);
 std::string UpdateSettingsBytes(const Settings& settings, std::string bytes);
 
 // Progress levels at or above "P1" (byte-wise) open the Professional Course.
-inline bool IsProfessionalLevel(const std::string& level) { return level >= "P1"; }
+inline bool IsProfessionalLevel(const std::string& level) {
+    return level >= "P1";
+}
 
 }  // namespace vantrel

@@ -9,7 +9,7 @@ namespace vantrel {
 // Codes of a chart cell.
 inline constexpr int kChartHit = 1;
 inline constexpr int kChartStand = 2;
-inline constexpr int kChartDouble = 3;           // double down, else hit
+inline constexpr int kChartDouble = 3;  // double down, else hit
 inline constexpr int kChartSplit = 4;
 inline constexpr int kChartDoubleElseStand = 5;  // double down, else stand
 inline constexpr int kChartAnyAction = 9;        // every action is right
