@@ -4,8 +4,12 @@
 #include <QFile>
 #include <QImage>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QWidget>
 
+#include <QtTest>
+
+#include "ui/main.h"
 #include "ui/screen.h"
 #include "ui/startup.h"
 
@@ -26,9 +30,7 @@ TestWorld::~TestWorld() {
 void TestWorld::WriteFile(const QString& relativePath, const QByteArray& bytes) {
     const QString path = data_.filePath(relativePath);
     QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(path));
+    if (!WriteBytes(path, bytes)) qFatal("cannot write %s", qPrintable(path));
 }
 
 void TestWorld::WriteBitmap(const QString& relativePath, QSize size) {
@@ -39,13 +41,17 @@ void TestWorld::WriteBitmap(const QString& relativePath, QSize size) {
     if (!image.save(path, "BMP")) qFatal("cannot write %s", qPrintable(path));
 }
 
+void TestWorld::WritePage(const QString& page, QSize size) {
+    WriteFile("doc/" + page + ".txt", "Text of " + page.toLatin1() + "\n");
+    WriteBitmap("img/" + page + ".bmp", size);
+}
+
 void TestWorld::RemoveFile(const QString& relativePath) {
     QFile::remove(data_.filePath(relativePath));
 }
 
 void TestWorld::WriteSettings(const QByteArray& bytes) {
-    QFile file(QString::fromStdString(session.settingsPath));
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+    if (!WriteBytes(QString::fromStdString(session.settingsPath), bytes))
         qFatal("cannot write the settings file");
 }
 
@@ -60,6 +66,17 @@ void TestWorld::BlockSettingsFile() {
 
 void TestWorld::Start() {
     frame_ = StartUp(session);
+}
+
+void TestWorld::StartAt(const QByteArray& level, const QByteArray& moreSettings) {
+    WriteSettings("[GAME]\nLV=" + level + "\n" + moreSettings);
+    Start();
+    QVERIFY(Click(frame_->findChild<Tf_main*>(), "bbtn_goodluck"));
+}
+
+void TestWorld::ShowClosingPage() {
+    session.lesson.lecturePage = 99;
+    frame_->ShowScreen(ScreenId::Lecture);
 }
 
 QString TestWorld::CurrentScreenName() const {
@@ -84,6 +101,20 @@ QString TextOf(const QWidget* screen, const char* name) {
     if (const auto* label = qobject_cast<const QLabel*>(control)) return label->text();
     qWarning("no button or label %s on %s", name, qPrintable(screen->objectName()));
     return QString();
+}
+
+QString MemoText(const QWidget* screen, const char* name) {
+    return screen->findChild<QPlainTextEdit*>(name)->toPlainText();
+}
+
+QByteArray ReadBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
+}
+
+bool WriteBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 }  // namespace vantrel::test

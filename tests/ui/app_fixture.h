@@ -25,6 +25,8 @@ class TestWorld {
 
     void WriteFile(const QString& relativePath, const QByteArray& bytes);
     void WriteBitmap(const QString& relativePath, QSize size = {8, 8});
+    // A lecture page ("NL102"): its text "Text of NL102" and its picture.
+    void WritePage(const QString& page, QSize size = {40, 30});
     void RemoveFile(const QString& relativePath);
     void WriteSettings(const QByteArray& bytes);
     QByteArray ReadSettings() const;
@@ -35,6 +37,10 @@ class TestWorld {
 
     // Runs the program's start-up; boxes shown on the way are answered and recorded.
     void Start();
+    // Starts at a level (more settings lines may follow) and clicks "Good luck!".
+    void StartAt(const QByteArray& level, const QByteArray& moreSettings = {});
+    // What the table does when a lesson's quota is met: the closing page comes up.
+    void ShowClosingPage();
     Tf_mdi& frame() { return *frame_; }
     // The screen in front, by its class name ("Tf_menu").
     QString CurrentScreenName() const;
@@ -59,5 +65,10 @@ bool Click(const QWidget* screen, const char* name);
 
 // The text of a named button or label of a screen.
 QString TextOf(const QWidget* screen, const char* name);
+// The text of a named text box of a screen.
+QString MemoText(const QWidget* screen, const char* name);
+
+QByteArray ReadBytes(const QString& path);  // "(unreadable)" when it cannot be read
+bool WriteBytes(const QString& path, const QByteArray& bytes);
 
 }  // namespace vantrel::test

@@ -1,6 +1,7 @@
 #include "ui/table_driver.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -34,11 +35,7 @@ void TableDriver::WriteTableData(TestWorld& world) {
     if (!chart.open(QIODevice::ReadOnly)) qFatal("no chart in the source tree");
     world.WriteFile("bs4bj.dat", chart.readAll());
     for (const char* code : {"NL3", "NL5", "NL6", "PL2", "PL3"})
-        for (const char* page : {"01", "99"}) {
-            const QString name = QString(code) + page;
-            world.WriteFile("doc/" + name + ".txt", "Page " + name.toLatin1() + "\n");
-            world.WriteBitmap("img/" + name + ".bmp", {60, 40});
-        }
+        for (const char* page : {"01", "99"}) world.WritePage(QString(code) + page);
 }
 
 Tf_practical& TableDriver::screen() const {
@@ -97,6 +94,20 @@ void TableDriver::AnswerCountQuestions(int offset) {
         dialog->findChild<QPushButton*>("bbtn_ok")->click();
     });
     poll->start(5);
+}
+
+void EnterTable(TestWorld& world, const char* lessonButton) {
+    QVERIFY(Click(world.frame().CurrentScreen(), lessonButton));
+    if (world.CurrentScreenName() == "Tf_lecture") {
+        const QWidget* lecture = world.frame().CurrentScreen();
+        QCOMPARE(TextOf(lecture, "bbtn_menu"), "Start");
+        QCOMPARE(TextOf(lecture, "l_no"), "");
+        QVERIFY(!Click(lecture, "bbtn_back"));
+        QVERIFY(!Click(lecture, "bbtn_next"));
+        QVERIFY(Click(lecture, "bbtn_menu"));
+    }
+    QCOMPARE(world.CurrentScreenName(), "Tf_practical");
+    QVERIFY(!QGuiApplication::overrideCursor());
 }
 
 }  // namespace vantrel::test

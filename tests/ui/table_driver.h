@@ -46,4 +46,8 @@ class TableDriver {
     int rounds_ = 0;
 };
 
+// From the menu in front: the lesson button, then "Start", the only button of the lesson's first
+// page, if it has one; the table is then up, with no hourglass left on.
+void EnterTable(TestWorld& world, const char* lessonButton);
+
 }  // namespace vantrel::test

@@ -4,11 +4,9 @@
 #include <unistd.h>
 
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QtTest>
 #include <memory>
 
-#include "coach/lessons.h"
 #include "ui/app_fixture.h"
 #include "ui/first.h"
 #include "ui/lecture.h"
@@ -19,6 +17,8 @@
 
 using namespace vantrel;
 using vantrel::test::Click;
+using vantrel::test::EnterTable;
+using vantrel::test::MemoText;
 using vantrel::test::TableDriver;
 using vantrel::test::TestWorld;
 using vantrel::test::TextOf;
@@ -86,24 +86,11 @@ void Damage(TestWorld& world, const QString& file, const QString& damage) {
     world.WriteFile(file, damaged);
 }
 
-void WriteLecture(TestWorld& world, const QString& code, int pages) {
-    for (int page = 1; page <= pages; ++page) {
-        const QString name = code + QString::number(page).rightJustified(2, '0');
-        world.WriteFile("doc/" + name + ".txt", "Text of " + name.toLatin1() + "\n");
-        world.WriteBitmap("img/" + name + ".bmp", {40, 30});
-    }
-}
-
-QString MemoText(const QWidget* screen, const char* name) {
-    return screen->findChild<QPlainTextEdit*>(name)->toPlainText();
-}
-
 }  // namespace
 
 void DamagedDataTest::init() {
     world_ = std::make_unique<TestWorld>();
     TableDriver::WriteTableData(*world_);
-    world_->WriteSettings("[GAME]\nLV=N1\nGAMESPEED=1\n");
 }
 
 void DamagedDataTest::cleanup() {
@@ -112,13 +99,9 @@ void DamagedDataTest::cleanup() {
 }
 
 void DamagedDataTest::OpenTableOf(const char* lessonButton) {
-    world_->Start();
+    world_->StartAt("N1", "GAMESPEED=1\n");
     driver_ = std::make_unique<TableDriver>(*world_);
-    QVERIFY(Click(world_->screen<Tf_main>(), "bbtn_goodluck"));
-    QVERIFY(Click(world_->screen<Tf_menu>(), lessonButton));
-    QCOMPARE(world_->CurrentScreenName(), "Tf_lecture");
-    QVERIFY(Click(world_->screen<Tf_lecture>(), "bbtn_menu"));  // "Start"
-    QCOMPARE(world_->CurrentScreenName(), "Tf_practical");
+    EnterTable(*world_, lessonButton);
 }
 
 bool DamagedDataTest::PlayARound() {
@@ -189,7 +172,7 @@ void DamagedDataTest::damagedTitle() {
 void DamagedDataTest::damagedLecturePage_data() {
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("damage");
-    for (const char* damage : {"empty", "not a bitmap", "directory", "unreadable"})
+    for (const char* damage : {"missing", "empty", "not a bitmap", "directory", "unreadable"})
         QTest::addRow("picture, %s", damage) << "img/NL102.bmp" << damage;
     for (const char* damage : {"directory", "unreadable"})
         QTest::addRow("text, %s", damage) << "doc/NL102.txt" << damage;
@@ -199,11 +182,10 @@ void DamagedDataTest::damagedLecturePage_data() {
 void DamagedDataTest::damagedLecturePage() {
     QFETCH(QString, file);
     QFETCH(QString, damage);
-    WriteLecture(*world_, "NL1", 3);
+    for (const char* page : {"NL101", "NL102", "NL103"}) world_->WritePage(page);
     SKIP_UNREADABLE_AS_ROOT(damage);
     Damage(*world_, file, damage);
-    world_->Start();
-    QVERIFY(Click(world_->screen<Tf_main>(), "bbtn_goodluck"));
+    world_->StartAt("N1", "GAMESPEED=1\n");
     QVERIFY(Click(world_->screen<Tf_menu>(), "bbtn_l1"));
     const Tf_lecture* lecture = world_->screen<Tf_lecture>();
 
@@ -211,7 +193,10 @@ void DamagedDataTest::damagedLecturePage() {
     QCOMPARE(TextOf(lecture, "l_no"), "2");
     QCOMPARE(world_->boxes.texts().size(), 1);
     QVERIFY(BoxNamed("/" + file));
+    // Nothing of the page before stays in place of what is damaged.
     if (file.startsWith("doc/")) QCOMPARE(MemoText(lecture, "m_lecture"), "");
+    if (file.startsWith("img/"))
+        QVERIFY(lecture->findChild<QLabel*>("img_lecture")->pixmap().isNull());
 
     QCOMPARE(TextOf(lecture, "bbtn_next"), "Next ->");
     QVERIFY(Click(lecture, "bbtn_next"));

@@ -17,6 +17,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "ui/app_fixture.h"
 #include "ui/cpin.h"
 #include "ui/delay.h"
 #include "ui/main.h"
@@ -27,6 +28,8 @@
 #include "ui/termination_signals.h"
 
 using namespace vantrel;
+using vantrel::test::ReadBytes;
+using vantrel::test::WriteBytes;
 
 namespace {
 
@@ -175,16 +178,6 @@ bool CopyFolder(const QString& from, const QString& to) {
         if (!QDir().mkpath(QFileInfo(target).path()) || !QFile::copy(file, target)) return false;
     }
     return true;
-}
-
-QByteArray ReadBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
-}
-
-bool WriteBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 // What /proc says of a process: whether it sleeps, and the processor time it has used so far.
