@@ -1,16 +1,20 @@
-// The shared helpers: Delay and the message box.
+// The shared helpers: Delay, the message box, and quitting, which releases both.
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QPushButton>
 #include <QtTest>
 
+#include "ui/app_fixture.h"
+#include "ui/cpin.h"
 #include "ui/cursor.h"
 #include "ui/delay.h"
+#include "ui/main.h"
 #include "ui/message_box.h"
-#include "ui/modal_closer.h"
 
 using namespace vantrel;
+using vantrel::test::Click;
 using vantrel::test::ModalCloser;
+using vantrel::test::TestWorld;
 
 class HelpersTest : public QObject {
     Q_OBJECT
@@ -19,12 +23,10 @@ class HelpersTest : public QObject {
     void delayNeverReturnsEarly();
     void delayHandlesAClickWhileWaiting();
     void delayInsideADelayKeepsBothTimes();
-    void delayOfNothingHandlesNoEvents_data();
     void delayOfNothingHandlesNoEvents();
     void messageBoxStyleFollowsThePunctuation_data();
     void messageBoxStyleFollowsThePunctuation();
-    void messageBoxReturnsTheButtonPressed_data();
-    void messageBoxReturnsTheButtonPressed();
+    void quittingReleasesWaitsAndDialogs();
 };
 
 void HelpersTest::delayNeverReturnsEarly_data() {
@@ -76,86 +78,79 @@ void HelpersTest::delayInsideADelayKeepsBothTimes() {
     QVERIFY(inner.isValid());
 }
 
-void HelpersTest::delayOfNothingHandlesNoEvents_data() {
-    QTest::addColumn<int>("ms");
-    QTest::newRow("zero") << 0;
-    QTest::newRow("negative") << -5;
-}
-
 void HelpersTest::delayOfNothingHandlesNoEvents() {
-    QFETCH(int, ms);
-    bool fired = false;
-    QTimer::singleShot(0, this, [&] { fired = true; });
-    Delay(ms);
-    QVERIFY(!fired);
-    QTRY_VERIFY(fired);
+    for (int ms : {0, -5}) {
+        bool fired = false;
+        QTimer::singleShot(0, this, [&] { fired = true; });
+        Delay(ms);
+        QVERIFY(!fired);
+        QTRY_VERIFY(fired);
+    }
 }
 
 void HelpersTest::messageBoxStyleFollowsThePunctuation_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QMessageBox::Icon>("icon");
-    QTest::addColumn<QMessageBox::StandardButtons>("buttons");
-    QTest::addColumn<QMessageBox::StandardButton>("defaultButton");
-
-    const QMessageBox::StandardButtons ok = QMessageBox::Ok;
-    const QMessageBox::StandardButtons okCancel = QMessageBox::Ok | QMessageBox::Cancel;
-    QTest::newRow("question") << "You want to go back to Menu?" << QMessageBox::Question << okCancel
-                              << QMessageBox::Cancel;
-    QTest::newRow("question and exclamation")
-        << "Ready? Go!" << QMessageBox::Question << okCancel << QMessageBox::Cancel;
-    QTest::newRow("full-width question")
-        << "Menu\uFF1F" << QMessageBox::Question << okCancel << QMessageBox::Cancel;
-    QTest::newRow("exclamation") << "You have no chips. Start again!" << QMessageBox::Warning << ok
-                                 << QMessageBox::Ok;
-    QTest::newRow("full-width exclamation")
-        << "Start again\uFF01" << QMessageBox::Warning << ok << QMessageBox::Ok;
-    QTest::newRow("thanks") << "Thank you for playing!" << QMessageBox::Information << ok
-                            << QMessageBox::Ok;
-    QTest::newRow("thanks in lower case")
-        << "thank you for playing!" << QMessageBox::Warning << ok << QMessageBox::Ok;
-    QTest::newRow("plain") << "Page cannot be displayed." << QMessageBox::Information << ok
-                           << QMessageBox::Ok;
-    QTest::newRow("quoted OK") << "Enter Counting Point and click \"OK\"."
-                               << QMessageBox::Information << ok << QMessageBox::Ok;
-    QTest::newRow("other full-width text")
-        << "\u30D2\u30F3\u30C8" << QMessageBox::Information << ok << QMessageBox::Ok;
+    // A question offers OK and Cancel, Cancel the default; any other box offers OK alone.
+    const auto row = [](const char* name, const QString& text, QMessageBox::Icon icon) {
+        QTest::newRow(name) << text << icon;
+    };
+    row("question", "You want to go back to Menu?", QMessageBox::Question);
+    row("question and exclamation", "Ready? Go!", QMessageBox::Question);
+    row("full-width question", "Menu\uFF1F", QMessageBox::Question);
+    row("exclamation", "You have no chips. Start again!", QMessageBox::Warning);
+    row("full-width exclamation", "Start again\uFF01", QMessageBox::Warning);
+    row("thanks", "Thank you for playing!", QMessageBox::Information);
+    row("thanks in lower case", "thank you for playing!", QMessageBox::Warning);
+    row("plain", "Page cannot be displayed.", QMessageBox::Information);
+    row("quoted OK", "Enter Counting Point and click \"OK\".", QMessageBox::Information);
+    row("other full-width text", "\u30D2\u30F3\u30C8", QMessageBox::Information);
 }
 
 void HelpersTest::messageBoxStyleFollowsThePunctuation() {
     QFETCH(QString, text);
     QFETCH(QMessageBox::Icon, icon);
-    QFETCH(QMessageBox::StandardButtons, buttons);
-    QFETCH(QMessageBox::StandardButton, defaultButton);
+    const bool question = icon == QMessageBox::Question;
 
     ModalCloser closer;
     SetHourglassCursor();  // left on by a caller
-    ShowMessageBox(text);
+    closer.AnswerNext(question ? QMessageBox::Cancel : QMessageBox::Ok);
+    QCOMPARE(ShowMessageBox(text), question ? 2 : 1);
     QCOMPARE(closer.boxes().size(), 1);
     const ModalCloser::Box& box = closer.boxes().first();
     QCOMPARE(box.title, "KDX-ZORUVIRID");
     QCOMPARE(box.text, text);
     QCOMPARE(box.icon, icon);
-    QCOMPARE(box.buttons, buttons);
-    QCOMPARE(box.defaultButton, defaultButton);
+    QCOMPARE(box.buttons, question ? QMessageBox::Ok | QMessageBox::Cancel
+                                   : QMessageBox::StandardButtons(QMessageBox::Ok));
+    QCOMPARE(box.defaultButton, question ? QMessageBox::Cancel : QMessageBox::Ok);
     QVERIFY(box.cursorWasArrow);
+    QCOMPARE(ShowMessageBox(text), 1);  // OK, the closer's answer when none is queued
 }
 
-void HelpersTest::messageBoxReturnsTheButtonPressed_data() {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QMessageBox::StandardButton>("answer");
-    QTest::addColumn<int>("result");
-    QTest::newRow("OK to a question") << "Leave?" << QMessageBox::Ok << 1;
-    QTest::newRow("Cancel to a question") << "Leave?" << QMessageBox::Cancel << 2;
-    QTest::newRow("OK to a notice") << "Done." << QMessageBox::Ok << 1;
-}
+// Quitting ends the application's event loops for good, so this runs last.
+void HelpersTest::quittingReleasesWaitsAndDialogs() {
+    TestWorld world;
+    world.Start();
+    QTimer::singleShot(50, this, [&] { QVERIFY(Click(world.screen<Tf_main>(), "bbtn_goodbye")); });
 
-void HelpersTest::messageBoxReturnsTheButtonPressed() {
-    QFETCH(QString, text);
-    QFETCH(QMessageBox::StandardButton, answer);
-    QFETCH(int, result);
-    ModalCloser closer;
-    closer.AnswerNext(answer);
-    QCOMPARE(ShowMessageBox(text), result);
+    QElapsedTimer clock;
+    clock.start();
+    const int count = world.frame().CountDialog().Ask();  // the student quits while it is up
+    QCOMPARE(count, Tf_cpin::kNoNumber);
+    QVERIFY(!world.frame().CountDialog().isVisible());
+    QCOMPARE(world.session.appState, AppState::Quitting);
+
+    Delay(5000);
+    QCOMPARE(ShowMessageBox("Shown after quitting?"), kMessageCancel);
+    QVERIFY(clock.elapsed() < 2000);
+    QVERIFY(world.boxes.texts().isEmpty());
+
+    TestWorld closed;
+    closed.Start();
+    QVERIFY(closed.frame().close());
+    QCOMPARE(closed.session.appState, AppState::Quitting);
+    QVERIFY(closed.ReadSettings().isEmpty());  // nothing saved
 }
 
 QTEST_MAIN(HelpersTest)
