@@ -113,9 +113,7 @@ bool DamagedDataTest::PlayARound() {
 }
 
 bool DamagedDataTest::BoxNamed(const QString& file) const {
-    for (const QString& text : world_->boxes.texts())
-        if (text.contains(file)) return true;
-    return false;
+    return world_->boxes.texts().join('\n').contains(file);
 }
 
 void DamagedDataTest::noImageFolder() {
