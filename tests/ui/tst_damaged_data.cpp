@@ -31,12 +31,10 @@ class DamagedDataTest : public QObject {
     void noImageFolder();
     void damagedTableBitmap_data();
     void damagedTableBitmap();
-    void damagedTitle_data();
-    void damagedTitle();
+    void damagedStartUpFile_data();
+    void damagedStartUpFile();
     void damagedLecturePage_data();
     void damagedLecturePage();
-    void damagedIntroduction_data();
-    void damagedIntroduction();
     void emptyChart();
 
   private:
@@ -146,25 +144,34 @@ void DamagedDataTest::damagedTableBitmap() {
     QVERIFY(!driver_->screen().findChild<QLabel*>("img_p1_1")->pixmap().isNull());
 }
 
-void DamagedDataTest::damagedTitle_data() {
+void DamagedDataTest::damagedStartUpFile_data() {
     QTest::addColumn<QString>("file");
     QTest::addColumn<QString>("damage");
     AddDamageRows("img/prm_title.bmp");
+    for (const char* damage : {"directory", "unreadable"})
+        QTest::addRow("doc/first.txt %s", damage) << "doc/first.txt" << damage;
 }
 
-void DamagedDataTest::damagedTitle() {
+// The title is read at start-up, the introduction at "Good luck!": either is reported once, and
+// the student enters all the same with the settings kept.
+void DamagedDataTest::damagedStartUpFile() {
     QFETCH(QString, file);
     QFETCH(QString, damage);
     SKIP_UNREADABLE_AS_ROOT(damage);
     Damage(*world_, file, damage);
-    world_->WriteSettings("[GAME]\nLV=PL1\n");
+    world_->WriteSettings("[GAME]\nRANK=7A\n");
     world_->Start();
+    QCOMPARE(world_->session.appState, AppState::Running);
+    QVERIFY(Click(world_->screen<Tf_main>(), "bbtn_goodluck"));
+    QCOMPARE(world_->CurrentScreenName(), "Tf_first");
     QCOMPARE(world_->boxes.texts().size(), 1);
     QVERIFY(BoxNamed("/" + file));
-    QCOMPARE(world_->session.appState, AppState::Running);
-    QCOMPARE(world_->session.settings.LV, "PL1");  // loaded all the same
-    QVERIFY(Click(world_->screen<Tf_main>(), "bbtn_goodluck"));
-    QCOMPARE(world_->CurrentScreenName(), "Tf_promenu");
+    QCOMPARE(MemoText(world_->screen<Tf_first>(), "m_first"),
+             file == "doc/first.txt" ? "" : "Welcome to the course.\nPlay fair.");
+    QVERIFY(Click(world_->screen<Tf_first>(), "bbtn_ok"));
+    QCOMPARE(world_->CurrentScreenName(), "Tf_menu");
+    QVERIFY(world_->ReadSettings().contains("LV=N1"));
+    QVERIFY(world_->ReadSettings().contains("RANK=7A"));  // loaded despite the damage
 }
 
 void DamagedDataTest::damagedLecturePage_data() {
@@ -203,27 +210,6 @@ void DamagedDataTest::damagedLecturePage() {
     QVERIFY(Click(lecture, "bbtn_next"));  // "Finish"
     QCOMPARE(world_->CurrentScreenName(), "Tf_menu");
     QCOMPARE(world_->boxes.texts().size(), 1);
-}
-
-void DamagedDataTest::damagedIntroduction_data() {
-    QTest::addColumn<QString>("damage");
-    QTest::newRow("directory") << "directory";
-    QTest::newRow("unreadable") << "unreadable";
-}
-
-void DamagedDataTest::damagedIntroduction() {
-    QFETCH(QString, damage);
-    SKIP_UNREADABLE_AS_ROOT(damage);
-    Damage(*world_, "doc/first.txt", damage);
-    world_->WriteSettings("[GAME]\nRANK=7A\n");
-    world_->Start();
-    QVERIFY(Click(world_->screen<Tf_main>(), "bbtn_goodluck"));
-    QCOMPARE(world_->CurrentScreenName(), "Tf_first");
-    QVERIFY(BoxNamed("/doc/first.txt"));
-    QCOMPARE(MemoText(world_->screen<Tf_first>(), "m_first"), "");
-    QVERIFY(Click(world_->screen<Tf_first>(), "bbtn_ok"));
-    QCOMPARE(world_->CurrentScreenName(), "Tf_menu");
-    QVERIFY(world_->ReadSettings().contains("LV=N1"));
 }
 
 // An empty chart is no error: nothing is reported, and in the strategy lesson no decision is
