@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "coach/coach.h"
 #include "support/table_fixture.h"
 
@@ -19,11 +17,7 @@ class CountCheck : public TableTest {
         Open(LessonMode::CountQuota, 10000, 10);
     }
     // A quick round: the player stands on 19 against the dealer's 18.
-    void PlayRound() {
-        StackDeal("S10", "H09", "D10", "C08");
-        BetAndDeal();
-        table.bbtn_standClick();
-    }
+    void PlayRound() { Play("S10 H09 D10 C08", "s"); }
     StrategyTable chart;
     Coach coach{table, chart};
 };
@@ -36,6 +30,11 @@ TEST_F(CountCheck, AsksAfterTheTenthAndTwentiethRoundOfAShoe) {
         if (view.countQuestions > before) askedAfter.push_back(round);
     }
     EXPECT_EQ(askedAfter, (std::vector<int>{10, 20}));
+    // Two seconds pass before each question.
+    for (auto entry = view.log.begin() + 1; entry != view.log.end(); ++entry)
+        if (*entry == "ask count") {
+            EXPECT_EQ(*(entry - 1), "delay 2000");
+        }
 }
 
 TEST_F(CountCheck, TheRoundThatPassesTheCutAsksOnceBeforeTheReshuffle) {
@@ -44,9 +43,8 @@ TEST_F(CountCheck, TheRoundThatPassesTheCutAsksOnceBeforeTheReshuffle) {
     view.countAnswers.push_back(-2);  // 10, 9, 10, 8 dealt
     PlayRound();
     EXPECT_EQ(view.countQuestions, 1);
-    const auto asked = std::find(view.log.begin(), view.log.end(), "ask count");
-    const auto shuffled = std::find(asked, view.log.end(), "text l_dmsg Shuffling...");
-    EXPECT_NE(shuffled, view.log.end()) << "the reshuffle comes after the answer";
+    EXPECT_TRUE(view.Logged({"ask count", "text l_dmsg Shuffling..."}))
+        << "the reshuffle comes after the answer";
     EXPECT_EQ(view.PlayerBalloonTexts(), Texts{"OK!"});
     EXPECT_EQ(table.shoe().runningCount, 0);
 }
@@ -55,9 +53,7 @@ TEST_F(CountCheck, TheHoleCardCountsInTheExpectedAnswer) {
     table.shoe().roundsSinceShuffle = 9;
     view.countAnswers.push_back(-1);
     // Ace, five for the player; king in the hole, six up; the dealer draws an ace to 17.
-    StackDeal("S01", "H05", "D13", "C06", {"H01"});
-    BetAndDeal();
-    table.bbtn_standClick();
+    Play("S01 H05 D13 C06 H01", "s");
     EXPECT_EQ(view.PlayerBalloonTexts(), Texts{"OK!"});
     EXPECT_EQ(view.playerBalloons[0].second, 500);
     EXPECT_EQ(table.state().quotaLeft, 9);
@@ -66,19 +62,10 @@ TEST_F(CountCheck, TheHoleCardCountsInTheExpectedAnswer) {
 TEST_F(CountCheck, AWrongAnswerRevealsTheRunningCountAndRaisesTheQuota) {
     table.shoe().roundsSinceShuffle = 9;
     view.countAnswers.push_back(4);
-    StackDeal("S10", "H13", "D12", "C01");  // dealer blackjack: -4
-    BetAndDeal();
+    Play("S10 H13 D12 C01");  // dealer blackjack: -4
     EXPECT_EQ(view.PlayerBalloonTexts(), Texts{"Incorrect!(-4)"});
     EXPECT_EQ(view.playerBalloons[0].second, 1000);
     EXPECT_EQ(view.Text(Control::l_norm), "11 times to go");
-}
-
-TEST_F(CountCheck, WaitsTwoSecondsBeforeAsking) {
-    table.shoe().roundsSinceShuffle = 9;
-    PlayRound();
-    const auto asked = std::find(view.log.begin(), view.log.end(), "ask count");
-    ASSERT_NE(asked, view.log.begin());
-    EXPECT_EQ(*(asked - 1), "delay 2000");
 }
 
 TEST_F(CountCheck, MenuAndActionsAreIgnoredWhileTheQuestionIsUp) {

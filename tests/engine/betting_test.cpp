@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
 
 #include "support/table_fixture.h"
 
@@ -21,12 +22,13 @@ class ChipOffer : public TableTest, public ::testing::WithParamInterface<Offer> 
 TEST_P(ChipOffer, OffersAChipOnlyWithTheSmallerChipsBesideIt) {
     const Offer& offer = GetParam();
     Open(LessonMode::FreePlay, offer.chips);
-    EXPECT_EQ(view.Visible(Control::img_chip005), offer.chip5);
-    EXPECT_EQ(view.Visible(Control::l_bet005), offer.chip5);
-    EXPECT_EQ(view.Visible(Control::img_chip025), offer.chip25);
-    EXPECT_EQ(view.Visible(Control::l_bet025), offer.chip25);
-    EXPECT_EQ(view.Visible(Control::img_chip100), offer.chip100);
-    EXPECT_EQ(view.Visible(Control::l_bet100), offer.chip100);
+    for (auto [image, label, shown] :
+         {std::tuple{Control::img_chip005, Control::l_bet005, offer.chip5},
+          std::tuple{Control::img_chip025, Control::l_bet025, offer.chip25},
+          std::tuple{Control::img_chip100, Control::l_bet100, offer.chip100}}) {
+        EXPECT_EQ(view.Visible(image), shown);
+        EXPECT_EQ(view.Visible(label), shown);
+    }
     EXPECT_EQ(view.Text(Control::l_chip), "$" + std::to_string(offer.chips));
     // A click on a chip that is not offered places nothing.
     table.l_bet100Click();
@@ -54,22 +56,16 @@ TEST_F(Betting, TheTableMaximumRefusesAFurtherChip) {
     EXPECT_EQ(lesson.chips, 9900);
     EXPECT_FALSE(view.Visible(Control::img_bet005));
     EXPECT_TRUE(view.startTimerRunning) << "the countdown runs on";
-}
-
-TEST_F(Betting, TwoHundredMaximumTakesExactlyTwoHundredDollarChips) {
+    // Two hundred takes exactly two $100 chips.
     Open(LessonMode::FreePlay, 1000, 1, 200);
-    table.l_bet100Click();
-    table.l_bet100Click();
-    table.l_bet100Click();
+    for (int chip = 0; chip < 3; ++chip) table.l_bet100Click();
     EXPECT_EQ(view.Text(Control::l_bet), "$200");
     EXPECT_EQ(lesson.chips, 800);
-    EXPECT_TRUE(view.Visible(Control::img_bet100));
 }
 
 TEST_F(Betting, ChipsAreIgnoredDuringARound) {
     Open();
-    StackDeal("S10", "H07", "D10", "C08");
-    BetAndDeal();
+    Play("S10 H07 D10 C08");
     table.l_bet025Click();
     EXPECT_EQ(lesson.chips, 10000 - 5);
     EXPECT_FALSE(view.startTimerRunning);

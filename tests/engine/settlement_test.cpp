@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "support/table_fixture.h"
 
 namespace vantrel {
@@ -59,77 +57,55 @@ class Settlement : public TableTest {};
 
 TEST_F(Settlement, ADoubledTenDollarWinReturnsForty) {
     Open(LessonMode::FreePlay, 1000);
-    StackDeal("S05", "H06", "D10", "C07", {"D09"});
-    BetAndDeal({5, 5});
-    table.bbtn_doubleClick();
+    Play("S05 H06 D10 C07 D09", "d", {5, 5});
     EXPECT_EQ(lesson.chips, 1000 - 20 + 40);
 }
 
 TEST_F(Settlement, ResultsStayThreeSecondsThenTheTableIsCleared) {
     Open();
-    StackDeal("S10", "H09", "D10", "C08");
-    BetAndDeal();
-    table.bbtn_standClick();
-    const auto pause = std::find(view.log.begin(), view.log.end(), "delay 3000");
-    ASSERT_NE(pause, view.log.end());
-    EXPECT_NE(std::find(view.log.begin(), pause, "text l_p1rslt Win"), pause);
-    EXPECT_NE(std::find(pause, view.log.end(), "hide l_p1rslt"), view.log.end());
+    Play("S10 H09 D10 C08", "s");
+    EXPECT_TRUE(view.Logged({"text l_p1rslt Win", "delay 3000", "hide l_p1rslt"}));
     EXPECT_FALSE(table.state().roundActive);
     EXPECT_EQ(table.state().handBet[1], 0);
 }
 
 TEST_F(Settlement, EveryWinningHandCountsInAWinQuotaLesson) {
     Open(LessonMode::WinQuota, 10000, 10);
-    StackDeal("S08", "H08", "D10", "C07", {"D10", "C11"});
-    BetAndDeal();
-    table.bbtn_splitClick();  // 8,10
-    table.bbtn_standClick();  // 8,J
-    table.bbtn_standClick();
+    Play("S08 H08 D10 C07 D10 C11", "pss");  // 8,10; 8,J
     EXPECT_EQ(view.PlayerBalloonTexts(), (std::vector<std::string>{"OK!", "OK!"}));
     EXPECT_EQ(view.playerBalloons[0].second, 1000);
     EXPECT_EQ(view.Text(Control::l_norm), "8 wins to go");
-}
-
-TEST_F(Settlement, APushCountsNoWin) {
-    Open(LessonMode::WinQuota, 10000, 10);
-    StackDeal("S10", "H08", "D10", "C08");
-    BetAndDeal();
-    table.bbtn_standClick();
-    EXPECT_TRUE(view.PlayerBalloonTexts().empty());
-    EXPECT_EQ(view.Text(Control::l_norm), "10 wins to go");
+    Play("S10 H08 D10 C08", "s");  // a push counts no win
+    EXPECT_EQ(view.PlayerBalloonTexts().size(), 2u);
+    EXPECT_EQ(view.Text(Control::l_norm), "8 wins to go");
 }
 
 TEST_F(Settlement, NetWinningsMoveTheExamQuota) {
     Open(LessonMode::WinningsQuota, 1000, 1000, 200);
-    StackDeal("S10", "H08", "D10", "C09");
-    BetAndDeal({100, 100});
-    table.bbtn_standClick();
+    Play("S10 H08 D10 C09", "s", {100, 100});
     EXPECT_EQ(view.Text(Control::l_norm), "$1200 to go");
-    StackDeal("S10", "H09", "D10", "C08");
-    BetAndDeal({100, 100});
-    table.bbtn_standClick();
+    Play("S10 H09 D10 C08", "s", {100, 100});
     EXPECT_EQ(view.Text(Control::l_norm), "$1000 to go");
 }
 
 TEST_F(Settlement, FreePlayNeverEndsByQuota) {
     Open(LessonMode::FreePlay, 1000, 1, 200);
     EXPECT_EQ(view.Text(Control::l_norm), "ALL-NIGHT");
-    StackDeal("S10", "H09", "D10", "C08");
-    BetAndDeal();
-    table.bbtn_standClick();
+    Play("S10 H09 D10 C08", "s");
     EXPECT_EQ(view.Text(Control::l_norm), "ALL-NIGHT");
     EXPECT_TRUE(view.navigation.empty());
 }
 
 TEST_F(Settlement, MeetingTheQuotaShowsTheClosingPage) {
     Open(LessonMode::WinQuota, 10000, 1);
-    StackDeal("S10", "H09", "D10", "C08");
-    BetAndDeal();
-    table.bbtn_standClick();
+    Play("S10 H09 D10 C08", "s");
     EXPECT_EQ(view.navigation, std::vector<std::string>{"closing page"});
     EXPECT_EQ(lesson.lecturePage, 99);
     EXPECT_FALSE(view.startTimerRunning);
 }
+
+constexpr const char* kNoChipsInLessons =
+    "You have no chips. You can't play any more without chips even in lessons. Start again!";
 
 struct NoChipsCase {
     const char* name;
@@ -149,9 +125,7 @@ TEST_P(RunningOutOfChips, EndsTheLessonBelowFiveDollars) {
     const NoChipsCase& c = GetParam();
     Open(c.mode, c.chips, 1000, 200);
     lesson.lessonCode = c.code;
-    StackDeal("S10", "H07", "D10", "C08");
-    BetAndDeal();
-    table.bbtn_standClick();
+    Play("S10 H07 D10 C08", "s");
     if (c.message[0] == '\0') {
         EXPECT_TRUE(view.messageBoxes.empty());
         EXPECT_TRUE(view.navigation.empty());
@@ -163,18 +137,13 @@ TEST_P(RunningOutOfChips, EndsTheLessonBelowFiveDollars) {
 
 INSTANTIATE_TEST_SUITE_P(
     Lessons, RunningOutOfChips,
-    ::testing::Values(
-        NoChipsCase{"FiveLeftPlaysOn", LessonMode::WinningsQuota, "NL6", 10, "", ""},
-        NoChipsCase{"ExamEndsWithTheLessonMessage", LessonMode::WinningsQuota, "NL6", 9,
-                    "You have no chips. You can't play any more without chips even in lessons. "
-                    "Start again!",
-                    "general menu"},
-        NoChipsCase{"ProfessionalExamReturnsToItsMenu", LessonMode::WinningsQuota, "PL3", 9,
-                    "You have no chips. You can't play any more without chips even in lessons. "
-                    "Start again!",
-                    "professional menu"},
-        NoChipsCase{"FreePlayHasItsOwnMessage", LessonMode::FreePlay, "P", 5,
-                    "You have no chips. Start again!", "professional menu"}),
+    ::testing::Values(NoChipsCase{"FiveLeftPlaysOn", LessonMode::WinningsQuota, "NL6", 10, "", ""},
+                      NoChipsCase{"ExamEndsWithTheLessonMessage", LessonMode::WinningsQuota, "NL6",
+                                  9, kNoChipsInLessons, "general menu"},
+                      NoChipsCase{"ProfessionalExamReturnsToItsMenu", LessonMode::WinningsQuota,
+                                  "PL3", 9, kNoChipsInLessons, "professional menu"},
+                      NoChipsCase{"FreePlayHasItsOwnMessage", LessonMode::FreePlay, "P", 5,
+                                  "You have no chips. Start again!", "professional menu"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // Counts every decision as right, as the strategy check would for a right one.
@@ -189,25 +158,16 @@ TEST_F(Settlement, PassingWithTheLastChipsLostShowsThePageThenTheMessageThenTheM
     AlwaysRight coaching(table);
     table.SetCoaching(&coaching);
     Open(LessonMode::DecisionQuota, 5, 1);
-    StackDeal("S10", "H07", "D10", "C08");
-    BetAndDeal();
-    table.bbtn_standClick();  // right, but 17 loses to 18
+    Play("S10 H07 D10 C08", "s");  // right, but 17 loses to 18
     EXPECT_EQ(view.navigation, (std::vector<std::string>{"closing page", "general menu"}));
-    const auto page = std::find(view.log.begin(), view.log.end(), "closing page");
-    EXPECT_NE(std::find(page, view.log.end(),
-                        "box You have no chips. You can't play any more without chips even in "
-                        "lessons. Start again!"),
-              view.log.end());
+    EXPECT_TRUE(view.Logged({"closing page", std::string("box ") + kNoChipsInLessons}));
 }
 
 TEST_F(Settlement, PassingTheCutReshufflesAfterThePause) {
     Open();
     table.shoe().cardsToCut = 2;
-    StackDeal("S10", "H09", "D10", "C08");
-    BetAndDeal();
-    table.bbtn_standClick();
-    const auto pause = std::find(view.log.begin(), view.log.end(), "delay 3000");
-    EXPECT_NE(std::find(pause, view.log.end(), "text l_dmsg Shuffling..."), view.log.end());
+    Play("S10 H09 D10 C08", "s");
+    EXPECT_TRUE(view.Logged({"delay 3000", "text l_dmsg Shuffling..."}));
     EXPECT_EQ(table.shoe().cardsToCut, 187);
 }
 

@@ -11,21 +11,16 @@ using testing::TableTest;
 
 class LeavingTheTable : public TableTest {};
 
-TEST_F(LeavingTheTable, MenuAnsweredCancelChangesNothing) {
-    Open();
+TEST_F(LeavingTheTable, MenuAsksFirstAndStopsTheCountdown) {
+    lesson.lessonCode = "P";
+    Open(LessonMode::FreePlay, 1000, 1, 200);
     table.l_bet025Click();
-    view.boxAnswers.push_back(2);
+    view.boxAnswers.push_back(2);  // cancel changes nothing
     table.bbtn_menuClick();
     EXPECT_EQ(view.messageBoxes, std::vector<std::string>{"You want to go back to Menu?"});
     EXPECT_TRUE(view.navigation.empty());
     EXPECT_EQ(table.state().handBet[1], 25);
     EXPECT_TRUE(view.startTimerRunning);
-}
-
-TEST_F(LeavingTheTable, MenuDuringTheCountdownStopsIt) {
-    lesson.lessonCode = "P";
-    Open(LessonMode::FreePlay, 1000, 1, 200);
-    table.l_bet005Click();
     table.bbtn_menuClick();
     EXPECT_EQ(view.navigation, std::vector<std::string>{"professional menu"});
     EXPECT_FALSE(view.startTimerRunning);
@@ -34,8 +29,7 @@ TEST_F(LeavingTheTable, MenuDuringTheCountdownStopsIt) {
 TEST_F(LeavingTheTable, DuringTheSettlementPauseAbandonsTheRest) {
     Open(LessonMode::WinQuota, 10000, 1);
     table.shoe().cardsToCut = 1;
-    StackDeal("S10", "H09", "D10", "C08");
-    BetAndDeal();
+    Play("S10 H09 D10 C08");
     view.DuringWaitOf(3000, [&] { table.bbtn_menuClick(); });
     table.bbtn_standClick();
     // The quota was met and the cut passed, but the student left first: no closing page, no
@@ -48,9 +42,8 @@ TEST_F(LeavingTheTable, DuringTheSettlementPauseAbandonsTheRest) {
 
 TEST_F(LeavingTheTable, WhileCardsAreDealtStopsTheDeal) {
     Open();
-    StackDeal("S10", "H09", "D10", "C08");
     view.DuringWaitOf(300, [&] { table.EndVisit(); });
-    BetAndDeal();
+    Play("S10 H09 D10 C08");
     EXPECT_EQ(table.state().handCards[1], 0) << "the first card's wait ended the flow";
     EXPECT_EQ(table.state().dealerCards, 0);
     EXPECT_FALSE(view.actionsEnabled);
@@ -58,8 +51,7 @@ TEST_F(LeavingTheTable, WhileCardsAreDealtStopsTheDeal) {
 
 TEST_F(LeavingTheTable, AnEarlierVisitsFlowLeavesTheNextVisitAlone) {
     Open(LessonMode::WinQuota, 10000, 1);
-    StackDeal("S10", "H09", "D10", "C08");
-    BetAndDeal();
+    Play("S10 H09 D10 C08");
     // During the settlement pause the student leaves and comes straight back.
     view.DuringWaitOf(3000, [&] {
         view.boxAnswers.push_back(1);

@@ -1,5 +1,7 @@
 #include "support/recording_view.h"
 
+#include <algorithm>
+
 namespace vantrel::testing {
 
 namespace {
@@ -16,6 +18,16 @@ std::vector<std::string> RecordingView::PlayerBalloonTexts() const {
     std::vector<std::string> texts;
     for (const auto& balloon : playerBalloons) texts.push_back(balloon.first);
     return texts;
+}
+
+bool RecordingView::Logged(std::initializer_list<std::string_view> entries) const {
+    auto at = log.begin();
+    for (std::string_view entry : entries) {
+        at = std::find(at, log.end(), entry);
+        if (at == log.end()) return false;
+        ++at;
+    }
+    return true;
 }
 
 void RecordingView::Delay(int ms) {
@@ -64,14 +76,6 @@ void RecordingView::ShowCardBack(int slot) {
     log.push_back("back " + std::to_string(slot));
 }
 
-void RecordingView::SetSlotVisible(int slot, bool value) {
-    slotVisible[slot] = value;
-}
-
-void RecordingView::LoadChipBitmaps() {
-    log.push_back("load chips");
-}
-
 void RecordingView::SetStartTimer(bool running) {
     startTimerRunning = running;
     log.push_back(running ? "start timer" : "stop timer");
@@ -80,11 +84,6 @@ void RecordingView::SetStartTimer(bool running) {
 int RecordingView::ShowMessageBox(std::string_view message) {
     messageBoxes.emplace_back(message);
     log.push_back("box " + std::string(message));
-    if (duringBox_) {
-        auto action = std::move(duringBox_);
-        duringBox_ = nullptr;
-        action();
-    }
     if (boxAnswers.empty()) return 1;
     const int answer = boxAnswers.front();
     boxAnswers.pop_front();

@@ -3,6 +3,7 @@
 #include <array>
 #include <deque>
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -42,8 +43,6 @@ class RecordingView : public TableView {
 
     // Runs `action` from inside the next wait of `ms` milliseconds, as a click during that wait.
     void DuringWaitOf(int ms, std::function<void()> action);
-    // Runs `action` from inside the next message box, before it is answered.
-    void DuringMessageBox(std::function<void()> action) { duringBox_ = std::move(action); }
     // Runs `action` from inside the next count question, before it is answered.
     void DuringCountQuestion(std::function<void()> action) { duringCount_ = std::move(action); }
 
@@ -51,6 +50,8 @@ class RecordingView : public TableView {
     bool Visible(Control control) const { return visible[static_cast<int>(control)]; }
     // The player balloon's texts, in order.
     std::vector<std::string> PlayerBalloonTexts() const;
+    // Whether the log holds these entries in this order, others possibly between them.
+    bool Logged(std::initializer_list<std::string_view> entries) const;
 
     void Delay(int ms) override;
     void SetText(Control control, std::string_view value) override;
@@ -59,8 +60,8 @@ class RecordingView : public TableView {
     void EnableActions(bool on) override;
     void ShowCardFace(int slot, const Card& card) override;
     void ShowCardBack(int slot) override;
-    void SetSlotVisible(int slot, bool value) override;
-    void LoadChipBitmaps() override;
+    void SetSlotVisible(int slot, bool value) override { slotVisible[slot] = value; }
+    void LoadChipBitmaps() override { log.push_back("load chips"); }
     void SetStartTimer(bool running) override;
     int ShowMessageBox(std::string_view message) override;
     int AskCountPoint() override;
@@ -73,7 +74,6 @@ class RecordingView : public TableView {
         std::function<void()> action;
     };
     std::vector<PendingAction> pending_;
-    std::function<void()> duringBox_;
     std::function<void()> duringCount_;
 };
 

@@ -1,5 +1,7 @@
 #include "support/table_fixture.h"
 
+#include <sstream>
+
 #include "engine/table_check.h"
 
 namespace vantrel::testing {
@@ -63,25 +65,37 @@ void TableTest::Open(LessonMode mode, int chips, int quota, int maxBet) {
     chipsBeforeRound_ = -1;
 }
 
-void TableTest::Stack(const std::vector<std::string>& codes) {
+void TableTest::Stack(std::string_view codes) {
     std::vector<Card> cards;
-    for (const std::string& code : codes) cards.push_back(Card::FromCode(code));
+    std::istringstream in{std::string(codes)};
+    for (std::string code; in >> code;) cards.push_back(Card::FromCode(code));
     table.shoe().StackCards(cards);
 }
 
-void TableTest::StackDeal(const char* player1, const char* player2, const char* hole,
-                          const char* up, const std::vector<std::string>& more) {
-    Stack({player1, hole, player2, up});
-    Stack(more);
-}
-
-void TableTest::BetAndDeal(std::initializer_list<int> chips) {
+void TableTest::Play(std::string_view cards, std::string_view actions,
+                     std::initializer_list<int> chips) {
+    // The deal takes the player's first card, the hole card, the player's second, the up card.
+    std::istringstream in{std::string(cards)};
+    std::string player1, player2, hole, up, more;
+    in >> player1 >> player2 >> hole >> up;
+    std::getline(in, more);
+    Stack(player1 + " " + hole + " " + player2 + " " + up + more);
     for (int amount : chips) {
         if (amount == 5) table.l_bet005Click();
         if (amount == 25) table.l_bet025Click();
         if (amount == 100) table.l_bet100Click();
     }
     for (int tick = 0; tick < 100 && table.startTimerRunning(); ++tick) table.tm_startTimer();
+    Press(actions);
+}
+
+void TableTest::Press(std::string_view actions) {
+    for (char action : actions) {
+        if (action == 'h') table.bbtn_hitClick();
+        if (action == 's') table.bbtn_standClick();
+        if (action == 'd') table.bbtn_doubleClick();
+        if (action == 'p') table.bbtn_splitClick();
+    }
 }
 
 void TableTest::Tick(int times) {

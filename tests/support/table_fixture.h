@@ -21,14 +21,15 @@ class TableTest : public ::testing::Test {
     // Sets the lesson's values and opens the table (set-up, shuffle balloons).
     void Open(LessonMode mode = LessonMode::FreePlay, int chips = 10000, int quota = 1,
               int maxBet = 100);
-    // The next cards out of the shoe, by code ("S01", "H13").
-    void Stack(const std::vector<std::string>& codes);
-    // Stacks a deal: the player's two cards, the dealer's hole card and up card, then any
-    // further cards in the order they will be drawn.
-    void StackDeal(const char* player1, const char* player2, const char* hole, const char* up,
-                   const std::vector<std::string>& more = {});
-    // Bets with the chips given and lets the countdown run out, which deals the round.
-    void BetAndDeal(std::initializer_list<int> chips = {5});
+    // The next cards out of the shoe, by code: "S01 H13".
+    void Stack(std::string_view codes);
+    // Stacks a round's cards (player, player, hole card, up card, then the draws), bets the chips,
+    // lets the countdown run out, which deals, and presses the actions: h hit, s stand,
+    // d double, p split.
+    void Play(std::string_view cards, std::string_view actions = {},
+              std::initializer_list<int> chips = {5});
+    // Presses the actions named by letters, as above.
+    void Press(std::string_view actions);
     void Tick(int times = 1);
 
     // Card codes of a player hand's visible slots, and of the dealer's.
