@@ -15,16 +15,6 @@ int Total(const Shoe& shoe) {
     return total;
 }
 
-TEST(Card, CodesNameSuitAndRank) {
-    EXPECT_EQ((Card{1, 1}.code()), "S01");
-    EXPECT_EQ((Card{2, 10}.code()), "D10");
-    EXPECT_EQ((Card{4, 13}.code()), "H13");
-    EXPECT_EQ(Card{}.code(), "");
-    EXPECT_EQ(Card::FromCode("C07"), (Card{3, 7}));
-    EXPECT_EQ(RankFromCode(""), 0);
-    EXPECT_EQ(RankFromCode("H12"), 12);
-}
-
 struct CutCase {
     int decks;
     int penetration;
@@ -123,18 +113,6 @@ TEST(Shoe, RunningCountFollowsHiLo) {
     for (const auto& [rank, count] : dealt) {
         shoe.Count(Card{1, rank});
         EXPECT_EQ(shoe.runningCount, count) << "after rank " << rank;
-    }
-}
-
-TEST(Random, BelowZeroOrOneIsZero) {
-    Random random(1);
-    EXPECT_EQ(random.RandomBelow(0), 0);
-    EXPECT_EQ(random.RandomBelow(-4), 0);
-    EXPECT_EQ(random.RandomBelow(1), 0);
-    for (int i = 0; i < 1000; ++i) {
-        const int value = random.RandomBelow(13);
-        ASSERT_GE(value, 0);
-        ASSERT_LT(value, 13);
     }
 }
 
