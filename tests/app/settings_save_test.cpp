@@ -9,9 +9,13 @@
 
 #include "app/settings.h"
 #include "app/temp_folder.h"
+#include "support/unprivileged_user.h"
 
 namespace vantrel {
 namespace {
+
+using testing::AsUnprivilegedUser;
+using namespace std::string_literals;
 
 const std::string kOldBytes = "; mine\n[GAME]\nLV=N1\nRANK=7A\n[Other]\nkeep=this\n";
 
@@ -21,64 +25,33 @@ Settings Graduated() {
     return settings;
 }
 
-// A save that fails must leave the old file and nothing else, and say which file it was.
-class FailedSaveTest : public testing::Test {
-  protected:
-    void SetUp() override { WriteBytes(path_, kOldBytes); }
-
-    void ExpectFailureKeepingOldFile(const std::string& reason) {
-        const std::string message = SaveSettings(Graduated(), path_);
-        EXPECT_EQ(message, "Cannot save your progress to " + path_ + ": " + reason);
-        chmod(path_.c_str(), 0600);
-        EXPECT_EQ(ReadBytes(path_), kOldBytes);
-        EXPECT_EQ(folder_.Entries(), std::vector<std::string>{"vantrel.INI"});
-    }
-
-    TempFolder folder_;
-    const std::string path_ = folder_ / "vantrel.INI";
-};
-
-TEST_F(FailedSaveTest, ReadOnlyFile) {
-    SKIP_WHEN_ROOT();
-    chmod(path_.c_str(), 0444);
-    ExpectFailureKeepingOldFile("Permission denied");
-}
-
-TEST_F(FailedSaveTest, UnreadableFileIsNotOverwritten) {
-    SKIP_WHEN_ROOT();
-    chmod(path_.c_str(), 0200);
-    ExpectFailureKeepingOldFile("Permission denied");
-}
-
-TEST_F(FailedSaveTest, ReadOnlyFolder) {
-    SKIP_WHEN_ROOT();
-    chmod(folder_.path().c_str(), 0555);
-    ExpectFailureKeepingOldFile("Permission denied");
-    chmod(folder_.path().c_str(), 0700);
-}
-
-// Disk full, simulated with a file size limit that stops root too.
-TEST_F(FailedSaveTest, NoRoomForTheNewFile) {
+// Disk full, simulated with a file size limit that stops root too. A save that fails must leave
+// the old file and nothing else, and say which file it was.
+TEST(SaveSettings, NoRoomForTheNewFile) {
+    TempFolder folder;
+    const std::string path = folder / "vantrel.INI";
+    WriteBytes(path, kOldBytes);
     rlimit old{};
     ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
     rlimit small = old;
     small.rlim_cur = 16;
     const auto oldHandler = signal(SIGXFSZ, SIG_IGN);
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const std::string message = SaveSettings(Graduated(), path_);
+    const std::string message = SaveSettings(Graduated(), path);
     setrlimit(RLIMIT_FSIZE, &old);
     signal(SIGXFSZ, oldHandler);
 
-    EXPECT_EQ(message, "Cannot save your progress to " + path_ + ": File too large");
-    EXPECT_EQ(ReadBytes(path_), kOldBytes);
-    EXPECT_EQ(folder_.Entries(), std::vector<std::string>{"vantrel.INI"});
+    EXPECT_EQ(message, "Cannot save your progress to " + path + ": File too large");
+    EXPECT_EQ(ReadBytes(path), kOldBytes);
+    EXPECT_EQ(folder.Entries(), std::vector<std::string>{"vantrel.INI"});
 }
 
-TEST(SaveSettings, PathThatIsAFolderFails) {
+TEST(SaveSettings, PathThatIsAFolderLoadsDefaultsAndFailsToSave) {
     TempFolder folder;
     const std::string path = folder / "vantrel.INI";
     ASSERT_EQ(mkdir(path.c_str(), 0700), 0);
     WriteBytes(path + "/inside", "x");
+    EXPECT_EQ(LoadSettings(path), Settings{});
     EXPECT_EQ(SaveSettings(Graduated(), path),
               "Cannot save your progress to " + path + ": Is a directory");
     EXPECT_EQ(ReadBytes(path + "/inside"), "x");
@@ -113,6 +86,65 @@ TEST(SaveSettings, WritesThroughASymbolicLink) {
     EXPECT_TRUE(S_ISLNK(status.st_mode));
     EXPECT_EQ(LoadSettings(folder / "real.INI").LV, "PL1");
 }
+
+// Saves that permission bits forbid, run as an unprivileged user even when the tests run as
+// root: the old file stays byte for byte, no temporary file is left, and the reason is given.
+const std::string kProtectedBytes =
+    "; mine\r\n[GAME]\r\nLV=N1\r\nRANK=7A\r\n[Other]\r\nkeep=\xff\0\r\n"s;
+
+struct PermissionCase {
+    const char* name;
+    mode_t folderMode;
+    mode_t fileMode;
+    bool readable;  // whether loading still sees the file's values
+    friend std::ostream& operator<<(std::ostream& out, const PermissionCase& c) {
+        return out << c.name;
+    }
+};
+
+class SavePermissionTest : public ::testing::TestWithParam<PermissionCase> {
+  protected:
+    void SetUp() override {
+        WriteBytes(path_, kProtectedBytes);
+        for (const std::string& entry : {folder_.path(), path_})
+            ASSERT_EQ(chown(entry.c_str(), AsUnprivilegedUser::User(), AsUnprivilegedUser::Group()),
+                      0);
+        ASSERT_EQ(chmod(path_.c_str(), GetParam().fileMode), 0);
+        ASSERT_EQ(chmod(folder_.path().c_str(), GetParam().folderMode), 0);
+    }
+    void TearDown() override {
+        chmod(folder_.path().c_str(), 0700);
+        chmod(path_.c_str(), 0600);
+    }
+
+    TempFolder folder_;
+    const std::string path_ = folder_ / "vantrel.INI";
+};
+
+TEST_P(SavePermissionTest, FailsKeepingTheOldFile) {
+    Settings settings;
+    settings.LV = "PL1";
+    std::string message;
+    Settings loaded;
+    {
+        AsUnprivilegedUser user;
+        loaded = LoadSettings(path_);
+        message = SaveSettings(settings, path_);
+    }
+    EXPECT_EQ(message, "Cannot save your progress to " + path_ + ": Permission denied");
+    EXPECT_EQ(loaded.LV, GetParam().readable ? "N1" : "00");
+    chmod(folder_.path().c_str(), 0700);
+    chmod(path_.c_str(), 0600);
+    EXPECT_EQ(ReadBytes(path_), kProtectedBytes);
+    EXPECT_EQ(folder_.Entries(), std::vector<std::string>{"vantrel.INI"});
+}
+
+INSTANTIATE_TEST_SUITE_P(Bits, SavePermissionTest,
+                         ::testing::Values(PermissionCase{"ReadOnlyFile", 0700, 0444, true},
+                                           PermissionCase{"ReadOnlyFolder", 0555, 0644, true},
+                                           PermissionCase{"UnreadableFile", 0700, 0200, false},
+                                           PermissionCase{"NoAccessAtAll", 0700, 0000, false}),
+                         [](const auto& info) { return info.param.name; });
 
 }  // namespace
 }  // namespace vantrel

@@ -1,7 +1,5 @@
 #include "app/settings.h"
 
-#include <sys/stat.h>
-
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -21,14 +19,14 @@ const std::string kNewFile =
 
 struct IntegerCase {
     const char* name;
-    const char* deckLine;  // the whole DECK line, or empty for none
+    std::string deckLine;  // the whole DECK line, or empty for none
     int deck;
 };
 
 class IntegerValueTest : public testing::TestWithParam<IntegerCase> {};
 
 TEST_P(IntegerValueTest, ConvertsDecimalOrGivesZero) {
-    const std::string bytes = "[GAME]\n"s + GetParam().deckLine + "\nPLAYPER=75\n";
+    const std::string bytes = "[GAME]\n" + GetParam().deckLine + "\nPLAYPER=75\n";
     const Settings settings = ParseSettings(bytes);
     EXPECT_EQ(settings.DECK, GetParam().deck);
     EXPECT_EQ(settings.PLAYPER, 75);
@@ -44,6 +42,10 @@ INSTANTIATE_TEST_SUITE_P(
         IntegerCase{"BlanksAround", "DECK= 8 ", 8}, IntegerCase{"LeadingZeros", "DECK=007", 7},
         IntegerCase{"SignsOnly", "DECK=-", 0}, IntegerCase{"TwoSigns", "DECK=+-1", 0},
         IntegerCase{"Hexadecimal", "DECK=0x10", 0}, IntegerCase{"Fraction", "DECK=1.5", 0},
+        IntegerCase{"Nul",
+                    "DECK=\0"
+                    "4"s,
+                    0},
         IntegerCase{"Largest", "DECK=2147483647", INT_MAX},
         IntegerCase{"TooLarge", "DECK=2147483648", 0},
         IntegerCase{"Smallest", "DECK=-2147483648", INT_MIN},
@@ -58,14 +60,6 @@ TEST(ParseSettings, ReadsEveryKeyAndKeepsTextsAsWritten) {
     EXPECT_EQ(settings, expected);
 }
 
-TEST(ParseSettings, GarbageLinesDoNotHideTheKeys) {
-    const Settings settings =
-        ParseSettings("\xef\xbb\xbf[GAME]\n\0\0\0\n\xff\xfe=\x80\nLV=N1\n\xc3(\nDECK=\0004\n"s);
-    EXPECT_EQ(settings.LV, "N1");
-    EXPECT_EQ(settings.DECK, 0);  // a NUL is no digit
-    EXPECT_EQ(settings.PLAYPER, 60);
-}
-
 // Whatever a file held before, the saved fields read back from it.
 TEST(UpdateSettingsBytes, FieldsReadBackFromAnyFile) {
     const Settings settings{"PL1", "7A", 1, 0, 1, 0, 1, 100, 2, 10};
@@ -77,28 +71,10 @@ TEST(UpdateSettingsBytes, FieldsReadBackFromAnyFile) {
     }
 }
 
-TEST(LoadSettings, NoFileGivesDefaults) {
-    TempFolder folder;
-    EXPECT_EQ(LoadSettings(folder / "vantrel.INI"), Settings{});
-}
-
-TEST(LoadSettings, UnreadablePathGivesDefaults) {
-    TempFolder folder;
-    mkdir((folder / "vantrel.INI").c_str(), 0700);
-    EXPECT_EQ(LoadSettings(folder / "vantrel.INI"), Settings{});
-}
-
-TEST(LoadSettings, UnreadableFileGivesDefaults) {
-    SKIP_WHEN_ROOT();
-    TempFolder folder;
-    WriteBytes(folder / "vantrel.INI", "[GAME]\nLV=PL1\n");
-    chmod((folder / "vantrel.INI").c_str(), 0200);
-    EXPECT_EQ(LoadSettings(folder / "vantrel.INI"), Settings{});
-}
-
 TEST(SaveSettings, FirstSaveCreatesTheFile) {
     TempFolder folder;
     Settings settings = LoadSettings(folder / "vantrel.INI");
+    EXPECT_EQ(settings, Settings{});
     settings.LV = "N1";
     EXPECT_EQ(SaveSettings(settings, folder / "vantrel.INI"), "");
     EXPECT_EQ(ReadBytes(folder / "vantrel.INI"), kNewFile);
@@ -120,17 +96,6 @@ TEST(SaveSettings, LoadThenSaveKeepsAFileByteForByte) {
     std::string expected = bytes;
     expected.replace(expected.find("DECK=abc"), 8, "DECK=0");
     EXPECT_EQ(ReadBytes(folder / "vantrel.INI"), expected);
-}
-
-TEST(SaveSettings, NegativeSpeedAndOddRankSurvive) {
-    TempFolder folder;
-    WriteBytes(folder / "vantrel.INI", "[GAME]\nRANK=7A\nGAMESPEED=-4\n");
-    Settings settings = LoadSettings(folder / "vantrel.INI");
-    settings.LV = "PL1";
-    ASSERT_EQ(SaveSettings(settings, folder / "vantrel.INI"), "");
-    EXPECT_EQ(ReadBytes(folder / "vantrel.INI"),
-              "[GAME]\nRANK=7A\nGAMESPEED=-4\nLV=PL1\nDECK=6\nSOFT17=1\nINSURANCE=0\n"
-              "EVENMONEY=0\nSURRENDER=0\nPLAYPER=60\nMAXHAND=4\n");
 }
 
 // The time bound catches work that grows with the square of the file, not a slow machine.

@@ -58,8 +58,4 @@ inline std::string ReadBytes(const std::string& path) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-// Root writes through permission bits, so tests of those bits cannot run as root.
-#define SKIP_WHEN_ROOT() \
-    if (geteuid() == 0) GTEST_SKIP() << "permission bits do not stop root"
-
 }  // namespace vantrel
