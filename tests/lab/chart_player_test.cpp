@@ -1,6 +1,7 @@
 #include "sim/chart_player.h"
 
 #include <ostream>
+#include <sstream>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -12,32 +13,29 @@ namespace {
 
 constexpr int kUp = 6;
 
-struct Cell {
-    enum Kind { Hard, Soft, Pair } kind;
-    int row;
-    int code;
-};
-
 struct PlayerCase {
     const char* name;
-    std::vector<Cell> chart;  // the only cells set, all against a 6; an empty cell stands
-    std::vector<int> ranks;   // dealt in order: player, hole card (a ten), player, up card, more
-    std::vector<Action> before;
-    Action expected;
+    const char* chart;   // the only cells set, all against a 6, e.g. "p8=4 h16=1"
+    const char* ranks;   // dealt in order: player, hole card (a ten), player, up card, more
+    const char* before;  // the player's own choices up to the case's hand
+    char expected;       // h hit, s stand, d double, p split
 };
 
 void PrintTo(const PlayerCase& c, std::ostream* out) {
     *out << c.name;
 }
 
-StrategyTable ChartOf(const std::vector<Cell>& cells) {
+StrategyTable ChartOf(const char* cells) {
     StrategyTable chart;
-    for (const Cell& cell : cells) {
-        auto& rows = cell.kind == Cell::Hard   ? chart.hard[cell.row]
-                     : cell.kind == Cell::Soft ? chart.soft[cell.row]
-                                               : chart.pair[cell.row];
-        rows[kUp] = cell.code;
-    }
+    std::istringstream in(cells);
+    char kind = 0;
+    int row = 0;
+    char equals = 0;
+    int code = 0;
+    while (in >> kind >> row >> equals >> code)
+        (kind == 'h'   ? chart.hard[row]
+         : kind == 's' ? chart.soft[row]
+                       : chart.pair[row])[kUp] = code;
     return chart;
 }
 
@@ -58,75 +56,44 @@ TEST_P(ChartPlayerTest, ChoosesWhatTheCalculatorAssumesAndTheTableAllows) {
     Table table(view, lesson);
     table.FormShow();
     std::vector<Card> cards;
-    for (int rank : c.ranks) cards.push_back(Card{static_cast<int>(cards.size() % 4) + 1, rank});
+    for (const char* rank = c.ranks; *rank; ++rank) {
+        const int value = *rank == 'T' ? 10 : *rank == 'A' ? 1 : *rank - '0';
+        cards.push_back(Card{static_cast<int>(cards.size() % 4) + 1, value});
+    }
     table.shoe().StackCards(cards);
     table.l_bet005Click();
     while (table.startTimerRunning()) table.tm_startTimer();
 
-    for (const Action action : c.before) {
+    const auto action = [](char letter) {
+        return letter == 'h'   ? Action::Hit
+               : letter == 's' ? Action::Stand
+               : letter == 'd' ? Action::DoubleDown
+                               : Action::Split;
+    };
+    for (const char* choice = c.before; *choice; ++choice) {
         ASSERT_TRUE(table.actionsEnabled());
-        ASSERT_EQ(ChartPlayerAction(chart, table), action);
-        PressAction(table, action);
+        ASSERT_EQ(ChartPlayerAction(chart, table), action(*choice));
+        PressAction(table, action(*choice));
     }
     ASSERT_TRUE(table.actionsEnabled());
-    EXPECT_EQ(ChartPlayerAction(chart, table), c.expected);
-    PressAction(table, c.expected);
+    EXPECT_EQ(ChartPlayerAction(chart, table), action(c.expected));
+    PressAction(table, action(c.expected));
     EXPECT_EQ(view.playerBalloons, 0) << "the table refused an action";
 }
 
-using enum Action;
-const Cell kSplitEights{Cell::Pair, 8, kChartSplit};
-const Cell kSplitAces{Cell::Pair, 1, kChartSplit};
-
+// Codes: 1 hit, 2 stand, 3 double, 4 split, 5 double else stand, 9 any action.
 INSTANTIATE_TEST_SUITE_P(
     Hands, ChartPlayerTest,
-    testing::Values(
-        PlayerCase{"SplitsAPairWhileHandsRemain", {kSplitEights}, {8, 10, 8, kUp}, {}, Split},
-        PlayerCase{"PlaysAPairByItsTotalAtFourHands",
-                   {kSplitEights, {Cell::Hard, 16, kChartHit}},
-                   {8, 10, 8, kUp, 8, 8, 8},
-                   {Split, Split, Split},
-                   Hit},
-        PlayerCase{"DoublesAPairByItsTotalAtFourHands",
-                   {{Cell::Pair, 4, kChartSplit}, {Cell::Hard, 8, kChartDouble}},
-                   {4, 10, 4, kUp, 4, 4, 4},
-                   {Split, Split, Split},
-                   DoubleDown},
-        PlayerCase{"StandsOnSplitAcesThatCannotBeSplitAgain",
-                   {kSplitAces, {Cell::Soft, 2, kChartDouble}},
-                   {1, 10, 1, kUp, 1, 1, 1},
-                   {Split, Split, Split},
-                   Stand},
-        PlayerCase{"StandsOnAPairOfAcesInHandFour",
-                   {kSplitAces, {Cell::Soft, 2, kChartHit}},
-                   {1, 10, 1, kUp, 1, 1, 1, 1, 1, 1},
-                   {Split, Split, Split, Stand, Stand, Stand},
-                   Stand},
-        PlayerCase{"HitsWhereTheChartDoublesOnThreeCards",
-                   {{Cell::Hard, 8, kChartHit}, {Cell::Hard, 11, kChartDouble}},
-                   {2, 10, 4, kUp, 5},
-                   {Hit},
-                   Hit},
-        PlayerCase{"DoublesOnTwoCardsWhereTheChartDoublesElseStands",
-                   {{Cell::Soft, 7, kChartDoubleElseStand}},
-                   {1, 10, 7, kUp},
-                   {},
-                   DoubleDown},
-        PlayerCase{"StandsOnThreeCardsWhereTheChartDoublesElseStands",
-                   {{Cell::Soft, 2, kChartHit}, {Cell::Soft, 7, kChartDoubleElseStand}},
-                   {1, 10, 2, kUp, 5},
-                   {Hit},
-                   Stand},
-        PlayerCase{"StandsWhereTheChartSplitsNoPair",
-                   {{Cell::Hard, 16, kChartSplit}},
-                   {10, 10, 6, kUp},
-                   {},
-                   Stand},
-        PlayerCase{"StandsOnAnAnyActionCell",
-                   {{Cell::Hard, 16, kChartAnyAction}},
-                   {10, 10, 6, kUp},
-                   {},
-                   Stand}),
+    testing::Values(PlayerCase{"SplitsAPairWhileHandsRemain", "p8=4", "8T86", "", 'p'},
+                    PlayerCase{"PairByTotalAtFourHandsHits", "p8=4 h16=1", "8T86888", "ppp", 'h'},
+                    PlayerCase{"PairByTotalAtFourHandsDoubles", "p4=4 h8=3", "4T46444", "ppp", 'd'},
+                    PlayerCase{"SplitAcesCannotSplitAgain", "p1=4 s2=3", "ATA6AAA", "ppp", 's'},
+                    PlayerCase{"AcesInHandFourStand", "p1=4 s2=1", "ATA6AAAAAA", "pppsss", 's'},
+                    PlayerCase{"DoubleOnThreeCardsHits", "h8=1 h11=3", "2T465", "h", 'h'},
+                    PlayerCase{"DoubleElseStandOnTwoCardsDoubles", "s7=5", "AT76", "", 'd'},
+                    PlayerCase{"DoubleElseStandOnThreeCardsStands", "s2=1 s7=5", "AT265", "h", 's'},
+                    PlayerCase{"SplitCellWithoutAPairStands", "h16=4", "TT66", "", 's'},
+                    PlayerCase{"AnyActionCellStands", "h16=9", "TT66", "", 's'}),
     [](const testing::TestParamInfo<PlayerCase>& info) { return info.param.name; });
 
 }  // namespace

@@ -1,10 +1,16 @@
+// The vantrel-lab command line: help, refused arguments, and the chart and sim reports.
 #include <array>
 #include <cstdio>
+#include <sstream>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include <gtest/gtest.h>
 
 namespace {
+
+const std::string kChart = " --chart " VANTREL_SOURCE_DIR "/data/bs4bj.dat";
 
 struct LabRun {
     int status = -1;
@@ -17,9 +23,8 @@ LabRun RunLab(const std::string& arguments) {
     FILE* pipe = popen(command.c_str(), "r");
     if (!pipe) return run;
     std::array<char, 4096> buffer;
-    while (std::size_t read = std::fread(buffer.data(), 1, buffer.size(), pipe)) {
+    while (std::size_t read = std::fread(buffer.data(), 1, buffer.size(), pipe))
         run.output.append(buffer.data(), read);
-    }
     const int status = pclose(pipe);
     run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     return run;
@@ -41,23 +46,41 @@ TEST_P(RefusedArguments, ExitWithStatusTwoAndSayWhy) {
 
 INSTANTIATE_TEST_SUITE_P(
     Lab, RefusedArguments,
-    testing::Values(RefusedCase{"NoCommand", "", "Usage: vantrel-lab"},
-                    RefusedCase{"UnknownCommand", "charts", "unknown command 'charts'"},
-                    RefusedCase{"UnknownOption", "chart --fast", "unknown option '--fast'"},
-                    RefusedCase{"DecksNotANumber", "chart --decks six", "not 'six'"},
-                    RefusedCase{"DecksNegative", "chart --decks -1", "not '-1'"},
-                    RefusedCase{"DecksTooMany", "chart --decks=65", "not '65'"},
-                    RefusedCase{"DecksMissing", "chart --decks", "--decks needs"}),
+    testing::Values(
+        RefusedCase{"NoCommand", "", "Usage: vantrel-lab"},
+        RefusedCase{"UnknownCommand", "charts", "unknown command 'charts'"},
+        RefusedCase{"UnknownOption", "chart --fast", "unknown option '--fast'"},
+        RefusedCase{"DecksNotANumber", "chart --decks six", "not 'six'"},
+        RefusedCase{"DecksNegative", "chart --decks -1", "not '-1'"},
+        RefusedCase{"DecksTooMany", "chart --decks=65", "not '65'"},
+        RefusedCase{"DecksMissing", "chart --decks", "--decks needs"},
+        RefusedCase{"SimUnknownOption", "sim --fast", "unknown option '--fast'"},
+        RefusedCase{"RoundsMissing", "sim --rounds", "--rounds needs a value"},
+        RefusedCase{"RoundsNotANumber", "sim --rounds many", "not 'many'"},
+        RefusedCase{"RoundsZero", "sim --rounds 0", "not '0'"},
+        RefusedCase{"RoundsNegative", "sim --rounds=-5", "not '-5'"},
+        RefusedCase{"RoundsWithTrailingText", "sim --rounds 10k", "not '10k'"},
+        RefusedCase{"RoundsTooMany", "sim --rounds 1000000000001", "not '1000000000001'"},
+        RefusedCase{"SeedNegative", "sim --seed -1", "not '-1'"},
+        RefusedCase{"SeedTooLarge", "sim --seed 18446744073709551616", "--seed needs"},
+        RefusedCase{"ThreadsZero", "sim --threads 0", "not '0'"},
+        RefusedCase{"ThreadsAbsurd", "sim --threads 100000", "not '100000'"},
+        RefusedCase{"ChartMissing", "sim --chart /no/such/chart.dat", "cannot read a chart"},
+        RefusedCase{"ChartWithoutRecords", "sim --chart /dev/null", "cannot read a chart from"},
+        RefusedCase{"BenchUnknownOption", "bench --rounds 5", "unknown option '--rounds'"},
+        RefusedCase{"BenchChartMissing", "bench --chart", "--chart needs a file name"}),
     [](const testing::TestParamInfo<RefusedCase>& info) { return info.param.name; });
 
 TEST(LabCommand, HelpNamesEveryCommandAndOption) {
-    const LabRun top = RunLab("--help");
-    EXPECT_EQ(top.status, 0);
-    EXPECT_NE(top.output.find("chart"), std::string::npos);
-    const LabRun chart = RunLab("chart --help");
-    EXPECT_EQ(chart.status, 0);
-    for (const char* option : {"--decks", "--ev", "--edge", "--help"}) {
-        EXPECT_NE(chart.output.find(option), std::string::npos) << option;
+    const std::pair<const char*, std::vector<const char*>> helps[] = {
+        {"--help", {"chart", "sim", "bench"}},
+        {"chart --help", {"--decks", "--ev", "--edge", "--help"}},
+        {"sim --help", {"--rounds", "--seed", "--threads", "--chart", "--help"}}};
+    for (const auto& [arguments, names] : helps) {
+        const LabRun run = RunLab(arguments);
+        EXPECT_EQ(run.status, 0) << arguments;
+        for (const char* name : names)
+            EXPECT_NE(run.output.find(name), std::string::npos) << arguments << ": " << name;
     }
 }
 
@@ -67,6 +90,33 @@ TEST(LabCommand, ChartPrintsRecordsValuesAndTheEdge) {
     EXPECT_NE(run.output.find("\n111103\n"), std::string::npos);  // hard 11 v ten doubles
     EXPECT_NE(run.output.find("\nhard 16   v T "), std::string::npos);
     EXPECT_NE(run.output.find("\nhouse edge: 0."), std::string::npos);
+}
+
+// The report without its speed, which no two runs share.
+std::string WithoutSpeed(const std::string& report) {
+    std::istringstream lines(report);
+    std::string kept;
+    for (std::string line; std::getline(lines, line);)
+        if (!line.starts_with("rounds per second:")) kept += line + '\n';
+    return kept;
+}
+
+TEST(SimCommand, TheSameSeedAndThreadsGiveTheSameReport) {
+    const LabRun first = RunLab("sim --rounds 20000 --seed 7 --threads 2" + kChart);
+    const LabRun second = RunLab("sim --rounds 20000 --seed 7 --threads 2" + kChart);
+    ASSERT_EQ(first.status, 0) << first.output;
+    EXPECT_EQ(WithoutSpeed(first.output), WithoutSpeed(second.output));
+    const LabRun otherSeed = RunLab("sim --rounds 20000 --seed 8 --threads 2" + kChart);
+    EXPECT_NE(WithoutSpeed(first.output), WithoutSpeed(otherSeed.output));
+}
+
+TEST(SimCommand, ReportsEveryFigure) {
+    const LabRun run = RunLab("sim --rounds=5000 --threads=3" + kChart);
+    ASSERT_EQ(run.status, 0) << run.output;
+    for (const char* figure : {"rounds: 5000\nhouse edge: ", "% \u00b1 ", "rounds per second: ",
+                               "blackjacks: ", "busts: ", "splits: ", "doubles: "})
+        EXPECT_NE(run.output.find(figure), std::string::npos) << figure;
+    EXPECT_EQ(run.output.find("refused"), std::string::npos) << run.output;
 }
 
 }  // namespace

@@ -9,22 +9,14 @@
 namespace vantrel::lab {
 namespace {
 
-TEST(ExpectSplitHands, NoPairCardMeansTwoHands) {
-    const SplitHands hands = ExpectSplitHands(0.0);
-    EXPECT_DOUBLE_EQ(hands.open, 2.0);
-    EXPECT_DOUBLE_EQ(hands.paired, 0.0);
-}
-
-TEST(ExpectSplitHands, AlwaysThePairCardFillsFourHands) {
-    const SplitHands hands = ExpectSplitHands(1.0);
-    EXPECT_DOUBLE_EQ(hands.open, 0.0);
-    EXPECT_DOUBLE_EQ(hands.paired, 4.0);
-}
-
 // With the pair card half of the time, walked by hand: two hands when neither of the first two
 // draws is the pair card (1/4); three after one re-split and then no pair card (1/16 + 1/16);
 // else four.
 TEST(ExpectSplitHands, CountsReSplitsUpToFourHands) {
+    EXPECT_DOUBLE_EQ(ExpectSplitHands(0.0).open, 2.0);
+    EXPECT_DOUBLE_EQ(ExpectSplitHands(0.0).paired, 0.0);
+    EXPECT_DOUBLE_EQ(ExpectSplitHands(1.0).open, 0.0);
+    EXPECT_DOUBLE_EQ(ExpectSplitHands(1.0).paired, 4.0);
     const SplitHands hands = ExpectSplitHands(0.5);
     EXPECT_DOUBLE_EQ(hands.open + hands.paired, 0.25 * 2 + 0.125 * 3 + 0.625 * 4);
     EXPECT_GT(hands.paired, 0.0);
