@@ -88,56 +88,37 @@ INSTANTIATE_TEST_SUITE_P(Catalogue, LessonContent,
                                          "PL3"),
                          [](const auto& info) { return std::string(info.param); });
 
-TEST(CardBitmaps, EveryFaceAndTheBackLoadInTheSlotsShape) {
+// Every face loads in the slots' shape, no two faces are alike, and number cards are inked in
+// their suit's colour: a strong red for hearts and diamonds, none for spades and clubs.
+TEST(CardBitmaps, EveryFaceAndTheBackLoadAndShowTheirCard) {
+    QSet<QByteArray> faces;
     for (int suit = 1; suit <= 4; ++suit)
         for (int rank = 1; rank <= 13; ++rank) {
             const std::string path = CardFacePath(kDataDir, Card{suit, rank}.code());
-            const QImage face = Load(path);
+            const QImage face = Load(path).convertToFormat(QImage::Format_RGB32);
             ASSERT_FALSE(face.isNull()) << path;
             EXPECT_EQ(face.width() * 4, face.height() * 3) << path;
+            faces.insert(QByteArray(reinterpret_cast<const char*>(face.constBits()),
+                                    static_cast<int>(face.sizeInBytes())));
+            if (rank > 10) continue;
+            int red = 0;
+            for (int y = 0; y < face.height(); ++y)
+                for (int x = 0; x < face.width(); ++x) {
+                    const QColor c = face.pixelColor(x, y);
+                    if (c.red() > 150 && c.green() < 90 && c.blue() < 90) ++red;
+                }
+            if (suit == 2 || suit == 4)
+                EXPECT_GT(red, 100) << path;
+            else
+                EXPECT_EQ(red, 0) << path;
         }
+    EXPECT_EQ(faces.size(), 52);
     const QImage back = Load(CardBackPath(kDataDir));
     ASSERT_FALSE(back.isNull());
     EXPECT_EQ(back.width() * 4, back.height() * 3);
 }
 
-TEST(CardBitmaps, NoTwoFacesAreAlike) {
-    QSet<QByteArray> faces;
-    for (int suit = 1; suit <= 4; ++suit)
-        for (int rank = 1; rank <= 13; ++rank) {
-            const QImage face = Load(CardFacePath(kDataDir, Card{suit, rank}.code()))
-                                    .convertToFormat(QImage::Format_RGB32);
-            faces.insert(QByteArray(reinterpret_cast<const char*>(face.constBits()),
-                                    static_cast<int>(face.sizeInBytes())));
-        }
-    EXPECT_EQ(faces.size(), 52);
-}
-
-// Pixels of a strong red, the ink of hearts and diamonds.
-int RedPixels(const QImage& image) {
-    int red = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x) {
-            const QColor c = image.pixelColor(x, y);
-            if (c.red() > 150 && c.green() < 90 && c.blue() < 90) ++red;
-        }
-    return red;
-}
-
-TEST(CardBitmaps, NumberCardsAreInkedInTheirSuitsColour) {
-    for (int suit = 1; suit <= 4; ++suit)
-        for (int rank = 1; rank <= 10; ++rank) {
-            const std::string code = Card{suit, rank}.code();
-            const int red = RedPixels(Load(CardFacePath(kDataDir, code)));
-            if (suit == 2 || suit == 4) {
-                EXPECT_GT(red, 100) << code;
-            } else {
-                EXPECT_EQ(red, 0) << code;
-            }
-        }
-}
-
-TEST(OtherBitmaps, ChipsAreSquareAndTheTitleFillsItsPlace) {
+TEST(OtherFiles, ChipsAreSquareTheTitleFillsItsPlaceAndTheChartIsThere) {
     for (int value : {5, 25, 100}) {
         const QImage chip = Load(ChipBitmapPath(kDataDir, value));
         ASSERT_FALSE(chip.isNull()) << value;
@@ -146,6 +127,7 @@ TEST(OtherBitmaps, ChipsAreSquareAndTheTitleFillsItsPlace) {
     const QImage title = Load(TitleBitmapPath(kDataDir));
     ASSERT_FALSE(title.isNull());
     EXPECT_EQ(title.size(), QSize(600, 365));
+    EXPECT_TRUE(Exists(StrategyChartPath(kDataDir)));
 }
 
 // Every text file the program shows, with its name.
