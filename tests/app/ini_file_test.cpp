@@ -95,13 +95,5 @@ INSTANTIATE_TEST_SUITE_P(
                  "\0\xff\r[GAME]\n\x80\0\nLV=N1\n"s}),
     [](const testing::TestParamInfo<EditCase>& info) { return info.param.name; });
 
-TEST(IniFile, ReadsBackWhatItWrote) {
-    IniFile file("[GAME]\nLV=00\n");
-    file.SetValue("game", "rank", "7A");
-    file.SetValue("GAME", "LV", "");
-    EXPECT_EQ(file.Value("GAME", "RANK"), "7A");
-    EXPECT_EQ(file.Value("GAME", "LV"), "");
-}
-
 }  // namespace
 }  // namespace vantrel

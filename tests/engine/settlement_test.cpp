@@ -61,14 +61,6 @@ TEST_F(Settlement, ADoubledTenDollarWinReturnsForty) {
     EXPECT_EQ(lesson.chips, 1000 - 20 + 40);
 }
 
-TEST_F(Settlement, ResultsStayThreeSecondsThenTheTableIsCleared) {
-    Open();
-    Play("S10 H09 D10 C08", "s");
-    EXPECT_TRUE(view.Logged({"text l_p1rslt Win", "delay 3000", "hide l_p1rslt"}));
-    EXPECT_FALSE(table.state().roundActive);
-    EXPECT_EQ(table.state().handBet[1], 0);
-}
-
 TEST_F(Settlement, EveryWinningHandCountsInAWinQuotaLesson) {
     Open(LessonMode::WinQuota, 10000, 10);
     Play("S08 H08 D10 C07 D10 C11", "pss");  // 8,10; 8,J

@@ -32,18 +32,12 @@ TEST_P(DealerFiguresTest, MatchPublishedTable) {
 INSTANTIATE_TEST_SUITE_P(
     StandsOnSoft17, DealerFiguresTest,
     testing::Values(
-        DealerCase{"OneDeckAce",
-                   1,
-                   1,
-                   {0.126128, 0.131003, 0.129486, 0.131553, 0.0515646, 0.11654},
-                   0.313726},
         DealerCase{
-            "OneDeckTwo", 1, 2, {0.138976, 0.131762, 0.131815, 0.123948, 0.120526, 0.352973}, 0.0},
-        DealerCase{
-            "OneDeckSix", 1, 6, {0.166948, 0.106454, 0.107192, 0.100705, 0.0978785, 0.420823}, 0.0},
+            "Deck1Ace", 1, 1, {.126128, .131003, .129486, .131553, .0515646, .11654}, .313726},
+        DealerCase{"Deck1Two", 1, 2, {.138976, .131762, .131815, .123948, .120526, .352973}, 0},
+        DealerCase{"Deck1Six", 1, 6, {.166948, .106454, .107192, .100705, .0978785, .420823}, 0},
         // Infinite deck: Griffin's figures to four places, so the tolerance is loose there.
-        DealerCase{
-            "InfiniteSix", 0, 6, {0.16544, 0.10627, 0.10627, 0.10171, 0.09716, 0.42315}, 0.0}),
+        DealerCase{"InfiniteSix", 0, 6, {.16544, .10627, .10627, .10171, .09716, .42315}, 0}),
     [](const testing::TestParamInfo<DealerCase>& info) { return info.param.name; });
 
 // Published house edges for these rules (stand on soft 17, double after split), built up from
