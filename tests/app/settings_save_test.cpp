@@ -8,7 +8,7 @@
 #include <string>
 
 #include "app/settings.h"
-#include "app/temp_folder.h"
+#include "support/temp_folder.h"
 #include "support/unprivileged_user.h"
 
 namespace vantrel {

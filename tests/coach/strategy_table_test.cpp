@@ -1,10 +1,10 @@
 #include "coach/strategy_table.h"
 
-#include <filesystem>
-#include <fstream>
 #include <string>
 
 #include <gtest/gtest.h>
+
+#include "support/temp_folder.h"
 
 namespace vantrel {
 namespace {
@@ -29,37 +29,29 @@ StrategyTable Filled() {
     return table;
 }
 
-class ChartFile : public testing::Test {
-  protected:
-    void SetUp() override {
-        const std::string name = testing::UnitTest::GetInstance()->current_test_info()->name();
-        path_ = std::filesystem::temp_directory_path() / ("vantrel_chart_" + name + ".dat");
-    }
-    void TearDown() override { std::filesystem::remove(path_); }
-    void Write(const std::string& bytes) { std::ofstream(path_, std::ios::binary) << bytes; }
-    StrategyTable Loaded() {
-        StrategyTable table = Filled();
-        EXPECT_TRUE(LoadStrategyTable(table, path_.string()));
-        return table;
-    }
-    std::filesystem::path path_;
-};
+// Loads a chart file holding these bytes, or none, into a chart that had every cell set.
+StrategyTable Loaded(const std::string* bytes) {
+    TempFolder folder;
+    if (bytes) WriteBytes(folder / "chart.dat", *bytes);
+    StrategyTable table = Filled();
+    EXPECT_TRUE(LoadStrategyTable(table, folder / "chart.dat"));
+    return table;
+}
 
-TEST_F(ChartFile, MissingOrEmptyFileLeavesEverythingCleared) {
-    EXPECT_TRUE(SameTable(Loaded(), StrategyTable{}));
-    Write("");
-    EXPECT_TRUE(SameTable(Loaded(), StrategyTable{}));
+TEST(ChartFile, MissingOrEmptyFileLeavesEverythingCleared) {
+    const std::string empty;
+    EXPECT_TRUE(SameTable(Loaded(nullptr), StrategyTable{}));
+    EXPECT_TRUE(SameTable(Loaded(&empty), StrategyTable{}));
     StrategyTable parsed = Filled();
     ParseStrategyTable(parsed, "");
     EXPECT_TRUE(SameTable(parsed, StrategyTable{}));
 }
 
 // The file reader and the in-memory parser must cut the same pieces from the same bytes.
-TEST_F(ChartFile, FileAndBytesGiveTheSameTable) {
+TEST(ChartFile, FileAndBytesGiveTheSameTable) {
     const std::string bytes = "110052\r\n11\0"s + "0063\n" + std::string(70, '1') + "\n2" +
                               std::string(62, ' ') + "210073\n307014";
-    Write(bytes);
-    const StrategyTable fromFile = Loaded();
+    const StrategyTable fromFile = Loaded(&bytes);
     EXPECT_TRUE(SameTable(fromFile, Parsed(bytes)));
     EXPECT_EQ(fromFile.hard[10][5], 2);
     EXPECT_EQ(fromFile.soft[10][7], 3);
