@@ -1,22 +1,15 @@
-// The shared helpers: Delay, the message box, the count-point dialog (its keypad, what counts as
-// a number, and that it cannot be left without one), and quitting, which releases them all.
+// The shared helpers: Delay and the message box.
 #include <QElapsedTimer>
-#include <QGuiApplication>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
 
-#include "ui/app_fixture.h"
-#include "ui/cpin.h"
 #include "ui/cursor.h"
 #include "ui/delay.h"
-#include "ui/main.h"
 #include "ui/message_box.h"
+#include "ui/modal_closer.h"
 
 using namespace vantrel;
-using vantrel::test::Click;
 using vantrel::test::ModalCloser;
-using vantrel::test::TestWorld;
 
 class HelpersTest : public QObject {
     Q_OBJECT
@@ -28,32 +21,7 @@ class HelpersTest : public QObject {
     void delayOfNothingHandlesNoEvents();
     void messageBoxStyleFollowsThePunctuation_data();
     void messageBoxStyleFollowsThePunctuation();
-    void cleanup() { frame_.reset(); }
-    void keypadEditsTheEntry_data();
-    void keypadEditsTheEntry();
-    void okTakesOnlyANumber_data();
-    void okTakesOnlyANumber();
-    void closingWithoutANumberIsRefused();
-    void askReturnsTheNumberAndStartsEmpty();
-    void quittingReleasesWaitsAndDialogs();
-
-  private:
-    // The count-point dialog over a frame of the program's size.
-    void ShowDialog();
-    void Press(const QString& key);
-    QLineEdit* Entry() const { return dialog_->findChild<QLineEdit*>("e_cp"); }
-
-    std::unique_ptr<QWidget> frame_;
-    Tf_cpin* dialog_ = nullptr;
 };
-
-void HelpersTest::ShowDialog() {
-    frame_ = std::make_unique<QWidget>();
-    frame_->resize(632, 453);
-    frame_->show();
-    dialog_ = new Tf_cpin(frame_.get());
-    dialog_->show();
-}
 
 void HelpersTest::delayNeverReturnsEarly_data() {
     QTest::addColumn<int>("ms");
@@ -152,135 +120,6 @@ void HelpersTest::messageBoxStyleFollowsThePunctuation() {
     QCOMPARE(box.defaultButton, question ? QMessageBox::Cancel : QMessageBox::Ok);
     QVERIFY(box.cursorWasArrow);
     QCOMPARE(ShowMessageBox(text), 1);  // OK, the closer's answer when none is queued
-}
-
-void HelpersTest::Press(const QString& key) {
-    const QString name = key == "-" ? "bbtn_minus" : "bbtn_" + key.toLower();
-    auto* button = dialog_->findChild<QPushButton*>(name);
-    QVERIFY2(button, qPrintable(name));
-    button->click();
-}
-
-void HelpersTest::keypadEditsTheEntry_data() {
-    QTest::addColumn<QStringList>("keys");
-    QTest::addColumn<QString>("entry");
-    QTest::newRow("digits append") << QStringList{"1", "2", "0"} << "120";
-    QTest::newRow("minus after the digits") << QStringList{"3", "-"} << "-3";
-    QTest::newRow("minus twice") << QStringList{"3", "-", "-"} << "3";
-    QTest::newRow("minus first") << QStringList{"-", "4", "5"} << "-45";
-    QTest::newRow("backspace") << QStringList{"7", "8", "bs"} << "7";
-    QTest::newRow("backspace on empty") << QStringList{"bs"} << "";
-    QTest::newRow("backspace takes the minus") << QStringList{"-", "bs", "bs"} << "";
-}
-
-void HelpersTest::keypadEditsTheEntry() {
-    ShowDialog();
-    QFETCH(QStringList, keys);
-    QFETCH(QString, entry);
-    for (const QString& key : keys) Press(key);
-    QCOMPARE(Entry()->text(), entry);
-}
-
-void HelpersTest::okTakesOnlyANumber_data() {
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<int>("count");  // kNoNumber: refused
-    const auto row = [](const char* name, const QString& typed, int count) {
-        QTest::newRow(name) << typed << count;
-    };
-    row("positive", "7", 7);
-    row("negative", "-3", -3);
-    row("zero", "0", 0);
-    row("plus sign", "+4", 4);
-    row("blanks around", "  12 ", 12);
-    row("leading zeros", "-007", -7);
-    row("largest", "2147483647", 2147483647);
-    row("smallest", "-2147483648", int(-2147483648LL));
-    row("next to the marker", "-9998", -9998);
-    const int refused = Tf_cpin::kNoNumber;
-    row("empty", "", refused);
-    row("minus alone", "-", refused);
-    row("letters", "abc", refused);
-    row("digits and letters", "1a", refused);
-    row("two signs", "--1", refused);
-    row("inner blank", "1 2", refused);
-    row("decimal point", "1.5", refused);
-    row("the marker itself", "-9999", refused);
-    row("above 32 bits", "2147483648", refused);
-    row("below 32 bits", "-2147483649", refused);
-    row("very long", QString(40, '9'), refused);
-    row("non-ASCII digits", "\u0663", refused);
-}
-
-void HelpersTest::okTakesOnlyANumber() {
-    ShowDialog();
-    QFETCH(QString, typed);
-    QFETCH(int, count);
-    const bool refused = count == Tf_cpin::kNoNumber;
-    ModalCloser closer;
-    Entry()->setText(typed);
-    Press("ok");
-    QCOMPARE(dialog_->enteredCount(), count);
-    QCOMPARE(dialog_->isVisible(), refused);
-    QCOMPARE(closer.texts(),
-             refused ? QStringList{"Enter numbers for Counting Point!"} : QStringList());
-    if (refused) QCOMPARE(Entry()->text(), typed);  // kept for correction
-}
-
-void HelpersTest::closingWithoutANumberIsRefused() {
-    ShowDialog();
-    ModalCloser closer;
-    dialog_->close();
-    QTest::keyClick(dialog_, Qt::Key_Escape);
-    dialog_->reject();
-    QCOMPARE(closer.texts(), QStringList(3, "Enter Counting Point and click \"OK\"."));
-    QVERIFY(dialog_->isVisible());
-
-    Press("5");
-    Press("ok");
-    QVERIFY(!dialog_->isVisible());
-    QCOMPARE(dialog_->enteredCount(), 5);
-}
-
-void HelpersTest::askReturnsTheNumberAndStartsEmpty() {
-    ShowDialog();
-    Press("9");
-    Press("ok");
-    QVERIFY(!dialog_->isVisible());
-
-    QString entryWhenShown = "unset";
-    QTimer::singleShot(20, this, [&] {
-        entryWhenShown = Entry()->text();
-        QCOMPARE(dialog_->enteredCount(), Tf_cpin::kNoNumber);
-        QCOMPARE(dialog_->focusWidget(), Entry());
-        for (const char* key : {"1", "2", "-", "ok"}) Press(key);
-    });
-    QCOMPARE(dialog_->Ask(), -12);
-    QCOMPARE(entryWhenShown, "");
-}
-
-// Quitting ends the application's event loops for good, so this runs last.
-void HelpersTest::quittingReleasesWaitsAndDialogs() {
-    TestWorld world;
-    world.Start();
-    QTimer::singleShot(50, this, [&] { QVERIFY(Click(world.screen<Tf_main>(), "bbtn_goodbye")); });
-
-    QElapsedTimer clock;
-    clock.start();
-    const int count = world.frame().CountDialog().Ask();  // the student quits while it is up
-    QCOMPARE(count, Tf_cpin::kNoNumber);
-    QVERIFY(!world.frame().CountDialog().isVisible());
-    QCOMPARE(world.session.appState, AppState::Quitting);
-
-    Delay(5000);
-    QCOMPARE(ShowMessageBox("Shown after quitting?"), kMessageCancel);
-    QVERIFY(clock.elapsed() < 2000);
-    QVERIFY(world.boxes.texts().isEmpty());
-
-    TestWorld closed;
-    closed.Start();
-    QVERIFY(closed.frame().close());
-    QCOMPARE(closed.session.appState, AppState::Quitting);
-    QVERIFY(closed.ReadSettings().isEmpty());  // nothing saved
 }
 
 QTEST_MAIN(HelpersTest)
