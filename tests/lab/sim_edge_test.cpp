@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "calc/chart_lab.h"
-#include "calc/house_edge.h"
 #include "coach/strategy_table.h"
 #include "sim/table_sim.h"
+#include "strategy/chart_lab.h"
+#include "strategy/house_edge.h"
 
 namespace vantrel::lab {
 namespace {
@@ -16,8 +16,8 @@ constexpr double kShoeMargin = 0.0006;
 TEST(SimulatedEdge, AgreesWithTheCalculatedEdgeForTheSameRules) {
     StrategyTable chart;
     ASSERT_TRUE(LoadStrategyTable(chart, VANTREL_SOURCE_DIR "/data/bs4bj.dat"));
-    ChartLab lab(kSimDecks);
-    const double calculated = HouseEdgeAtFlatBet(lab, chart, kSimBet);
+    strategy::ChartLab lab(kSimDecks);
+    const double calculated = strategy::HouseEdgeAtFlatBet(lab, chart, kSimBet);
 
     const SimTally tally = Simulate(chart, 3'000'000, 20261206, 2);
     const EdgeEstimate simulated = EstimateEdge(tally);

@@ -5,11 +5,11 @@
 #include <optional>
 #include <string>
 
-#include "calc/chart_calculator.h"
-#include "calc/chart_format.h"
-#include "calc/chart_lab.h"
-#include "calc/house_edge.h"
 #include "commands.h"
+#include "strategy/chart_calculator.h"
+#include "strategy/chart_format.h"
+#include "strategy/chart_lab.h"
+#include "strategy/house_edge.h"
 
 namespace vantrel::lab {
 
@@ -121,14 +121,14 @@ int RunChart(std::span<const std::string_view> args) {
         std::cout << kHelp;
         return 0;
     }
-    ChartLab lab(options.decks);
-    const ComputedChart chart = ComputeChart(lab);
-    WriteChartFile(std::cout, chart.codes, options.decks);
-    if (options.values) WriteCellValues(std::cout, chart);
+    strategy::ChartLab lab(options.decks);
+    const strategy::ComputedChart chart = strategy::ComputeChart(lab);
+    strategy::WriteChartFile(std::cout, chart.codes, options.decks);
+    if (options.values) strategy::WriteCellValues(std::cout, chart);
     if (options.edge) {
-        std::cout << HouseEdgeLine(HouseEdge(lab, chart.codes)) << '\n'
-                  << FlatBetEdgeLine(kTableMinimum,
-                                     HouseEdgeAtFlatBet(lab, chart.codes, kTableMinimum))
+        std::cout << strategy::HouseEdgeLine(strategy::HouseEdge(lab, chart.codes)) << '\n'
+                  << strategy::FlatBetEdgeLine(kTableMinimum, strategy::HouseEdgeAtFlatBet(
+                                                                  lab, chart.codes, kTableMinimum))
                   << '\n';
     }
     return std::cout.flush() ? 0 : 1;

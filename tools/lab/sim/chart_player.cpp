@@ -1,7 +1,7 @@
 #include "sim/chart_player.h"
 
-#include "calc/chart_reading.h"
 #include "coach/coach.h"
+#include "strategy/chart_reading.h"
 
 namespace vantrel::lab {
 
@@ -11,7 +11,8 @@ Action ChartPlayerAction(const StrategyTable& chart, const Table& table) {
     if (code == kChartSplit && !table.IsMatchingPair()) code = kChartStand;
     if (code == kChartSplit && state.handCount >= vantrel::kMaxHands) {
         const int card = table.PairValue();
-        code = ChartAdvice(chart, CardsOf({card, card}), false, state.dealerUpValue);
+        code = strategy::ChartAdvice(chart, strategy::CardsOf({card, card}), false,
+                                     state.dealerUpValue);
         if (code == kChartSplit) code = kChartStand;
     }
     const bool splitAces = state.handCount >= 2 && state.handTotal[state.currentHand] == 202;

@@ -1,0 +1,93 @@
+#include <iostream>
+#include <set>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "coach/strategy_table.h"
+#include "strategy/chart_calculator.h"
+
+namespace vantrel::strategy {
+namespace {
+
+// Actions whose values lie this close are a toss-up: either code is accepted.
+constexpr double kTossUp = 0.001;
+
+const ComputedChart& SixDeckChart() {
+    static ChartLab lab(6);
+    static const ComputedChart chart = ComputeChart(lab);
+    return chart;
+}
+
+std::set<int> AcceptedCodes(const CellValues& cell) {
+    const double best = std::max({cell.hit, cell.stand, cell.doubleDown, cell.split.value_or(-9)});
+    std::set<int> codes;
+    if (cell.hit >= best - kTossUp) codes.insert(kChartHit);
+    if (cell.stand >= best - kTossUp) codes.insert(kChartStand);
+    if (cell.split && *cell.split >= best - kTossUp) codes.insert(kChartSplit);
+    if (cell.doubleDown >= best - kTossUp) {
+        if (cell.stand > cell.hit - kTossUp) codes.insert(kChartDoubleElseStand);
+        if (cell.hit > cell.stand - kTossUp) codes.insert(kChartDouble);
+    }
+    return codes;
+}
+
+template <class Codes, class Values>
+void ExpectSameCells(const char* kind, const Codes& shipped, const Values& values, int first,
+                     int last) {
+    for (int row = first; row <= last; ++row) {
+        for (int up = 1; up <= 10; ++up) {
+            const std::set<int> accepted = AcceptedCodes(values[row][up]);
+            if (accepted.size() > 1) {
+                std::cout << "toss-up cell: " << kind << " " << row << " v " << up << '\n';
+            }
+            EXPECT_TRUE(accepted.contains(shipped[row][up]))
+                << kind << " " << row << " v " << up << ": shipped " << shipped[row][up]
+                << ", calculated " << BestCode(values[row][up]);
+        }
+    }
+}
+
+TEST(ShippedChart, IsTheCalculatedSixDeckChart) {
+    StrategyTable shipped;
+    LoadStrategyTable(shipped, VANTREL_SOURCE_DIR "/data/bs4bj.dat");
+    const ComputedChart& chart = SixDeckChart();
+    ExpectSameCells("hard", shipped.hard, chart.hard, 8, 17);
+    ExpectSameCells("soft", shipped.soft, chart.soft, 2, 8);
+    ExpectSameCells("pair", shipped.pair, chart.pair, 1, 10);
+}
+
+// Cells of the usual basic-strategy chart for six decks, dealer standing on soft 17, double
+// after split, no surrender, checked on the shipped chart that the test above ties to the
+// calculator: kind, row, up card, code (1 hit, 2 stand, 3 double, 4 split, 5 double else stand).
+struct KnownCell {
+    char kind;
+    int row;
+    int up;
+    int code;
+};
+
+constexpr KnownCell kKnownCells[] = {
+    {'h', 8, 6, 1},   {'h', 9, 2, 1},  {'h', 9, 3, 3},   {'h', 10, 9, 3}, {'h', 10, 10, 1},
+    {'h', 11, 10, 3}, {'h', 11, 1, 1}, {'h', 12, 2, 1},  {'h', 12, 3, 1}, {'h', 12, 4, 2},
+    {'h', 13, 2, 2},  {'h', 16, 7, 1}, {'h', 16, 10, 1}, {'h', 17, 1, 2}, {'s', 2, 4, 1},
+    {'s', 2, 5, 3},   {'s', 4, 4, 3},  {'s', 6, 3, 3},   {'s', 7, 2, 2},  {'s', 7, 3, 5},
+    {'s', 7, 6, 5},   {'s', 7, 8, 2},  {'s', 7, 9, 1},   {'s', 7, 1, 1},  {'s', 8, 6, 2},
+    {'p', 1, 1, 4},   {'p', 2, 7, 4},  {'p', 2, 8, 1},   {'p', 3, 2, 4},  {'p', 4, 4, 1},
+    {'p', 4, 5, 4},   {'p', 4, 6, 4},  {'p', 5, 9, 3},   {'p', 5, 10, 1}, {'p', 6, 6, 4},
+    {'p', 6, 7, 1},   {'p', 7, 7, 4},  {'p', 8, 1, 4},   {'p', 9, 6, 4},  {'p', 9, 7, 2},
+    {'p', 9, 9, 4},   {'p', 9, 10, 2}, {'p', 9, 1, 2},   {'p', 10, 6, 2}};
+
+TEST(ShippedChart, MatchesPublishedBasicStrategy) {
+    StrategyTable codes;
+    LoadStrategyTable(codes, VANTREL_SOURCE_DIR "/data/bs4bj.dat");
+    for (const KnownCell& cell : kKnownCells) {
+        const int code = cell.kind == 'h'   ? codes.hard[cell.row][cell.up]
+                         : cell.kind == 's' ? codes.soft[cell.row][cell.up]
+                                            : codes.pair[cell.row][cell.up];
+        EXPECT_EQ(code, cell.code) << cell.kind << cell.row << " v " << cell.up;
+    }
+}
+
+}  // namespace
+}  // namespace vantrel::strategy
