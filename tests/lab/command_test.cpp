@@ -68,7 +68,8 @@ INSTANTIATE_TEST_SUITE_P(
         RefusedCase{"ChartMissing", "sim --chart /no/such/chart.dat", "cannot read a chart"},
         RefusedCase{"ChartWithoutRecords", "sim --chart /dev/null", "cannot read a chart from"},
         RefusedCase{"BenchUnknownOption", "bench --rounds 5", "unknown option '--rounds'"},
-        RefusedCase{"BenchChartMissing", "bench --chart", "--chart needs a file name"}),
+        RefusedCase{"BenchChartMissing", "bench --chart", "--chart needs a file name"},
+        RefusedCase{"BenchEvWithOptions", "bench --ev --chart x", "--ev takes no other option"}),
     [](const testing::TestParamInfo<RefusedCase>& info) { return info.param.name; });
 
 TEST(LabCommand, HelpNamesEveryCommandAndOption) {

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "commands.h"
+#include "ev_bench.h"
 #include "sim/sim_report.h"
 #include "sim/table_sim.h"
 
@@ -20,6 +21,7 @@ constexpr std::uint32_t kBenchSeed = 20261206;
 
 constexpr std::string_view kHelp =
     R"(Usage: vantrel-lab bench [--chart FILE]
+       vantrel-lab bench --ev
 
 Plays 10 million rounds on one thread, as `vantrel-lab sim` does, for a fixed
 seed. The rounds and the house edge are the same on every run of the same
@@ -30,6 +32,12 @@ programs share the machine (the wall-clock time is shown beside it).
 
 Options:
   --chart FILE  the chart file to follow (default data/bs4bj.dat)
+  --ev          instead, time the exact-EV calculator the trainer shares, in
+                processor time, for 1, 6, 8 and 1000 decks: the first question
+                of a new calculator (the slowest and the mean over every
+                two-card hand against every up card); all those questions
+                asked of one new calculator; and a later question, once they
+                are known
   -h, --help    show this help
 )";
 
@@ -46,6 +54,9 @@ int RunBench(std::span<const std::string_view> args) {
         if (args[i] == "--help" || args[i] == "-h") {
             std::cout << kHelp;
             return 0;
+        }
+        if (args[i] == "--ev") {
+            return args.size() == 1 ? RunEvBench() : UsageError("--ev takes no other option");
         }
         if (args[i] == "--chart" && i + 1 < args.size() && !args[i + 1].empty()) {
             chartPath = args[++i];
