@@ -36,6 +36,7 @@ void Table::EndVisit() {
 }
 
 int Table::Ask(std::string_view text) {
+    DisarmGesture();
     const std::uint64_t visit = visit_;
     const int answer = view_.ShowMessageBox(text);
     if (visit != visit_) throw VisitEnded{};
@@ -43,6 +44,7 @@ int Table::Ask(std::string_view text) {
 }
 
 int Table::AskCountPoint() {
+    DisarmGesture();
     const std::uint64_t visit = visit_;
     const int answer = view_.AskCountPoint();
     if (visit != visit_) throw VisitEnded{};

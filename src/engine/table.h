@@ -67,9 +67,13 @@ class Table {
     void bbtn_doubleClick();
     void bbtn_splitClick();
     void bbtn_menuClick();
+    // A press on the bare table surface arms a gesture; the release that follows it may act.
     void FormMouseDown(int x, int y);
     void FormMouseUp(int x, int y);
     void FormDblClick() { bbtn_doubleClick(); }
+    // A press anywhere else, or a question opening, comes between a press and its release: the
+    // release that reaches the table later is not that press's, so it must not act.
+    void DisarmGesture() { state_.gestureArmed = false; }
 
     // The table is left (menu, lesson over, program quitting): the countdown stops and any flow
     // still waiting stops when its wait returns.

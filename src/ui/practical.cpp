@@ -78,28 +78,35 @@ void Tf_practical::ConnectControls() {
     connect(&tm_start_, &QTimer::timeout, this, [this] { table_.tm_startTimer(); });
     // A chip and its "BET" label both bet; QLabel has no click of its own.
     for (Control chip : {Control::img_chip005, Control::img_chip025, Control::img_chip100,
-                         Control::l_bet005, Control::l_bet025, Control::l_bet100}) {
-        QWidget* control = controls_[static_cast<int>(chip)];
-        control->setCursor(Qt::PointingHandCursor);
+                         Control::l_bet005, Control::l_bet025, Control::l_bet100})
+        controls_[static_cast<int>(chip)]->setCursor(Qt::PointingHandCursor);
+    // A press on any control is not the table's: it ends a pending gesture, so that the release
+    // that follows it cannot act.
+    for (QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         control->installEventFilter(this);
-    }
 }
 
 bool Tf_practical::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonPress) table_.DisarmGesture();
     if (event->type() != QEvent::MouseButtonRelease) return Screen::eventFilter(watched, event);
+    const ChipHandler bet = ChipClick(watched);
+    if (!bet) return Screen::eventFilter(watched, event);
     const auto* release = static_cast<QMouseEvent*>(event);
-    auto* control = static_cast<QWidget*>(watched);
-    if (release->button() != Qt::LeftButton ||
-        !control->rect().contains(release->position().toPoint()))
-        return true;
-    const auto is = [&](Control a, Control b) {
-        return watched == controls_[static_cast<int>(a)] ||
-               watched == controls_[static_cast<int>(b)];
-    };
-    if (is(Control::img_chip005, Control::l_bet005)) table_.l_bet005Click();
-    if (is(Control::img_chip025, Control::l_bet025)) table_.l_bet025Click();
-    if (is(Control::img_chip100, Control::l_bet100)) table_.l_bet100Click();
+    if (release->button() == Qt::LeftButton &&
+        static_cast<QWidget*>(watched)->rect().contains(release->position().toPoint()))
+        (table_.*bet)();
     return true;
+}
+
+Tf_practical::ChipHandler Tf_practical::ChipClick(const QObject* control) const {
+    const auto is = [&](Control a, Control b) {
+        return control == controls_[static_cast<int>(a)] ||
+               control == controls_[static_cast<int>(b)];
+    };
+    if (is(Control::img_chip005, Control::l_bet005)) return &Table::l_bet005Click;
+    if (is(Control::img_chip025, Control::l_bet025)) return &Table::l_bet025Click;
+    if (is(Control::img_chip100, Control::l_bet100)) return &Table::l_bet100Click;
+    return nullptr;
 }
 
 void Tf_practical::FormShow() {
@@ -130,7 +137,7 @@ void Tf_practical::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void Tf_practical::mouseDoubleClickEvent(QMouseEvent* event) {
-    if (OnSurface(event)) table_.FormDblClick();
+    if (event->button() == Qt::LeftButton && OnSurface(event)) table_.FormDblClick();
 }
 
 void Tf_practical::Delay(int ms) {

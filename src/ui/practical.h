@@ -59,6 +59,9 @@ class Tf_practical : public Screen, public TableView {
     QPixmap Picture(const std::string& path);
     void ReportMissingPictures();
     bool OnSurface(const QMouseEvent* event) const;
+    // The click handler of a chip picture or of the "BET" label beside it; null for any other.
+    using ChipHandler = void (Table::*)();
+    ChipHandler ChipClick(const QObject* control) const;
     template <typename T>
     T* Find(const QString& name) const {
         return findChild<T*>(name, Qt::FindDirectChildrenOnly);

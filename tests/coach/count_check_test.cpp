@@ -83,6 +83,17 @@ TEST_F(CountCheck, MenuAndActionsAreIgnoredWhileTheQuestionIsUp) {
     EXPECT_EQ(lesson.chips, 10005);
 }
 
+TEST_F(CountCheck, TheQuestionDisarmsAPendingGesture) {
+    table.shoe().roundsSinceShuffle = 9;
+    // A press while the table waits to ask; its release is lost to the dialog.
+    view.DuringWaitOf(2000, [&] { table.FormMouseDown(300, 250); });
+    PlayRound();
+    ASSERT_EQ(view.countQuestions, 1);
+    Play("S05 H06 D10 C07 D09");
+    table.FormMouseUp(300, 400);
+    EXPECT_EQ(table.state().handCards[1], 2) << "no hit from a press made before the question";
+}
+
 TEST_F(CountCheck, TheLastRightAnswerPassesTheLessonAtTheEndOfThatRound) {
     Open(LessonMode::CountQuota, 10000, 1);
     table.shoe().roundsSinceShuffle = 9;

@@ -134,25 +134,33 @@ void TableTest::playsARoundWithTheMouse() {
 }
 
 void TableTest::gesturesActOnTheSurfaceOnly_data() {
+    QTest::addColumn<QString>("how");  // a double click, or a drag and what comes in between
     QTest::addColumn<QPoint>("from");
-    QTest::addColumn<QPoint>("to");  // a null point: a double click at `from`
+    QTest::addColumn<QPoint>("to");  // unused by a double click
     QTest::addColumn<int>("cardsAfter");
     QTest::addColumn<bool>("roundOver");
     QTest::addColumn<QString>("chipsAfter");
-    const auto row = [](const char* name, QPoint from, QPoint to, int cards, bool over,
-                        const char* chips) {
-        QTest::newRow(name) << from << to << cards << over << QString(chips);
+    const auto row = [](const char* name, const char* how, QPoint from, QPoint to, int cards,
+                        bool over, const char* chips) {
+        QTest::newRow(name) << QString(how) << from << to << cards << over << QString(chips);
     };
     // (440, 100) is bare table; (160, 200) lies on the first player card, (300, 134) on a label.
-    row("drag down on the surface hits", {440, 60}, {440, 140}, 3, false, "$9995");
-    row("drag right on the surface stands", {300, 100}, {420, 100}, 2, true, "$9995");
-    row("drag of 70 does nothing", {300, 100}, {370, 170}, 2, false, "$9995");
-    row("drag from a card does nothing", {160, 200}, {160, 300}, 2, false, "$9995");
-    row("double click on the surface doubles down", {440, 100}, {}, 3, true, "$10010");
-    row("double click on a label does nothing", {300, 134}, {}, 2, false, "$9995");
+    row("drag down on the surface hits", "drag", {440, 60}, {440, 140}, 3, false, "$9995");
+    row("drag right on the surface stands", "drag", {300, 100}, {420, 100}, 2, true, "$9995");
+    row("drag of 70 does nothing", "drag", {300, 100}, {370, 170}, 2, false, "$9995");
+    row("drag from a card does nothing", "drag", {160, 200}, {160, 300}, 2, false, "$9995");
+    row("a press on a card ends a drag", "drag, card pressed", {440, 60}, {440, 140}, 2, false,
+        "$9995");
+    row("the Menu question ends a drag", "drag, Menu question", {440, 60}, {440, 140}, 2, false,
+        "$9995");
+    row("double click on the surface doubles down", "double click", {440, 100}, {}, 3, true,
+        "$10010");
+    row("double click on a label does nothing", "double click", {300, 134}, {}, 2, false, "$9995");
+    row("right double click does nothing", "right double click", {440, 100}, {}, 2, false, "$9995");
 }
 
 void TableTest::gesturesActOnTheSurfaceOnly() {
+    QFETCH(QString, how);
     QFETCH(QPoint, from);
     QFETCH(QPoint, to);
     QFETCH(int, cardsAfter);
@@ -161,10 +169,16 @@ void TableTest::gesturesActOnTheSurfaceOnly() {
     Open("N1", "bbtn_l3", "$10000 $100 10 wins to go");
     driver_->StackDeal("S05", "H06", "D10", "C07", {"D09", "C02"});  // 11 against 17
     QVERIFY(driver_->BetAndDeal({5}));
-    if (to.isNull()) {
-        QTest::mouseDClick(&driver_->screen(), Qt::LeftButton, {}, from);
+    if (how.endsWith("double click")) {
+        QTest::mouseDClick(&driver_->screen(),
+                           how.startsWith("right") ? Qt::RightButton : Qt::LeftButton, {}, from);
     } else {
         QTest::mousePress(&driver_->screen(), Qt::LeftButton, {}, from);
+        if (how.endsWith("card pressed")) QTest::mousePress(Widget("img_p1_1"), Qt::LeftButton);
+        if (how.endsWith("Menu question")) {
+            world_->boxes.AnswerNext(QMessageBox::Cancel);
+            QVERIFY(driver_->Press("bbtn_menu"));
+        }
         QTest::mouseRelease(&driver_->screen(), Qt::LeftButton, {}, to);
     }
     QCOMPARE(Text("l_chip"), chipsAfter);
