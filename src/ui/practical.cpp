@@ -2,10 +2,13 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <algorithm>
+#include <iterator>
 
 #include "app/data_paths.h"
 #include "engine/table_check.h"
@@ -33,6 +36,26 @@ QPixmap StandInPicture(const QString& name) {
     painter.drawText(picture.rect(), Qt::AlignCenter, name);
     return picture;
 }
+
+// The table's keys: each works one button or chip, and its tooltip names the key. A chip's
+// "BET" label bets as the chip does, so it shows the same tooltip.
+struct TableKey {
+    Qt::Key key;
+    const char* control;
+    const char* tip;
+    const char* betLabel = nullptr;
+};
+
+constexpr TableKey kKeys[] = {
+    {Qt::Key_H, "bbtn_hit", "Hit (H)"},
+    {Qt::Key_S, "bbtn_stand", "Stand (S)"},
+    {Qt::Key_D, "bbtn_double", "Double down (D)"},
+    {Qt::Key_P, "bbtn_split", "Split (P)"},
+    {Qt::Key_1, "img_chip005", "Bet $5 (1)", "l_bet005"},
+    {Qt::Key_2, "img_chip025", "Bet $25 (2)", "l_bet025"},
+    {Qt::Key_3, "img_chip100", "Bet $100 (3)", "l_bet100"},
+    {Qt::Key_M, "bbtn_menu", "Menu (M)"},
+};
 
 }  // namespace
 
@@ -66,6 +89,10 @@ void Tf_practical::BuildLayout() {
     for (const char* name : {"bbtn_hit", "bbtn_stand", "bbtn_double", "bbtn_split"})
         actions_[i++] = Find<QPushButton>(name);
     for (QPushButton* action : actions_) action->setEnabled(false);
+    for (const TableKey& key : kKeys) {
+        Find<QWidget>(key.control)->setToolTip(key.tip);
+        if (key.betLabel) Find<QWidget>(key.betLabel)->setToolTip(key.tip);
+    }
 }
 
 void Tf_practical::ConnectControls() {
@@ -110,6 +137,7 @@ Tf_practical::ChipHandler Tf_practical::ChipClick(const QObject* control) const 
 }
 
 void Tf_practical::FormShow() {
+    setFocus();  // the table's keys come to the screen
     if (!IsRunning()) return;
     const Settings& settings = session().settings;
     table_.rules = {settings.DECK, settings.PLAYPER, settings.GAMESPEED};
@@ -140,8 +168,26 @@ void Tf_practical::mouseDoubleClickEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && OnSurface(event)) table_.FormDblClick();
 }
 
+void Tf_practical::keyPressEvent(QKeyEvent* event) {
+    const auto key = std::find_if(std::begin(kKeys), std::end(kKeys),
+                                  [event](const TableKey& k) { return k.key == event->key(); });
+    if (key == std::end(kKeys)) return Screen::keyPressEvent(event);
+    // One press, one action: the repeats of a held key do nothing. A key pressed while the table
+    // waits (a deal, a balloon, the pause after settlement) reaches this handler from inside the
+    // wait and is dropped here, not kept for after it.
+    if (event->isAutoRepeat() || waitsRunning_ > 0) return;
+    QWidget* control = Find<QWidget>(key->control);
+    if (!control->isVisible() || !control->isEnabled()) return;
+    if (auto* button = qobject_cast<QPushButton*>(control))
+        button->click();
+    else
+        (table_.*ChipClick(control))();
+}
+
 void Tf_practical::Delay(int ms) {
+    ++waitsRunning_;
     vantrel::Delay(ms);
+    --waitsRunning_;
 }
 
 void Tf_practical::SetText(Control control, std::string_view text) {

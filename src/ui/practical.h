@@ -17,7 +17,7 @@ class QPushButton;
 namespace vantrel {
 
 // The practice table: draws what the table engine shows and passes the student's clicks,
-// gestures and timer ticks to it.
+// gestures, keys and timer ticks to it.
 class Tf_practical : public Screen, public TableView {
     Q_OBJECT
   public:
@@ -49,6 +49,7 @@ class Tf_practical : public Screen, public TableView {
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
@@ -75,6 +76,7 @@ class Tf_practical : public Screen, public TableView {
     std::array<QPushButton*, 4> actions_{};
     std::map<std::string, QPixmap> pictures_;
     QStringList missingPictures_;
+    int waitsRunning_ = 0;  // Delay calls not yet returned, nested in each other
 };
 
 }  // namespace vantrel
