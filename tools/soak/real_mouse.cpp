@@ -40,9 +40,9 @@ void DragAt(QWidget* widget, QPoint from, const std::vector<QPoint>& via, QPoint
     QTest::mouseRelease(window, button, {}, InWindow(widget, to));
 }
 
-void PressEscape(QWidget* widget) {
+void PressKey(QWidget* widget, Qt::Key key) {
     if (!WindowOf(widget)) return;
-    QTest::keyClick(WindowOf(widget), Qt::Key_Escape);
+    QTest::keyClick(WindowOf(widget), key);
 }
 
 }  // namespace vantrel::soak

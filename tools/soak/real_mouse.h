@@ -17,7 +17,7 @@ void DoubleClickAt(QWidget* widget, QPoint at);
 // Press at `from`, move through `via`, release at `to`.
 void DragAt(QWidget* widget, QPoint from, const std::vector<QPoint>& via, QPoint to,
             Qt::MouseButton button);
-// Escape to the widget's window, as the keyboard gives it.
-void PressEscape(QWidget* widget);
+// A key to the widget's window, as the keyboard gives it: to the window's focus widget.
+void PressKey(QWidget* widget, Qt::Key key);
 
 }  // namespace vantrel::soak

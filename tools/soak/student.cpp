@@ -43,6 +43,9 @@ constexpr LessonWay kTableLessons[] = {{"NL3", false, "bbtn_l3"}, {"NL5", false,
 constexpr const char* kChipControls[] = {"img_chip005", "img_chip025", "img_chip100",
                                          "l_bet005",    "l_bet025",    "l_bet100"};
 constexpr const char* kActionButtons[] = {"bbtn_hit", "bbtn_stand", "bbtn_double", "bbtn_split"};
+// The table's keys but M, which goes with the Menu button's own chance.
+constexpr Qt::Key kTableKeys[] = {Qt::Key_H, Qt::Key_S, Qt::Key_D, Qt::Key_P,
+                                  Qt::Key_1, Qt::Key_2, Qt::Key_3};
 
 }  // namespace
 
@@ -91,7 +94,7 @@ void Student::Act() {
     } else if (auto* dialog = qobject_cast<Tf_cpin*>(modal)) {
         AnswerCountQuestion(*dialog);
     } else if (modal) {
-        PressEscape(modal);
+        PressKey(modal, Qt::Key_Escape);
     } else {
         keypad_.clear();
         ++played_.acts;
@@ -114,7 +117,7 @@ void Student::AnswerMessageBox(QMessageBox& box) {
     QAbstractButton* button = box.button(leave ? QMessageBox::Ok : QMessageBox::Cancel);
     if (!button) button = box.buttons().value(0);
     if (!button) {
-        PressEscape(&box);
+        PressKey(&box, Qt::Key_Escape);
         return;
     }
     ClickAt(button, {1 + Below(button->width() - 2), 1 + Below(button->height() - 2)});
@@ -124,7 +127,7 @@ void Student::AnswerCountQuestion(Tf_cpin& dialog) {
     if (keypad_.isEmpty()) PlanCountAnswer();
     const QString key = keypad_.takeFirst();
     if (key == "escape")
-        PressEscape(&dialog);
+        PressKey(&dialog, Qt::Key_Escape);
     else
         ClickControl(dialog, key.toLatin1().constData());
 }
@@ -179,7 +182,10 @@ void Student::PlayAtTable() {
         menuChance_ = Chance(0.5) ? kRestlessMenuChance : kPatientMenuChance;
     }
     if (Chance(menuChance_)) {
-        ClickControl(table_, "bbtn_menu");
+        if (Chance(0.5))
+            ClickControl(table_, "bbtn_menu");
+        else
+            PressKey(&table_, Qt::Key_M);
         return;
     }
     played_.mostHands = std::max(played_.mostHands, table_.table().state().handCount);
@@ -200,6 +206,8 @@ void Student::PlayAtTable() {
         DoubleClickAt(&table_, SurfacePoint());
     else if (pick < 73)
         ClickAt(&table_, {1 + Below(table_.width() - 2), 1 + Below(table_.height() - 2)});
+    else if (pick < 80)
+        PressKey(&table_, kTableKeys[Below(std::size(kTableKeys))]);
     // Otherwise the student watches.
 }
 

@@ -20,11 +20,11 @@ namespace vantrel::soak {
 
 class TableAudit;
 
-// A student who never tires: clicks chips and BET labels, presses the action buttons, drags and
-// double-clicks on the table, leaves by the Menu button now and then and comes back through a
-// course menu and a lecture's "Start", and answers every box and count question, rightly or
-// wrongly. Its clicks come from a timer, so they also arrive while the table waits in a deal, a
-// balloon or the pause after settlement. The audit runs after each of them.
+// A student who never tires: clicks chips and BET labels, presses the action buttons and the
+// table's keys, drags and double-clicks on the table, leaves by the Menu button now and then and
+// comes back through a course menu and a lecture's "Start", and answers every box and count
+// question, rightly or wrongly. Its clicks come from a timer, so they also arrive while the table
+// waits in a deal, a balloon or the pause after settlement. The audit runs after each of them.
 class Student : public QObject {
   public:
     Student(Tf_mdi& frame, Tf_practical& table, TableAudit& audit, std::uint32_t seed);
