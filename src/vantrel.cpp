@@ -1,6 +1,6 @@
 #include <QApplication>
 
-#include "app/settings.h"
+#include "app/progress_paths.h"
 #include "ui/session.h"
 #include "ui/startup.h"
 #include "ui/termination_signals.h"
@@ -9,8 +9,9 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     vantrel::QuitOnTerminationSignals();
     vantrel::Session session;
-    session.settingsPath =
-        vantrel::SettingsPathFor(QCoreApplication::applicationFilePath().toStdString());
+    session.installation =
+        vantrel::LocateInstallation(QCoreApplication::applicationFilePath().toStdString(),
+                                    vantrel::UserFoldersFromEnvironment());
     const std::unique_ptr<vantrel::Tf_mdi> frame = vantrel::StartUp(session);
     return QApplication::exec();
 }

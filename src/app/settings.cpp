@@ -1,6 +1,12 @@
 #include "app/settings.h"
 
+#include <sys/stat.h>
+
+#include <cerrno>
 #include <charconv>
+#include <cstring>
+#include <filesystem>
+#include <optional>
 
 #include "app/ini_file.h"
 #include "app/whole_file.h"
@@ -29,12 +35,31 @@ constexpr IntegerKey kIntegerKeys[] = {
     {"MAXHAND", &Settings::MAXHAND},     {"GAMESPEED", &Settings::GAMESPEED},
 };
 
-// A decimal integer with an optional sign; anything else, or a number beyond 32 bits, is 0.
-// Blanks around the number are allowed, as the platform's reader strips them.
-int ToInteger(std::string_view text) {
+std::string_view TrimBlanks(std::string_view text) {
     const std::size_t first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) return 0;
-    text = text.substr(first, text.find_last_not_of(" \t") - first + 1);
+    if (first == std::string_view::npos) return {};
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+// A value as the platform's private-profile reader returns it: without the blanks around it,
+// and then without one pair of matching quotes around it.
+std::string_view ProfileText(std::string_view value) {
+    value = TrimBlanks(value);
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+        value.back() == value.front())
+        value = value.substr(1, value.size() - 2);
+    return value;
+}
+
+// What to write so that the reader returns text unchanged: quoted when blanks or quotes around it
+// would otherwise be lost.
+std::string ProfileValue(const std::string& text) {
+    return ProfileText(text) == text ? text : '"' + text + '"';
+}
+
+// A decimal integer with an optional sign; anything else, or a number beyond 32 bits, is 0.
+int ToInteger(std::string_view text) {
+    if (text.empty()) return 0;
     if (text.front() == '+') {
         text.remove_prefix(1);
         if (text.starts_with('-')) return 0;
@@ -45,30 +70,51 @@ int ToInteger(std::string_view text) {
     return value;
 }
 
-}  // namespace
-
-std::string SettingsPathFor(const std::string& executablePath) {
-    const std::size_t nameBegin = executablePath.rfind('/') + 1;  // 0 when there is no folder
-    const std::size_t dot = executablePath.rfind('.');
-    const bool hasExtension = dot != std::string::npos && dot >= nameBegin;
-    return executablePath.substr(0, hasExtension ? dot : executablePath.size()) + ".INI";
+// Creates folder and the folders above it that are missing, for the user alone, as the XDG rules
+// ask. Returns the reason it could not, or an empty string.
+std::string CreateFolders(const std::filesystem::path& folder) {
+    std::error_code ignored;
+    if (folder.empty() || std::filesystem::is_directory(folder, ignored)) return {};
+    if (folder.has_parent_path() && folder.parent_path() != folder) {
+        if (std::string error = CreateFolders(folder.parent_path()); !error.empty()) return error;
+    }
+    if (mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) return std::strerror(errno);
+    return {};
 }
+
+std::string SaveFailure(const std::string& path, const std::string& reason) {
+    return "Cannot save your progress to " + path + ": " + reason;
+}
+
+// Writes every field into the file at path, keeping the rest of startFrom when it is given and
+// of the file itself otherwise. Returns an empty string or what went wrong.
+std::string WriteSettings(const Settings& settings, const std::string& path,
+                          const std::optional<std::string>& startFrom) {
+    const std::string error = ReplaceWholeFile(path, [&](std::string bytes) {
+        return UpdateSettingsBytes(settings, startFrom ? *startFrom : std::move(bytes));
+    });
+    return error.empty() ? error : SaveFailure(path, error);
+}
+
+}  // namespace
 
 Settings ParseSettings(std::string_view bytes) {
     const IniFile file{std::string(bytes)};
     Settings settings;
     for (const TextKey& key : kTextKeys) {
-        if (auto value = file.Value(kSection, key.name)) settings.*key.field = std::move(*value);
+        if (auto value = file.Value(kSection, key.name)) settings.*key.field = ProfileText(*value);
     }
     for (const IntegerKey& key : kIntegerKeys) {
-        if (auto value = file.Value(kSection, key.name)) settings.*key.field = ToInteger(*value);
+        if (auto value = file.Value(kSection, key.name))
+            settings.*key.field = ToInteger(ProfileText(*value));
     }
     return settings;
 }
 
 std::string UpdateSettingsBytes(const Settings& settings, std::string bytes) {
     IniFile file(std::move(bytes));
-    for (const TextKey& key : kTextKeys) file.SetValue(kSection, key.name, settings.*key.field);
+    for (const TextKey& key : kTextKeys)
+        file.SetValue(kSection, key.name, ProfileValue(settings.*key.field));
     for (const IntegerKey& key : kIntegerKeys) {
         file.SetValue(kSection, key.name, std::to_string(settings.*key.field));
     }
@@ -80,11 +126,18 @@ Settings LoadSettings(const std::string& path) {
 }
 
 std::string SaveSettings(const Settings& settings, const std::string& path) {
-    const std::string error = ReplaceWholeFile(path, [&settings](std::string bytes) {
-        return UpdateSettingsBytes(settings, std::move(bytes));
-    });
-    if (error.empty()) return {};
-    return "Cannot save your progress to " + path + ": " + error;
+    return WriteSettings(settings, path, std::nullopt);
+}
+
+std::string SaveProgress(const Settings& settings, const ProgressPaths& paths) {
+    const std::string& path = paths.settingsToSave;
+    if (const std::string error = CreateFolders(std::filesystem::path(path).parent_path());
+        !error.empty())
+        return SaveFailure(path, error);
+    std::optional<std::string> startFrom;
+    if (paths.settingsToRead != path && !std::filesystem::exists(path))
+        startFrom = ReadWholeFile(paths.settingsToRead).value_or(std::string());
+    return WriteSettings(settings, path, startFrom);
 }
 
 }  // namespace vantrel

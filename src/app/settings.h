@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "app/progress_paths.h"
+
 namespace vantrel {
 
 // The student's progress and the table rules, one field per key of section GAME.
@@ -21,17 +23,20 @@ struct Settings {
     bool operator==(const Settings&) const = default;
 };
 
-// The settings file of an executable: its path with the extension replaced by ".INI".
-std::string SettingsPathFor(const std::string& executablePath);
-
 // Reads section GAME; missing file, section or key give the defaults, a value that is no
-// integer gives 0.
+// integer gives 0. Texts lose surrounding blanks and then one pair of matching quotes, as the
+// platform's private-profile reader returns them.
 Settings LoadSettings(const std::string& path);
 
 // Writes all ten keys in place, keeping every other section, key and comment. The file is
 // replaced whole or not at all. Returns an empty string on success, otherwise an error message
 // that names the file.
 std::string SaveSettings(const Settings& settings, const std::string& path);
+
+// Saves where an installed or portable copy keeps progress, creating the per-user folder on the
+// first save. A first save to a file other than the one read starts from the file read, so
+// every other section and key of an older settings file comes along.
+std::string SaveProgress(const Settings& settings, const ProgressPaths& paths);
 
 // The settings that the bytes of a settings file hold; any bytes give some settings.
 Settings ParseSettings(std::string_view bytes);

@@ -8,7 +8,6 @@
 #include "ui/controls.h"
 #include "ui/data_file_loaders.h"
 #include "ui/mdi.h"
-#include "ui/message_box.h"
 #include "ui/session.h"
 
 namespace vantrel {
@@ -43,12 +42,7 @@ void Tf_first::FormShow() {
 
 void Tf_first::bbtn_okClick() {
     session().settings.LV = "N1";
-    const std::string error = SaveSettings(session().settings, session().settingsPath);
-    if (!error.empty()) {
-        ShowMessageBox(QString::fromStdString(error));
-        return;
-    }
-    mdi().ShowScreen(ScreenId::Menu);
+    if (SaveProgressOrShowError()) mdi().ShowScreen(ScreenId::Menu);
 }
 
 }  // namespace vantrel

@@ -13,7 +13,6 @@
 #include "ui/data_file_loaders.h"
 #include "ui/mdi.h"
 #include "ui/menu.h"
-#include "ui/message_box.h"
 #include "ui/session.h"
 
 namespace vantrel {
@@ -119,11 +118,7 @@ void Tf_lecture::bbtn_menuClick() {
 // A failed save leaves the student on the closing page.
 bool Tf_lecture::OpenProfessionalCourse() {
     session().settings.LV = "PL1";
-    const std::string error = SaveSettings(session().settings, session().settingsPath);
-    if (!error.empty()) {
-        ShowMessageBox(QString::fromStdString(error));
-        return false;
-    }
+    if (!SaveProgressOrShowError()) return false;
     mdi().GeneralMenu().ShowProButton();
     session().returnMenu = 2;
     return true;

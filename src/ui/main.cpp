@@ -7,6 +7,7 @@
 #include <array>
 
 #include "app/data_paths.h"
+#include "app/progress_paths.h"
 #include "ui/controls.h"
 #include "ui/data_file_loaders.h"
 #include "ui/mdi.h"
@@ -30,7 +31,8 @@ constexpr std::array<ControlSpec, 5> kLayout = {{
 }};
 
 QString AttributionLine() {
-    return QString("Copyright (C) %1 The Vantrel Course").arg(QDate::currentDate().year());
+    return QString("The Vantrel Course, Copyright (C) %1")
+        .arg(QDate::currentDate().year(), 4, 10, QChar('0'));
 }
 
 }  // namespace
@@ -52,11 +54,11 @@ Tf_main::Tf_main(Session& session, Tf_mdi& mdi) : Screen(session, mdi, "Start") 
 
 void Tf_main::SetUp() {
     Session& s = session();
-    s.appDir = QDir::currentPath().toStdString();
+    s.appDir = DataDirectoryFor(QDir::currentPath().toStdString(), s.installation);
     // A missing title is reported by name; the settings and the chart are loaded all the same.
     LoadBitmap(img_title_, QString::fromStdString(TitleBitmapPath(s.appDir)),
                BitmapFit::SizeToBitmap);
-    s.settings = LoadSettings(s.settingsPath);
+    s.settings = LoadSettings(s.installation.progress.settingsToRead);
     LoadStrategyTable(s.chart, StrategyChartPath(s.appDir));
     FindControl<QLabel>(this, "l_version")->setText(QString("v") + kVersion);
     FindControl<QLabel>(this, "l_copyright")->setText(AttributionLine());

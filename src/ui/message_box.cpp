@@ -43,16 +43,13 @@ QMessageBox::Icon IconOf(MessageStyle style) {
     return QMessageBox::Information;
 }
 
-}  // namespace
-
-int ShowMessageBox(const QString& text) {
+// Shows the box modally; returns kMessageOk or kMessageCancel.
+int Show(QMessageBox::Icon icon, const QString& text, bool withCancel) {
     if (IsApplicationQuitting()) return kMessageCancel;
-    const MessageStyle style = MessageStyleFor(StyleProbe(text));
-
-    QMessageBox box(IconOf(style), kApplicationTitle, text, QMessageBox::NoButton,
+    QMessageBox box(icon, kApplicationTitle, text, QMessageBox::NoButton,
                     QApplication::activeWindow());
     QPushButton* ok = box.addButton(QMessageBox::Ok);
-    if (style == MessageStyle::Question) {
+    if (withCancel) {
         box.addButton(QMessageBox::Cancel);
         box.setDefaultButton(QMessageBox::Cancel);
     } else {
@@ -62,6 +59,17 @@ int ShowMessageBox(const QString& text) {
     SetArrowCursor();  // a caller may have left the hourglass on
     box.exec();
     return box.clickedButton() == ok ? kMessageOk : kMessageCancel;
+}
+
+}  // namespace
+
+int ShowMessageBox(const QString& text) {
+    const MessageStyle style = MessageStyleFor(StyleProbe(text));
+    return Show(IconOf(style), text, style == MessageStyle::Question);
+}
+
+void ShowErrorBox(const QString& text) {
+    Show(QMessageBox::Critical, text, false);
 }
 
 }  // namespace vantrel

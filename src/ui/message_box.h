@@ -15,4 +15,8 @@ inline constexpr char kApplicationTitle[] = "KDX-ZORUVIRID";
 // application is quitting it shows nothing and returns kMessageCancel.
 int ShowMessageBox(const QString& text);
 
+// A modal box with the error icon and an OK button, whatever the text holds: a failure's text
+// may carry a file name with any punctuation in it.
+void ShowErrorBox(const QString& text);
+
 }  // namespace vantrel

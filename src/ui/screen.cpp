@@ -4,7 +4,9 @@
 #include <QLabel>
 #include <array>
 
+#include "app/settings.h"
 #include "ui/controls.h"
+#include "ui/message_box.h"
 #include "ui/session.h"
 
 namespace vantrel {
@@ -37,6 +39,13 @@ Screen::Screen(Session& session, Tf_mdi& mdi, const QString& caption, QColor out
 
 bool Screen::IsRunning() const {
     return session_.appState == AppState::Running;
+}
+
+bool Screen::SaveProgressOrShowError() {
+    const std::string error = SaveProgress(session_.settings, session_.installation.progress);
+    if (error.empty()) return true;
+    ShowErrorBox(QString::fromStdString(error));
+    return false;
 }
 
 }  // namespace vantrel

@@ -30,6 +30,8 @@ class Screen : public QWidget {
     Session& session() const { return session_; }
     Tf_mdi& mdi() const { return mdi_; }
     QLabel* titleLabel() const { return title_; }
+    // Saves the settings where progress is kept; a failure is shown in an error box.
+    bool SaveProgressOrShowError();
 
   private:
     Session& session_;

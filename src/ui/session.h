@@ -3,6 +3,7 @@
 #include <string>
 
 #include "app/app_state.h"
+#include "app/progress_paths.h"
 #include "app/settings.h"
 #include "coach/strategy_table.h"
 #include "engine/lesson_setup.h"
@@ -12,8 +13,8 @@ namespace vantrel {
 // The state the screens share for the life of the program.
 struct Session {
     AppState appState = AppState::Starting;
-    std::string appDir;        // the data directory: the current directory at start-up
-    std::string settingsPath;  // the .INI file beside the executable
+    std::string appDir;         // the data directory: the current directory at start-up
+    Installation installation;  // where progress is kept; an installed copy's data directory
     Settings settings;
     StrategyTable chart;
     LessonSetup lesson;

@@ -52,13 +52,43 @@ INSTANTIATE_TEST_SUITE_P(
         IntegerCase{"TooSmall", "DECK=-2147483649", 0}),
     [](const testing::TestParamInfo<IntegerCase>& info) { return info.param.name; });
 
-TEST(ParseSettings, ReadsEveryKeyAndKeepsTextsAsWritten) {
+TEST(ParseSettings, ReadsEveryKey) {
     const Settings settings = ParseSettings(
-        "[game]\r\nlv= PL1 \r\nRank=7A\r\nDECK=2\nsoft17=0\rINSURANCE=1\nEVENMONEY=1\n"
+        "[game]\r\nlv=PL1\r\nRank=7A\r\nDECK=2\nsoft17=0\rINSURANCE=1\nEVENMONEY=1\n"
         "SURRENDER=1\nPLAYPER=50\nMAXHAND=3\nGameSpeed=-2");
-    const Settings expected{" PL1 ", "7A", 2, 0, 1, 1, 1, 50, 3, -2};
+    const Settings expected{"PL1", "7A", 2, 0, 1, 1, 1, 50, 3, -2};
     EXPECT_EQ(settings, expected);
 }
+
+struct TextCase {
+    const char* name;
+    std::string value;  // as written after "="
+    std::string text;   // as read
+};
+
+class TextValueTest : public testing::TestWithParam<TextCase> {};
+
+// As the platform's private-profile reader returns them; a save writes what reads back the same.
+TEST_P(TextValueTest, LoseBlanksAndThenOnePairOfQuotes) {
+    const Settings settings =
+        ParseSettings("[GAME]\nLV=" + GetParam().value + "\n RANK =" + GetParam().value + "\n");
+    EXPECT_EQ(settings.LV, GetParam().text);
+    EXPECT_EQ(settings.RANK, GetParam().text);
+    EXPECT_EQ(ParseSettings(UpdateSettingsBytes(settings, "")), settings);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, TextValueTest,
+    testing::Values(TextCase{"Plain", "PL1", "PL1"}, TextCase{"Blanks", " \tPL1 ", "PL1"},
+                    TextCase{"DoubleQuotes", "\"PL1\"", "PL1"},
+                    TextCase{"SingleQuotes", "'PL1'", "PL1"},
+                    TextCase{"BlanksOutsideQuotes", " \"PL1\"\t", "PL1"},
+                    TextCase{"BlanksInsideQuotes", "\" PL1 \"", " PL1 "},
+                    TextCase{"OnlyOnePair", "\"'PL1'\"", "'PL1'"},
+                    TextCase{"QuotesThatDoNotMatch", "\"PL1'", "\"PL1'"},
+                    TextCase{"OneQuote", "\"", "\""}, TextCase{"EmptyQuotes", "''", ""},
+                    TextCase{"QuoteInside", "P\"L1", "P\"L1"}),
+    [](const testing::TestParamInfo<TextCase>& info) { return info.param.name; });
 
 // Whatever a file held before, the saved fields read back from it.
 TEST(UpdateSettingsBytes, FieldsReadBackFromAnyFile) {
@@ -118,28 +148,6 @@ TEST(SaveSettings, HandlesATenMegabyteFile) {
     EXPECT_EQ(after.substr(comments.size(), 14), "[GAME]\nLV=PL1\n");
     EXPECT_EQ(LoadSettings(folder / "vantrel.INI"), settings);
 }
-
-struct PathCase {
-    const char* name;
-    const char* executable;
-    const char* settings;
-};
-
-class SettingsPathTest : public testing::TestWithParam<PathCase> {};
-
-TEST_P(SettingsPathTest, ReplacesTheExtensionOfTheFileName) {
-    EXPECT_EQ(SettingsPathFor(GetParam().executable), GetParam().settings);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Paths, SettingsPathTest,
-    testing::Values(PathCase{"NoExtension", "/a/b/vantrel", "/a/b/vantrel.INI"},
-                    PathCase{"DotInFolder", "/a/b.c/vantrel", "/a/b.c/vantrel.INI"},
-                    PathCase{"Extension", "/a/x.exe", "/a/x.INI"},
-                    PathCase{"LastDotCounts", "/a/x.tar.gz", "/a/x.tar.INI"},
-                    PathCase{"TrailingDot", "/a/x.", "/a/x.INI"},
-                    PathCase{"NoFolder", "vantrel", "vantrel.INI"}),
-    [](const testing::TestParamInfo<PathCase>& info) { return info.param.name; });
 
 }  // namespace
 }  // namespace vantrel

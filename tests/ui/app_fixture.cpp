@@ -17,7 +17,8 @@ namespace vantrel::test {
 
 TestWorld::TestWorld() : savedCurrentDir_(QDir::currentPath()) {
     QDir::setCurrent(data_.path());
-    session.settingsPath = (programDir_.path() + "/vantrel.INI").toStdString();
+    session.installation.progress =
+        ProgressPathsAt((programDir_.path() + "/vantrel.INI").toStdString());
     WriteBitmap("img/prm_title.bmp", {600, 365});
     WriteFile("doc/first.txt", "Welcome to the course.\nPlay fair.\n");
 }
@@ -51,17 +52,20 @@ void TestWorld::RemoveFile(const QString& relativePath) {
 }
 
 void TestWorld::WriteSettings(const QByteArray& bytes) {
-    if (!WriteBytes(QString::fromStdString(session.settingsPath), bytes))
-        qFatal("cannot write the settings file");
+    if (!WriteBytes(settingsPath(), bytes)) qFatal("cannot write the settings file");
 }
 
 QByteArray TestWorld::ReadSettings() const {
-    QFile file(QString::fromStdString(session.settingsPath));
+    QFile file(settingsPath());
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 void TestWorld::BlockSettingsFile() {
-    QDir().mkpath(QString::fromStdString(session.settingsPath));
+    QDir().mkpath(settingsPath());
+}
+
+QString TestWorld::settingsPath() const {
+    return QString::fromStdString(session.installation.progress.settingsToSave);
 }
 
 void TestWorld::Start() {

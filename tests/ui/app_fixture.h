@@ -34,6 +34,7 @@ class TestWorld {
     void BlockSettingsFile();
 
     QString dataDir() const { return data_.path(); }
+    QString settingsPath() const;
 
     // Runs the program's start-up; boxes shown on the way are answered and recorded.
     void Start();

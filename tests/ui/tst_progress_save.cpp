@@ -86,6 +86,8 @@ class ProgressSaveTest : public QObject {
   private slots:
     void failedSaveKeepsFileAndScreen_data();
     void failedSaveKeepsFileAndScreen();
+    void failedSaveIsAnErrorWhateverTheFolderIsCalled_data();
+    void failedSaveIsAnErrorWhateverTheFolderIsCalled();
 };
 
 void ProgressSaveTest::failedSaveKeepsFileAndScreen_data() {
@@ -101,7 +103,7 @@ void ProgressSaveTest::failedSaveKeepsFileAndScreen() {
     QFETCH(QString, failure);
     const bool exam = save == "exam";
     TestWorld world;
-    const QString settingsPath = QString::fromStdString(world.session.settingsPath);
+    const QString settingsPath = world.settingsPath();
     const QByteArray before = SettingsWith(exam ? "N1" : "00");
     world.WriteSettings(before);
     world.WriteFile("doc/NL601.txt", "The exam.\n");
@@ -125,6 +127,7 @@ void ProgressSaveTest::failedSaveKeepsFileAndScreen() {
     }
     QCOMPARE(world.boxes.texts().size(), 1);
     QVERIFY(world.boxes.texts().first().startsWith("Cannot save your progress to " + settingsPath));
+    QCOMPARE(world.boxes.boxes().first().icon, QMessageBox::Critical);
     QCOMPARE(world.CurrentScreenName(), screenName);
     QCOMPARE(world.ReadSettings(), before);
     QCOMPARE(FolderEntries(settingsPath), QStringList{"vantrel.INI"});
@@ -137,6 +140,32 @@ void ProgressSaveTest::failedSaveKeepsFileAndScreen() {
              SettingsWith(exam ? "PL1" : "N1",
                           "DECK=6\r\nSOFT17=1\r\nINSURANCE=0\r\nEVENMONEY=0\r\nSURRENDER=0\r\n"
                           "PLAYPER=60\r\nMAXHAND=4\r\n"));
+}
+
+// The message box picks its icon from the text's punctuation; a failure must not, since its text
+// holds a folder name that may have any.
+void ProgressSaveTest::failedSaveIsAnErrorWhateverTheFolderIsCalled_data() {
+    QTest::addColumn<QString>("folder");
+    for (const char* folder : {"progress", "why?", "stop!", "Thank you!", "\uFF1F\uFF01"})
+        QTest::addRow("%s", folder) << QString::fromUtf8(folder);
+}
+
+void ProgressSaveTest::failedSaveIsAnErrorWhateverTheFolderIsCalled() {
+    QFETCH(QString, folder);
+    TestWorld world;
+    const QString settingsPath = world.dataDir() + "/" + folder + "/vantrel.INI";
+    world.session.installation.progress = ProgressPathsAt(settingsPath.toStdString());
+    world.BlockSettingsFile();
+    world.Start();
+    QVERIFY(Click(world.screen<Tf_main>(), "bbtn_goodluck"));
+    QVERIFY(Click(world.screen<Tf_first>(), "bbtn_ok"));
+
+    QCOMPARE(world.boxes.boxes().size(), 1);
+    const auto& box = world.boxes.boxes().first();
+    QVERIFY(box.text.contains(settingsPath));
+    QCOMPARE(box.icon, QMessageBox::Critical);
+    QCOMPARE(box.buttons, QMessageBox::Ok);
+    QCOMPARE(world.CurrentScreenName(), "Tf_first");
 }
 
 QTEST_MAIN(ProgressSaveTest)

@@ -156,7 +156,7 @@ int RunChild(int argc, char* argv[]) {
     QuitOnTerminationSignals();
     SetDelayTimeScale(0.05);
     Session session;
-    session.settingsPath = argv[4];
+    session.installation.progress = ProgressPathsAt(argv[4]);
     Driver driver(argv[2], argv[3]);
     const std::unique_ptr<Tf_mdi> frame = StartUp(session);
     return QApplication::exec();

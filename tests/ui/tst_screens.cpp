@@ -86,14 +86,17 @@ void ScreensTest::goodLuckRoutesByLevel_data() {
     QTest::addColumn<QByteArray>("settings");
     QTest::addColumn<QString>("screen");
     QTest::addColumn<bool>("proButton");
-    // "p1" sorts above upper case.
-    for (const char* level : {"PL1", "P1", "PZ", "Q", "p1"})
-        QTest::addRow("LV=%s", level) << "[GAME]\nLV=" + QByteArray(level) + "\n"
-                                      << "Tf_promenu" << true;
-    for (const char* level : {"N1", "NL6", "01", "P0", ""})
-        QTest::addRow("LV=%s", level) << "[GAME]\nLV=" + QByteArray(level) + "\n"
-                                      << "Tf_menu" << false;
-    QTest::newRow("00") << QByteArray("[GAME]\nLV=00\n") << "Tf_first" << false;
+    // "p1" sorts above upper case; blanks and one pair of quotes around the level do not count.
+    for (const char* line :
+         {"LV=PL1", "LV=P1", "LV=PZ", "LV=Q", "LV=p1", "LV = PL1", "LV=\"PL1\"", "LV=\t'P1' "})
+        QTest::addRow("%s", line) << "[GAME]\n" + QByteArray(line) + "\n"
+                                  << "Tf_promenu" << true;
+    for (const char* line : {"LV=N1", "LV=NL6", "LV=01", "LV=P0", "LV=", "LV=\" PL1\""})
+        QTest::addRow("%s", line) << "[GAME]\n" + QByteArray(line) + "\n"
+                                  << "Tf_menu" << false;
+    for (const char* line : {"LV=00", "LV = '00'"})
+        QTest::addRow("%s", line) << "[GAME]\n" + QByteArray(line) + "\n"
+                                  << "Tf_first" << false;
     QTest::newRow("no file") << QByteArray() << "Tf_first" << false;
 }
 

@@ -46,9 +46,10 @@ int RunChunk(const ChunkOptions& options) {
     // Never the student's own settings file: this one is thrown away afterwards.
     QTemporaryDir settingsDir;
     Session session;
-    session.settingsPath = settingsDir.filePath("vantrel-soak.INI").toStdString();
+    session.installation.progress =
+        ProgressPathsAt(settingsDir.filePath("vantrel-soak.INI").toStdString());
     const Settings settings = SoakSettings(random);
-    const std::string error = SaveSettings(settings, session.settingsPath);
+    const std::string error = SaveProgress(settings, session.installation.progress);
     if (!error.empty()) {
         std::fprintf(stderr, "vantrel-soak: %s\n", error.c_str());
         return 2;

@@ -145,10 +145,10 @@ int main(int argc, char* argv[]) {
     // The walk never touches the student's progress: it keeps its own settings file.
     QTemporaryDir settingsDir;
     Session session;
-    session.settingsPath = settingsDir.filePath("tour.INI").toStdString();
+    session.installation.progress = ProgressPathsAt(settingsDir.filePath("tour.INI").toStdString());
     Settings settings;
     settings.LV = "PL1";
-    SaveSettings(settings, session.settingsPath);
+    SaveProgress(settings, session.installation.progress);
 
     auto mdi = StartUp(session);
     Tf_mdi& frame = *mdi;

@@ -47,7 +47,8 @@ class TableAuditTest : public QObject {
 void TableAuditTest::initTestCase() {
     QDir::setCurrent(VANTREL_DATA_DIR);
     SetDelayTimeScale(0.01);
-    session_.settingsPath = settingsDir_.filePath("audit.INI").toStdString();
+    session_.installation.progress =
+        ProgressPathsAt(settingsDir_.filePath("audit.INI").toStdString());
     frame_ = StartUp(session_);
     screen_ = frame_->findChild<Tf_practical*>();
     SetTableValues(session_.lesson, *FindLesson("NL3"));
