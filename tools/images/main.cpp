@@ -1,6 +1,8 @@
-// vantrel-images: draws every bitmap of the course into the data directory's img folder.
+// vantrel-images: draws every bitmap of the course into the data directory's img folder, or the
+// program's desktop icon into an icon theme folder.
 //
 //   vantrel-images --chart data/bs4bj.dat build/data
+//   vantrel-images --icons build/icons/hicolor org.vantrel.Vantrel
 //
 // The strategy chart pictures are drawn from the chart file itself, so the lectures always
 // show what the table judges by.
@@ -13,6 +15,7 @@
 #include "art_style.h"
 #include "coach/strategy_table.h"
 #include "course_bitmaps.h"
+#include "icon_art.h"
 
 namespace {
 
@@ -26,6 +29,22 @@ bool ChartHasCells(const vantrel::StrategyTable& chart) {
     return anyCell(chart.hard) || anyCell(chart.soft) || anyCell(chart.pair);
 }
 
+// The sizes a desktop menu asks for most; larger screens scale the largest.
+constexpr int kIconSizes[] = {48, 64, 128, 256};
+
+int DrawIcons(const QString& themeDir, const QString& name) {
+    int failures = 0;
+    for (const int size : kIconSizes) {
+        const QString folder = QStringLiteral("%1/%2x%2/apps").arg(themeDir).arg(size);
+        const QString path = folder + "/" + name + ".png";
+        if (!QDir().mkpath(folder) || !vantrel::art::IconImage(size).save(path, "PNG")) {
+            std::fprintf(stderr, "vantrel-images: cannot write %s\n", qPrintable(path));
+            ++failures;
+        }
+    }
+    return failures == 0 ? 0 : 1;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -37,14 +56,24 @@ int main(int argc, char* argv[]) {
                                          QStringLiteral("The basic-strategy chart to draw."),
                                          QStringLiteral("file"));
     parser.addOption(chartOption);
+    const QCommandLineOption iconsOption(
+        QStringLiteral("icons"), QStringLiteral("Draw the desktop icon into an icon theme folder."),
+        QStringLiteral("theme-dir"));
+    parser.addOption(iconsOption);
     parser.addPositionalArgument(
-        QStringLiteral("data-dir"),
-        QStringLiteral("The data directory; bitmaps go to its img folder."));
+        QStringLiteral("data-dir|icon-name"),
+        QStringLiteral(
+            "The data directory, whose img folder gets the bitmaps; or the icon's name."));
     parser.process(app);
-    if (parser.positionalArguments().size() != 1 || !parser.isSet(chartOption)) {
-        std::fprintf(stderr, "usage: vantrel-images --chart FILE DATA-DIR\n");
+    if (parser.positionalArguments().size() != 1 ||
+        parser.isSet(chartOption) == parser.isSet(iconsOption)) {
+        std::fprintf(stderr,
+                     "usage: vantrel-images --chart FILE DATA-DIR\n"
+                     "       vantrel-images --icons THEME-DIR ICON-NAME\n");
         return 2;
     }
+    if (parser.isSet(iconsOption))
+        return DrawIcons(parser.value(iconsOption), parser.positionalArguments().front());
     const QString dataDir = parser.positionalArguments().front();
 
     if (!vantrel::art::FontsAvailable())

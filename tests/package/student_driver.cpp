@@ -1,0 +1,98 @@
+// The student's part for a run of the real, installed program. Loaded into it with LD_PRELOAD, it
+// finds screens and buttons by their object names, as the screen tests do in-process, and tells
+// on standard output what it sees:
+//
+//   front Tf_main img_title 600x365     the start screen, with its title picture loaded
+//   front Tf_first m_first text         the introduction, with its text loaded
+//   front Tf_menu                       the General Course menu
+//   box <text>                          any message box (answered with OK)
+//   stuck on <screen>                   nothing to do for 20 seconds; the program is ended
+//
+// It clicks "Good luck!", "I agree and enter." and, on the menu, "Good bye!".
+#include <QAbstractButton>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QStackedWidget>
+#include <QTimer>
+#include <cstdio>
+#include <iterator>
+
+namespace {
+
+struct Step {
+    const char* screen;
+    const char* button;
+};
+constexpr Step kSteps[] = {
+    {"Tf_main", "bbtn_goodluck"}, {"Tf_first", "bbtn_ok"}, {"Tf_menu", "bbtn_goodbye"}};
+
+void Say(const QString& line) {
+    std::printf("%s\n", qPrintable(line));
+    std::fflush(stdout);
+}
+
+QWidget* FrontScreen() {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->objectName() != "Tf_mdi") continue;
+        if (auto* stack = window->findChild<QStackedWidget*>()) return stack->currentWidget();
+    }
+    return nullptr;
+}
+
+// What the screen shows that proves the data directory was found.
+QString Contents(const QWidget* screen) {
+    if (const auto* title = screen->findChild<QLabel*>("img_title")) {
+        const QSize size = title->pixmap().size();
+        return QString(" img_title %1x%2").arg(size.width()).arg(size.height());
+    }
+    if (const auto* memo = screen->findChild<QPlainTextEdit*>("m_first"))
+        return memo->toPlainText().isEmpty() ? " m_first empty" : " m_first text";
+    return {};
+}
+
+class Student : public QObject {
+  public:
+    Student() : QObject(qApp) {
+        idle_.start();
+        connect(&timer_, &QTimer::timeout, this, &Student::Look);
+        timer_.start(50);
+    }
+
+  private:
+    void Look() {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            Say("box " + box->text());
+            box->accept();
+            return;
+        }
+        QWidget* front = FrontScreen();
+        const QString name = front ? front->objectName() : QString("nothing");
+        if (next_ == std::size(kSteps) || name != kSteps[next_].screen) {
+            if (idle_.elapsed() > 20000) {
+                Say("stuck on " + name);
+                QCoreApplication::exit(3);
+            }
+            return;
+        }
+        Say("front " + name + Contents(front));
+        auto* button = front->findChild<QAbstractButton*>(kSteps[next_++].button);
+        if (button) QTimer::singleShot(0, button, &QAbstractButton::click);
+        idle_.restart();
+    }
+
+    QTimer timer_;
+    QElapsedTimer idle_;
+    std::size_t next_ = 0;
+};
+
+// Called as the program's application object is built; the student starts once its loop runs.
+void Enrol() {
+    QMetaObject::invokeMethod(
+        qApp, [] { new Student; }, Qt::QueuedConnection);
+}
+Q_COREAPP_STARTUP_FUNCTION(Enrol)
+
+}  // namespace
