@@ -40,6 +40,13 @@ bool Exists(const std::string& path) {
     return stat(path.c_str(), &info) == 0;
 }
 
+// Where an installed copy's data directory lies, whether or not it exists.
+std::string InstalledDataDirFor(const std::string& executablePath) {
+    const std::filesystem::path dataDir =
+        std::filesystem::path(FolderOf(executablePath)) / VANTREL_INSTALLED_DATA_FROM_BIN;
+    return dataDir.lexically_normal().string();
+}
+
 // With the effective ids, as the program will open files.
 bool UserMay(const std::string& path, int mode) {
     return faccessat(AT_FDCWD, path.c_str(), mode, AT_EACCESS) == 0;
@@ -66,12 +73,6 @@ UserFolders UserFoldersFromEnvironment() {
             user.home = account->pw_dir;
     }
     return user;
-}
-
-std::string InstalledDataDirFor(const std::string& executablePath) {
-    const std::filesystem::path dataDir =
-        std::filesystem::path(FolderOf(executablePath)) / VANTREL_INSTALLED_DATA_FROM_BIN;
-    return dataDir.lexically_normal().string();
 }
 
 ProgressPaths ProgressPathsAt(const std::string& settingsFile) {

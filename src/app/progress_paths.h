@@ -9,8 +9,6 @@ struct ProgressPaths {
     std::string settingsToRead;  // read once, at start-up
     std::string settingsToSave;  // every save goes here
     std::string record;          // the student's record, beside the saved settings, named after it
-
-    bool operator==(const ProgressPaths&) const = default;
 };
 
 // The user's folders as the environment names them.
@@ -24,8 +22,6 @@ UserFolders UserFoldersFromEnvironment();
 struct Installation {
     std::string dataDir;  // the installed data directory; empty for a portable copy
     ProgressPaths progress;
-
-    bool operator==(const Installation&) const = default;
 };
 
 // The one place that decides where the program keeps progress, given its own path.
@@ -40,9 +36,6 @@ struct Installation {
 // so progress kept there by an older copy carries over. With no home folder known at all, it
 // keeps the settings beside the executable.
 Installation LocateInstallation(const std::string& executablePath, const UserFolders& user);
-
-// The data directory an installed copy would have, whether or not it exists.
-std::string InstalledDataDirFor(const std::string& executablePath);
 
 // Settings read from and saved to one file, the record beside it.
 ProgressPaths ProgressPathsAt(const std::string& settingsFile);

@@ -76,9 +76,6 @@ INSTANTIATE_TEST_SUITE_P(
                                  "/home", kUserFile, kUserFile},
                       LayoutCase{"FolderTheUserCannotWrite", false, true, false, false, "/config",
                                  "/home", kUserFile, kUserFile},
-                      LayoutCase{"NoConfigHome", true, false, false, false, "", "/home",
-                                 "home/.config/vantrel/vantrel.INI",
-                                 "home/.config/vantrel/vantrel.INI"},
                       LayoutCase{"RelativeConfigHome", true, false, false, false, "config", "/home",
                                  "home/.config/vantrel/vantrel.INI",
                                  "home/.config/vantrel/vantrel.INI"},
@@ -106,8 +103,7 @@ TEST_P(DataDirectoryTest, IsTheCurrentDirectoryUnlessAnInstalledCopyFindsNoCours
 
 INSTANTIATE_TEST_SUITE_P(
     Starts, DataDirectoryTest,
-    ::testing::Values(DataDirCase{"PortableAnywhere", false, false, "here"},
-                      DataDirCase{"InstalledInACourse", true, true, "here"},
+    ::testing::Values(DataDirCase{"InstalledInACourse", true, true, "here"},
                       DataDirCase{"InstalledElsewhere", true, false, "usr/share/vantrel"}),
     [](const ::testing::TestParamInfo<DataDirCase>& info) { return info.param.name; });
 

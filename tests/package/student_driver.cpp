@@ -1,14 +1,8 @@
-// The student's part for a run of the real, installed program. Loaded into it with LD_PRELOAD, it
-// finds screens and buttons by their object names, as the screen tests do in-process, and tells
-// on standard output what it sees:
-//
-//   front Tf_main img_title 600x365     the start screen, with its title picture loaded
-//   front Tf_first m_first text         the introduction, with its text loaded
-//   front Tf_menu                       the General Course menu
-//   box <text>                          any message box (answered with OK)
-//   stuck on <screen>                   nothing to do for 20 seconds; the program is ended
-//
-// It clicks "Good luck!", "I agree and enter." and, on the menu, "Good bye!".
+// The student in a run of the real, installed program, which loads this with LD_PRELOAD. It finds
+// screens and buttons by their object names, as the screen tests do in-process, clicks "Good
+// luck!", "I agree and enter." and "Good bye!", and says on standard output which screen came to
+// the front with what data loaded, every message box ("box TEXT", answered with OK), and
+// "stuck on SCREEN" after 20 seconds without a step, when it ends the program.
 #include <QAbstractButton>
 #include <QApplication>
 #include <QElapsedTimer>

@@ -2,7 +2,7 @@
 // program's desktop icon into an icon theme folder.
 //
 //   vantrel-images --chart data/bs4bj.dat build/data
-//   vantrel-images --icons build/icons/hicolor org.vantrel.Vantrel
+//   vantrel-images --icons build/packaging/hicolor org.vantrel.Vantrel
 //
 // The strategy chart pictures are drawn from the chart file itself, so the lectures always
 // show what the table judges by.
