@@ -1,0 +1,90 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "engine/action.h"
+#include "engine/card.h"
+#include "engine/lesson_setup.h"
+
+namespace vantrel::record {
+
+// The three parts of the strategy chart, numbered as the chart file numbers them.
+enum class ChartPart { Hard = 1, Soft = 2, Pair = 3 };
+
+// The chart cell a decision is checked against, with the row and column the check reads (see
+// StrategyTable): hard rows are the hard total 8..17, soft rows the total beside the ace 2..8
+// (row 7 is ace and 7, soft 18), pair rows the paired card's value 1..10; the column is the
+// dealer's up-card value, 1 for an ace.
+struct ChartCell {
+    ChartPart part = ChartPart::Hard;
+    int row = 0;
+    int column = 0;
+
+    bool operator==(const ChartCell&) const = default;
+};
+
+// How a table visit ended.
+enum class VisitEnding { Passed, Menu, NoChips, ProgramQuit };
+
+// A table visit as it starts: the lesson and the table values it opens with.
+struct VisitStart {
+    std::string lessonCode;  // "NL3", "NL5", "NL6", "PL2", "PL3", "P"
+    LessonMode mode = LessonMode::FreePlay;
+    int chips = 0;
+    int quota = 0;
+    int decks = 6;  // the settings' DECK in force
+};
+
+// A table visit as it ends.
+struct VisitEnd {
+    VisitEnding ending = VisitEnding::Menu;
+    int chips = 0;
+    int quota = 0;  // the quota still to go
+};
+
+// One player hand of a settled round.
+struct HandEntry {
+    int bet = 0;
+    std::string label;   // "BJ!", "BUSTED" or the best total
+    std::string result;  // "Win", "Lose" or "Push"
+    int payout = 0;      // chips given back, stake included
+};
+
+// An action the table accepted, judged against the chart (silently outside the strategy
+// lesson).
+struct DecisionEntry {
+    int hand = 1;             // 1..4
+    std::vector<Card> cards;  // the hand's cards when the action was taken
+    Card upCard;
+    ChartCell cell;
+    Action action = Action::Hit;
+    int advice = 0;  // the chart's advice, doubles resolved for the cards held (kChartHit ...)
+    bool right = false;
+    // Expected values per unit bet of the action taken and of the best action for this hand;
+    // empty when they are not known.
+    std::optional<double> evTaken;
+    std::optional<double> evBest;
+    int stake = 0;  // the hand's bet when the action was taken
+};
+
+// A settled round with the decisions taken in it, in the order they were taken. Stakes, payout
+// and net are the sums over the hands.
+struct RoundEntry {
+    Card upCard;
+    std::string dealerLabel;  // "BJ!", "BUSTED" or the dealer's total
+    std::vector<HandEntry> hands;
+    std::vector<DecisionEntry> decisions;
+};
+
+// An answer to the count question.
+struct CountAnswerEntry {
+    int runningCount = 0;  // the right answer
+    int answer = 0;
+    double seconds = 0;  // from the question to the answer
+
+    bool right() const { return answer == runningCount; }
+};
+
+}  // namespace vantrel::record

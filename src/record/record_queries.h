@@ -1,0 +1,109 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "record/entries.h"
+#include "record/record_reader.h"
+
+namespace vantrel::record {
+
+// The lessons with a table, in the order the Record screen lists them.
+inline constexpr std::array<std::string_view, 6> kRecordedLessons = {"NL3", "NL5", "NL6",
+                                                                     "PL2", "PL3", "P"};
+
+// The two graduation exams, whose quota is net winnings.
+inline bool IsExam(std::string_view lessonCode) {
+    return lessonCode == "NL6" || lessonCode == "PL3";
+}
+
+struct LessonSummary {
+    std::string lessonCode;
+    int visits = 0;
+    int passes = 0;
+    int rounds = 0;
+    int decisions = 0;
+    int rightDecisions = 0;
+    int countAnswers = 0;
+    int rightCountAnswers = 0;
+    // Exams only: the best and the latest attempt's net winnings, once there is an attempt.
+    std::optional<int> bestNet;
+    std::optional<int> lastNet;
+};
+
+// One row per lesson of kRecordedLessons, in that order, zeros where nothing was recorded.
+std::vector<LessonSummary> LessonSummaries(const RecordReader& reader);
+
+// The wrong decisions of one chart cell with one action taken where the chart advised another.
+// The cost of one mistake is (EV of the best action - EV of the action taken) x stake.
+struct Mistake {
+    ChartCell cell;
+    Action taken = Action::Hit;
+    int advice = 0;
+    int count = 0;
+    double averageCostPercent = 0;  // the average cost as a percentage of the bet
+    double totalCost = 0;           // in dollars
+};
+
+// The mistakes, costliest first in total; at most `limit` rows, or all when limit is 0.
+std::vector<Mistake> MistakesByCell(const RecordReader& reader, int limit = 0);
+
+// One attempt at an exam, as skill beside luck: net winnings = luck - what the wrong decisions
+// gave up.
+struct ExamAttempt {
+    std::string lessonCode;
+    std::int64_t startedAt = 0;  // milliseconds since 1970, UTC
+    int net = 0;                 // the net winnings of its settled rounds
+    double givenUp = 0;          // the expected dollars its wrong decisions gave up
+    double luck() const { return net + givenUp; }
+};
+
+// Every attempt at NL6 and PL3 that settled a round, oldest first.
+std::vector<ExamAttempt> ExamAttempts(const RecordReader& reader);
+
+// The right answers of one table visit out of all.
+struct VisitShare {
+    std::string lessonCode;
+    int right = 0;
+    int total = 0;
+    double share() const { return total > 0 ? static_cast<double>(right) / total : 0; }
+};
+
+// The share of right decisions per visit over the last `visits` visits that had decisions, and
+// of count answers over those that had count answers; oldest first.
+struct Progress {
+    std::vector<VisitShare> decisions;
+    std::vector<VisitShare> countAnswers;
+};
+Progress ProgressOfLastVisits(const RecordReader& reader, int visits = 30);
+
+// True while no table visit has been recorded.
+bool IsEmpty(const RecordReader& reader);
+
+// Every recorded decision, for taking the data elsewhere.
+struct DecisionRow {
+    std::int64_t at = 0;  // milliseconds since 1970, UTC
+    std::string lessonCode;
+    int decks = 0;
+    int hand = 0;
+    std::string cards;   // card codes separated by spaces: "S10 H06"
+    std::string upCard;  // a card code
+    ChartCell cell;
+    Action action = Action::Hit;
+    int advice = 0;
+    bool right = false;
+    std::optional<double> evTaken;
+    std::optional<double> evBest;
+    int stake = 0;
+};
+
+// Calls `row` for each decision, oldest first. Returns false if reading failed part-way.
+bool ForEachDecision(const RecordReader& reader,
+                     const std::function<void(const DecisionRow&)>& row);
+
+}  // namespace vantrel::record

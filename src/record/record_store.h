@@ -1,0 +1,74 @@
+#pragma once
+
+#include <memory>
+#include <mutex>
+#include <span>
+#include <string>
+
+#include "record/entries.h"
+
+namespace vantrel::record {
+
+// The student's record, written as the table plays: one transaction per settled round (with
+// its decisions) and per count answer, and a small write when a visit begins and ends.
+//
+// Nothing here throws or stops a lesson. When the file cannot be opened or written, the store
+// keeps a message naming the file and every later write does nothing. All calls may come from
+// any thread; they are serialised inside.
+class RecordStore {
+  public:
+    RecordStore();
+    ~RecordStore();
+    RecordStore(const RecordStore&) = delete;
+    RecordStore& operator=(const RecordStore&) = delete;
+
+    // Opens the record at `path`, creating it or bringing its schema up to date. A damaged file
+    // (not a database, or failing its integrity check) is renamed aside with a time stamp and a
+    // new record is started. The check reads the whole file, so on a large record this takes a
+    // while: call it from a worker thread rather than before the first window shows.
+    // Returns false when the record cannot be used; writes are then no-ops.
+    bool Open(const std::string& path);
+
+    // Closes the record; later writes are no-ops. The destructor closes it too.
+    void Close();
+
+    // True when the record is open and nothing has failed.
+    bool ok() const;
+
+    // A message for the student, handed out once: the first failure ("Cannot write the record
+    // /path/vantrel.sqlite: ..."), or else that a damaged record was set aside. Empty when there
+    // is none or it has been taken already.
+    std::string TakeMessage();
+
+    // Where a damaged record was moved by Open; empty when none was.
+    std::string setAsidePath() const;
+
+    // The visit the following rounds and answers belong to; a visit still open is left open
+    // (it reads as unfinished). Rounds and answers outside a visit are not recorded.
+    void BeginVisit(const VisitStart& visit);
+    void EndVisit(const VisitEnd& visit);
+
+    void AddRound(const RoundEntry& round);
+    // Decisions of a round the student left before it was settled (Menu).
+    void AddUnsettledDecisions(std::span<const DecisionEntry> decisions);
+    void AddCountAnswer(const CountAnswerEntry& answer);
+
+  private:
+    struct Connection;
+
+    // Runs `write` in one transaction; on any failure rolls back and stops recording.
+    template <class Write>
+    void Transaction(const char* what, Write&& write);
+    void Fail(const std::string& message);
+
+    mutable std::mutex mutex_;
+    std::unique_ptr<Connection> connection_;
+    std::string path_;
+    std::string message_;
+    bool messageTaken_ = false;
+    bool failed_ = false;
+    std::string setAsidePath_;
+    long long visitId_ = 0;
+};
+
+}  // namespace vantrel::record
