@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <mutex>
 #include <span>
@@ -35,9 +36,9 @@ class RecordStore {
     // True when the record is open and nothing has failed.
     bool ok() const;
 
-    // A message for the student, handed out once: the first failure ("Cannot write the record
-    // /path/vantrel.sqlite: ..."), or else that a damaged record was set aside. Empty when there
-    // is none or it has been taken already.
+    // What the student should be told, each thing once per store: the first failure ("The
+    // record /path/vantrel.sqlite cannot be written (...)") and that a damaged record was set
+    // aside. Empty when there is nothing new to tell.
     std::string TakeMessage();
 
     // Where a damaged record was moved by Open; empty when none was.
@@ -60,15 +61,16 @@ class RecordStore {
     template <class Write>
     void Transaction(const char* what, Write&& write);
     void Fail(const std::string& message);
+    void Tell(const std::string& message);
 
     mutable std::mutex mutex_;
     std::unique_ptr<Connection> connection_;
     std::string path_;
-    std::string message_;
-    bool messageTaken_ = false;
+    std::string untold_;  // what TakeMessage hands out next
+    bool failureTold_ = false;
     bool failed_ = false;
     std::string setAsidePath_;
-    long long visitId_ = 0;
+    std::int64_t visitId_ = 0;
 };
 
 }  // namespace vantrel::record

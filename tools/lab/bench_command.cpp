@@ -22,6 +22,7 @@ constexpr std::uint32_t kBenchSeed = 20261206;
 constexpr std::string_view kHelp =
     R"(Usage: vantrel-lab bench [--chart FILE]
        vantrel-lab bench --ev
+       vantrel-lab bench --record [--dir FOLDER]
 
 Plays 10 million rounds on one thread, as `vantrel-lab sim` does, for a fixed
 seed. The rounds and the house edge are the same on every run of the same
@@ -38,6 +39,9 @@ Options:
                 two-card hand against every up card); all those questions
                 asked of one new calculator; and a later question, once they
                 are known
+  --record      instead, time the student's record on 100,000 decisions: its
+                writes, its opening and the Record screen's queries; see
+                'vantrel-lab bench --record --help'
   -h, --help    show this help
 )";
 
@@ -49,6 +53,7 @@ int UsageError(const std::string& message) {
 }  // namespace
 
 int RunBench(std::span<const std::string_view> args) {
+    if (!args.empty() && args[0] == "--record") return RunRecordBench(args.subspan(1));
     std::string chartPath = kDefaultChartPath;
     for (std::size_t i = 0; i < args.size(); ++i) {
         if (args[i] == "--help" || args[i] == "-h") {

@@ -19,5 +19,8 @@ inline constexpr int kExitUsage = 2;
 int RunChart(std::span<const std::string_view> args);
 int RunSim(std::span<const std::string_view> args);
 int RunBench(std::span<const std::string_view> args);
+int RunRecord(std::span<const std::string_view> args);
+// The record store's speed, run by `bench --record`.
+int RunRecordBench(std::span<const std::string_view> args);
 
 }  // namespace vantrel::lab

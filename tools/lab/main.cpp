@@ -16,6 +16,8 @@ constexpr Command kCommands[] = {
     {"sim", "play rounds on the table engine by the chart: house edge and speed",
      vantrel::lab::RunSim},
     {"bench", "the table engine's speed: 10 million rounds on one thread", vantrel::lab::RunBench},
+    {"record", "a student's record: summary and costliest mistakes, or CSV",
+     vantrel::lab::RunRecord},
 };
 
 void PrintUsage(std::ostream& out) {

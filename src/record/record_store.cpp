@@ -1,0 +1,278 @@
+#include "record/record_store.h"
+
+#include <chrono>
+#include <exception>
+#include <optional>
+#include <utility>
+
+#include "record/record_file.h"
+#include "record/statement.h"
+
+namespace vantrel::record {
+
+namespace {
+
+std::int64_t NowMs() {
+    using namespace std::chrono;
+    return duration_cast<milliseconds>(system_clock::now().time_since_epoch()).count();
+}
+
+std::string_view EndingText(VisitEnding ending) {
+    switch (ending) {
+        case VisitEnding::Passed:
+            return "passed";
+        case VisitEnding::Menu:
+            return "menu";
+        case VisitEnding::NoChips:
+            return "no chips";
+        case VisitEnding::ProgramQuit:
+            return "quit";
+    }
+    return "menu";
+}
+
+std::string CardsText(const std::vector<Card>& cards) {
+    std::string text;
+    for (const Card& card : cards) {
+        if (!text.empty()) text += ' ';
+        text += card.code();
+    }
+    return text;
+}
+
+}  // namespace
+
+// The open database and the statements every write uses, prepared once.
+struct RecordStore::Connection {
+    explicit Connection(sqlite3* database) : db(database) {}
+    ~Connection() {
+        // The statements are finalised first, so that closing checkpoints the log and removes it.
+        statements.reset();
+        sqlite3_close(db);
+    }
+
+    struct Statements {
+        explicit Statements(sqlite3* db)
+            : beginVisit(db,
+                         "INSERT INTO visits (lesson, mode, decks, started_at, chips_start, "
+                         "quota_start) VALUES (?, ?, ?, ?, ?, ?)"),
+              endVisit(db,
+                       "UPDATE visits SET ended_at = ?, ending = ?, chips_end = ?, quota_end = ? "
+                       "WHERE id = ?"),
+              addRound(db,
+                       "INSERT INTO rounds (visit_id, settled_at, stake, payout, net, hands, "
+                       "up_card, dealer_label) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"),
+              addHand(db,
+                      "INSERT INTO round_hands (round_id, hand, bet, label, result, payout) "
+                      "VALUES (?, ?, ?, ?, ?, ?)"),
+              addDecision(db,
+                          "INSERT INTO decisions (visit_id, round_id, taken_at, hand, cards, "
+                          "up_card, chart_part, chart_row, chart_column, action, advice, "
+                          "is_right, ev_taken, ev_best, stake) "
+                          "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+              addCountAnswer(db,
+                             "INSERT INTO count_answers (visit_id, answered_at, running_count, "
+                             "answer, is_right, seconds) VALUES (?, ?, ?, ?, ?, ?)") {}
+        Statement beginVisit, endVisit, addRound, addHand, addDecision, addCountAnswer;
+    };
+
+    sqlite3* db;
+    std::optional<Statements> statements;
+
+    void AddDecisions(std::int64_t visitId, std::optional<std::int64_t> roundId, std::int64_t now,
+                      std::span<const DecisionEntry> decisions) {
+        Statement& add = statements->addDecision;
+        for (const DecisionEntry& decision : decisions) {
+            add.Bind(1, visitId);
+            roundId ? add.Bind(2, *roundId) : add.BindNull(2);
+            add.Bind(3, now)
+                .Bind(4, decision.hand)
+                .Bind(5, CardsText(decision.cards))
+                .Bind(6, decision.upCard.code())
+                .Bind(7, static_cast<int>(decision.cell.part))
+                .Bind(8, decision.cell.row)
+                .Bind(9, decision.cell.column)
+                .Bind(10, static_cast<int>(decision.action))
+                .Bind(11, decision.advice)
+                .Bind(12, decision.right ? 1 : 0)
+                .Bind(13, decision.evTaken)
+                .Bind(14, decision.evBest)
+                .Bind(15, decision.stake)
+                .Run();
+        }
+    }
+};
+
+RecordStore::RecordStore() = default;
+
+RecordStore::~RecordStore() = default;
+
+bool RecordStore::Open(const std::string& path) {
+    std::lock_guard lock(mutex_);
+    connection_.reset();
+    path_ = path;
+    failed_ = false;
+    visitId_ = 0;
+    WritableRecord record = OpenWritableRecord(path);
+    setAsidePath_ = record.setAside;
+    if (!record.db) {
+        Fail(record.error);
+        return false;
+    }
+    connection_ = std::make_unique<Connection>(record.db);
+    try {
+        connection_->statements.emplace(record.db);
+    } catch (const SqlError& error) {
+        connection_.reset();
+        Fail("The record " + path + " cannot be opened (" + error.message +
+             "). Your lessons go on, but this run is not recorded.");
+        return false;
+    }
+    if (!setAsidePath_.empty()) {
+        Tell("The record " + path + " was damaged. It has been kept as " + setAsidePath_ +
+             ", and a new record has been started.");
+    }
+    return true;
+}
+
+void RecordStore::Close() {
+    std::lock_guard lock(mutex_);
+    connection_.reset();
+    visitId_ = 0;
+}
+
+bool RecordStore::ok() const {
+    std::lock_guard lock(mutex_);
+    return connection_ && !failed_;
+}
+
+std::string RecordStore::TakeMessage() {
+    std::lock_guard lock(mutex_);
+    return std::exchange(untold_, {});
+}
+
+std::string RecordStore::setAsidePath() const {
+    std::lock_guard lock(mutex_);
+    return setAsidePath_;
+}
+
+void RecordStore::Tell(const std::string& message) {
+    untold_ += untold_.empty() ? message : "\n\n" + message;
+}
+
+void RecordStore::Fail(const std::string& message) {
+    failed_ = true;
+    connection_.reset();
+    if (!failureTold_) Tell(message);
+    failureTold_ = true;
+}
+
+template <class Write>
+void RecordStore::Transaction(const char* what, Write&& write) {
+    if (!connection_ || failed_) return;
+    sqlite3* db = connection_->db;
+    try {
+        Execute(db, "BEGIN IMMEDIATE");
+        try {
+            write(*connection_);
+            Execute(db, "COMMIT");
+        } catch (...) {
+            sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
+            throw;
+        }
+    } catch (const SqlError& error) {
+        Fail("The record " + path_ + " cannot be written (" + what + ": " + error.message +
+             "). Your lessons go on, but they are no longer recorded in this run.");
+    } catch (const std::exception& error) {
+        Fail("The record " + path_ + " cannot be written (" + what + ": " + error.what() +
+             "). Your lessons go on, but they are no longer recorded in this run.");
+    }
+}
+
+void RecordStore::BeginVisit(const VisitStart& visit) {
+    std::lock_guard lock(mutex_);
+    visitId_ = 0;
+    Transaction("a visit", [&](Connection& connection) {
+        connection.statements->beginVisit.Bind(1, visit.lessonCode)
+            .Bind(2, static_cast<int>(visit.mode))
+            .Bind(3, visit.decks)
+            .Bind(4, NowMs())
+            .Bind(5, visit.chips)
+            .Bind(6, visit.quota)
+            .Run();
+        visitId_ = sqlite3_last_insert_rowid(connection.db);
+    });
+}
+
+void RecordStore::EndVisit(const VisitEnd& visit) {
+    std::lock_guard lock(mutex_);
+    if (visitId_ == 0) return;
+    Transaction("a visit's end", [&](Connection& connection) {
+        connection.statements->endVisit.Bind(1, NowMs())
+            .Bind(2, EndingText(visit.ending))
+            .Bind(3, visit.chips)
+            .Bind(4, visit.quota)
+            .Bind(5, visitId_)
+            .Run();
+    });
+    visitId_ = 0;
+}
+
+void RecordStore::AddRound(const RoundEntry& round) {
+    std::lock_guard lock(mutex_);
+    if (visitId_ == 0) return;
+    Transaction("a round", [&](Connection& connection) {
+        int stake = 0;
+        int payout = 0;
+        for (const HandEntry& hand : round.hands) {
+            stake += hand.bet;
+            payout += hand.payout;
+        }
+        const std::int64_t now = NowMs();
+        connection.statements->addRound.Bind(1, visitId_)
+            .Bind(2, now)
+            .Bind(3, stake)
+            .Bind(4, payout)
+            .Bind(5, payout - stake)
+            .Bind(6, static_cast<int>(round.hands.size()))
+            .Bind(7, round.upCard.code())
+            .Bind(8, round.dealerLabel)
+            .Run();
+        const std::int64_t roundId = sqlite3_last_insert_rowid(connection.db);
+        int number = 0;
+        for (const HandEntry& hand : round.hands) {
+            connection.statements->addHand.Bind(1, roundId)
+                .Bind(2, ++number)
+                .Bind(3, hand.bet)
+                .Bind(4, hand.label)
+                .Bind(5, hand.result)
+                .Bind(6, hand.payout)
+                .Run();
+        }
+        connection.AddDecisions(visitId_, roundId, now, round.decisions);
+    });
+}
+
+void RecordStore::AddUnsettledDecisions(std::span<const DecisionEntry> decisions) {
+    std::lock_guard lock(mutex_);
+    if (visitId_ == 0 || decisions.empty()) return;
+    Transaction("decisions", [&](Connection& connection) {
+        connection.AddDecisions(visitId_, std::nullopt, NowMs(), decisions);
+    });
+}
+
+void RecordStore::AddCountAnswer(const CountAnswerEntry& answer) {
+    std::lock_guard lock(mutex_);
+    if (visitId_ == 0) return;
+    Transaction("a count answer", [&](Connection& connection) {
+        connection.statements->addCountAnswer.Bind(1, visitId_)
+            .Bind(2, NowMs())
+            .Bind(3, answer.runningCount)
+            .Bind(4, answer.answer)
+            .Bind(5, answer.right() ? 1 : 0)
+            .Bind(6, answer.seconds)
+            .Run();
+    });
+}
+
+}  // namespace vantrel::record

@@ -1,0 +1,123 @@
+#include "record/schema.h"
+
+#include <string>
+
+#include "record/statement.h"
+
+namespace vantrel::record {
+
+namespace {
+
+// Times are milliseconds since 1970, UTC. Cards are card codes ("S10"), several separated by
+// spaces. Chart cells are numbered as the chart file numbers them.
+constexpr std::string_view kFirstSchema = R"(
+CREATE TABLE visits (
+    id INTEGER PRIMARY KEY,
+    lesson TEXT NOT NULL,
+    mode INTEGER NOT NULL,
+    decks INTEGER NOT NULL,
+    started_at INTEGER NOT NULL,
+    ended_at INTEGER,
+    ending TEXT CHECK (ending IN ('passed', 'menu', 'no chips', 'quit')),
+    chips_start INTEGER NOT NULL,
+    quota_start INTEGER NOT NULL,
+    chips_end INTEGER,
+    quota_end INTEGER
+);
+CREATE INDEX visits_by_lesson ON visits (lesson);
+
+CREATE TABLE rounds (
+    id INTEGER PRIMARY KEY,
+    visit_id INTEGER NOT NULL REFERENCES visits (id),
+    settled_at INTEGER NOT NULL,
+    stake INTEGER NOT NULL,
+    payout INTEGER NOT NULL,
+    net INTEGER NOT NULL,
+    hands INTEGER NOT NULL,
+    up_card TEXT NOT NULL,
+    dealer_label TEXT NOT NULL
+);
+CREATE INDEX rounds_by_visit ON rounds (visit_id);
+
+CREATE TABLE round_hands (
+    round_id INTEGER NOT NULL REFERENCES rounds (id),
+    hand INTEGER NOT NULL,
+    bet INTEGER NOT NULL,
+    label TEXT NOT NULL,
+    result TEXT NOT NULL,
+    payout INTEGER NOT NULL,
+    PRIMARY KEY (round_id, hand)
+) WITHOUT ROWID;
+
+CREATE TABLE decisions (
+    id INTEGER PRIMARY KEY,
+    visit_id INTEGER NOT NULL REFERENCES visits (id),
+    round_id INTEGER REFERENCES rounds (id),
+    taken_at INTEGER NOT NULL,
+    hand INTEGER NOT NULL,
+    cards TEXT NOT NULL,
+    up_card TEXT NOT NULL,
+    chart_part INTEGER NOT NULL CHECK (chart_part BETWEEN 1 AND 3),
+    chart_row INTEGER NOT NULL,
+    chart_column INTEGER NOT NULL,
+    action INTEGER NOT NULL CHECK (action BETWEEN 1 AND 4),
+    advice INTEGER NOT NULL,
+    is_right INTEGER NOT NULL CHECK (is_right IN (0, 1)),
+    ev_taken REAL,
+    ev_best REAL,
+    stake INTEGER NOT NULL
+);
+CREATE INDEX decisions_by_visit ON decisions (visit_id, is_right);
+CREATE INDEX mistakes_by_cell
+    ON decisions (chart_part, chart_row, chart_column, action, advice, ev_best, ev_taken, stake)
+    WHERE is_right = 0;
+
+CREATE TABLE count_answers (
+    id INTEGER PRIMARY KEY,
+    visit_id INTEGER NOT NULL REFERENCES visits (id),
+    answered_at INTEGER NOT NULL,
+    running_count INTEGER NOT NULL,
+    answer INTEGER NOT NULL,
+    is_right INTEGER NOT NULL CHECK (is_right IN (0, 1)),
+    seconds REAL NOT NULL
+);
+CREATE INDEX count_answers_by_visit ON count_answers (visit_id, is_right);
+)";
+
+constexpr std::string_view kSteps[] = {kFirstSchema};
+
+}  // namespace
+
+std::span<const std::string_view> SchemaSteps() {
+    return kSteps;
+}
+
+int SchemaVersion(sqlite3* db) {
+    Statement version(db, "PRAGMA user_version");
+    return version.Step() ? static_cast<int>(version.Integer(0)) : 0;
+}
+
+void Migrate(sqlite3* db) {
+    const std::span<const std::string_view> steps = SchemaSteps();
+    // The version is read inside the write transaction: a second copy of the trainer opening the
+    // same record at the same moment waits, then finds the step done.
+    for (;;) {
+        Execute(db, "BEGIN IMMEDIATE");
+        try {
+            const int version = SchemaVersion(db);
+            if (version >= LatestSchemaVersion()) {
+                Execute(db, "COMMIT");
+                return;
+            }
+            const std::string step = std::string(steps[version]) +
+                                     "\nPRAGMA user_version = " + std::to_string(version + 1) + ";";
+            Execute(db, step.c_str());
+            Execute(db, "COMMIT");
+        } catch (const SqlError&) {
+            sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
+            throw;
+        }
+    }
+}
+
+}  // namespace vantrel::record

@@ -1,0 +1,152 @@
+// What the trainer writes comes back through the queries the Record screen and the lab read.
+#include <gtest/gtest.h>
+
+#include "record/record_queries.h"
+#include "record/record_store.h"
+#include "record/record_text.h"
+#include "record_samples.h"
+#include "support/temp_folder.h"
+
+namespace vantrel::record {
+namespace {
+
+class RecordRoundTrip : public testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(store_.Open(path_));
+        // The strategy practice, passed: three decisions, one of them right.
+        store_.BeginVisit({"NL5", LessonMode::DecisionQuota, 10000, 100, 8});
+        store_.AddRound(OneHandRound(10, 0, {RightHit(10), StandOnSixteenAgainstTen(10)}));
+        store_.AddRound(OneHandRound(20, 40, {StandOnSixteenAgainstTen(20)}));
+        store_.EndVisit({VisitEnding::Passed, 10010, 0});
+        // Two exam attempts: +$100 with $4 given up by a mistake, then -$50.
+        store_.BeginVisit({"NL6", LessonMode::WinningsQuota, 1000, 1000, 6});
+        store_.AddRound(OneHandRound(100, 200, {StandOnSixteenAgainstTen(100)}));
+        store_.EndVisit({VisitEnding::Menu, 1100, 900});
+        store_.BeginVisit({"NL6", LessonMode::WinningsQuota, 1000, 1000, 6});
+        store_.AddRound(OneHandRound(50, 0));
+        store_.EndVisit({VisitEnding::ProgramQuit, 950, 1050});
+        // The counting practice, left open as a killed program leaves it.
+        store_.BeginVisit({"PL2", LessonMode::CountQuota, 10000, 10, 6});
+        store_.AddCountAnswer({.runningCount = 3, .answer = 3, .seconds = 2.5});
+        store_.AddCountAnswer({.runningCount = -2, .answer = 1, .seconds = 4});
+        const DecisionEntry unsettled[] = {RightHit(5)};
+        store_.AddUnsettledDecisions(unsettled);
+        ASSERT_TRUE(store_.ok());
+    }
+
+    TempFolder folder_;
+    std::string path_ = folder_ / "vantrel.sqlite";
+    RecordStore store_;
+};
+
+TEST_F(RecordRoundTrip, SummaryCountsEveryKindOfRowPerLesson) {
+    const RecordReader reader(path_);
+    ASSERT_TRUE(reader.ok()) << reader.error();
+    EXPECT_FALSE(IsEmpty(reader));
+    const std::vector<LessonSummary> summaries = LessonSummaries(reader);
+    ASSERT_EQ(summaries.size(), kRecordedLessons.size());
+    const LessonSummary& nl5 = summaries[1];
+    EXPECT_EQ(nl5.lessonCode, "NL5");
+    EXPECT_EQ(std::tuple(nl5.visits, nl5.passes, nl5.rounds, nl5.rightDecisions, nl5.decisions),
+              std::tuple(1, 1, 2, 1, 3));
+    const LessonSummary& nl6 = summaries[2];
+    EXPECT_EQ(std::tuple(nl6.visits, nl6.passes, nl6.rounds, nl6.rightDecisions, nl6.decisions),
+              std::tuple(2, 0, 2, 0, 1));
+    EXPECT_EQ(nl6.bestNet, 100);
+    EXPECT_EQ(nl6.lastNet, -50);
+    const LessonSummary& pl2 = summaries[3];
+    EXPECT_EQ(std::tuple(pl2.visits, pl2.rightCountAnswers, pl2.countAnswers, pl2.decisions),
+              std::tuple(1, 1, 2, 1));
+    EXPECT_EQ(summaries[0].visits, 0);
+    EXPECT_FALSE(summaries[0].bestNet);
+}
+
+TEST_F(RecordRoundTrip, MistakesAreGroupedByCellWithTheirCost) {
+    const std::vector<Mistake> mistakes = MistakesByCell(RecordReader(path_));
+    ASSERT_EQ(mistakes.size(), 1u);
+    EXPECT_EQ(MistakeText(mistakes[0]),
+              "Hard 16 vs 10: you STAND, right HIT, 3 times, 4.0 % of the bet each, $5.20 in all");
+}
+
+TEST_F(RecordRoundTrip, ExamAttemptsSetSkillBesideLuck) {
+    const std::vector<ExamAttempt> attempts = ExamAttempts(RecordReader(path_));
+    ASSERT_EQ(attempts.size(), 2u);
+    EXPECT_EQ(attempts[0].net, 100);
+    EXPECT_NEAR(attempts[0].givenUp, 4.0, 1e-9);
+    EXPECT_NEAR(attempts[0].luck(), 104.0, 1e-9);
+    EXPECT_EQ(attempts[1].net, -50);
+    EXPECT_EQ(attempts[1].givenUp, 0);
+}
+
+TEST_F(RecordRoundTrip, ProgressGivesEachVisitsShareOldestFirst) {
+    const Progress progress = ProgressOfLastVisits(RecordReader(path_), 2);
+    ASSERT_EQ(progress.decisions.size(), 2u);
+    EXPECT_EQ(progress.decisions[0].lessonCode, "NL6");
+    EXPECT_EQ(progress.decisions[1].lessonCode, "PL2");
+    EXPECT_EQ(progress.decisions[1].share(), 1.0);
+    ASSERT_EQ(progress.countAnswers.size(), 1u);
+    EXPECT_EQ(progress.countAnswers[0].share(), 0.5);
+}
+
+TEST_F(RecordRoundTrip, EveryDecisionKeepsItsHandCellAndValues) {
+    std::vector<DecisionRow> rows;
+    ASSERT_TRUE(
+        ForEachDecision(RecordReader(path_), [&](const DecisionRow& row) { rows.push_back(row); }));
+    ASSERT_EQ(rows.size(), 5u);
+    const DecisionRow& wrong = rows[1];
+    EXPECT_EQ(std::tuple(wrong.lessonCode, wrong.decks, wrong.hand, wrong.cards, wrong.upCard),
+              std::tuple("NL5", 8, 1, "S10 D06", "C13"));
+    EXPECT_EQ(wrong.cell, (ChartCell{ChartPart::Hard, 16, 10}));
+    EXPECT_EQ(std::tuple(wrong.action, wrong.advice, wrong.right, wrong.stake),
+              std::tuple(Action::Stand, kChartHit, false, 10));
+    EXPECT_EQ(wrong.evTaken, -0.54);
+    EXPECT_EQ(wrong.evBest, -0.50);
+    EXPECT_EQ(rows[4].lessonCode, "PL2");
+}
+
+TEST_F(RecordRoundTrip, RoundsKeepTheirHandsAndTheDealersHand) {
+    EXPECT_EQ(QueryText(path_,
+                        "SELECT group_concat(up_card || ' ' || dealer_label || ' ' || net, ', ') "
+                        "FROM rounds"),
+              "C13 20 -10, C13 20 20, C13 20 100, C13 20 -50");
+    EXPECT_EQ(QueryText(path_, "SELECT group_concat(result || ' ' || bet, ', ') FROM round_hands"),
+              "Lose 10, Win 20, Win 100, Lose 50");
+}
+
+TEST_F(RecordRoundTrip, NothingIsRecordedOutsideAVisit) {
+    store_.EndVisit({VisitEnding::Menu, 10000, 10});
+    store_.AddRound(OneHandRound(10, 20, {RightHit(10)}));
+    store_.AddCountAnswer({.runningCount = 1, .answer = 1, .seconds = 1});
+    EXPECT_EQ(QueryText(path_, "SELECT count(*) FROM rounds"), "4");
+    EXPECT_EQ(QueryText(path_, "SELECT count(*) FROM count_answers"), "2");
+}
+
+TEST(Record, TwoCopiesWritingTheSameRecordKeepEveryRound) {
+    TempFolder folder;
+    RecordStore first, second;
+    ASSERT_TRUE(first.Open(folder / "vantrel.sqlite"));
+    ASSERT_TRUE(second.Open(folder / "vantrel.sqlite"));
+    first.BeginVisit({"NL3", LessonMode::WinQuota, 10000, 10, 6});
+    second.BeginVisit({"P", LessonMode::FreePlay, 1000, 1, 6});
+    for (int round = 0; round < 50; ++round) {
+        first.AddRound(OneHandRound(10, 20));
+        second.AddRound(OneHandRound(5, 0));
+    }
+    EXPECT_TRUE(first.ok() && second.ok());
+    const std::vector<LessonSummary> summaries =
+        LessonSummaries(RecordReader(folder / "vantrel.sqlite"));
+    EXPECT_EQ(summaries.front().rounds, 50);
+    EXPECT_EQ(summaries.back().rounds, 50);
+}
+
+TEST(Record, ANewRecordIsEmpty) {
+    TempFolder folder;
+    RecordStore store;
+    ASSERT_TRUE(store.Open(folder / "vantrel.sqlite"));
+    EXPECT_TRUE(IsEmpty(RecordReader(folder / "vantrel.sqlite")));
+    EXPECT_EQ(store.TakeMessage(), "");
+}
+
+}  // namespace
+}  // namespace vantrel::record

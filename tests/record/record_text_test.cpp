@@ -1,0 +1,48 @@
+// The words the Record screen and the lab share.
+#include <gtest/gtest.h>
+
+#include "record/record_path.h"
+#include "record/record_text.h"
+
+namespace vantrel::record {
+namespace {
+
+TEST(RecordText, CellLabelsNameTheHandAsTheStudentHoldsIt) {
+    const std::pair<ChartCell, const char*> cases[] = {
+        {{ChartPart::Hard, 16, 10}, "Hard 16 vs 10"},
+        {{ChartPart::Hard, 8, 5}, "Hard 8 or less vs 5"},
+        {{ChartPart::Hard, 17, 1}, "Hard 17 or more vs A"},
+        {{ChartPart::Soft, 7, 1}, "Soft 18 vs A"},
+        {{ChartPart::Soft, 2, 5}, "Soft 13 vs 5"},
+        {{ChartPart::Soft, 8, 6}, "Soft 19 or more vs 6"},
+        {{ChartPart::Pair, 8, 6}, "Pair of 8s vs 6"},
+        {{ChartPart::Pair, 1, 10}, "Pair of aces vs 10"},
+    };
+    for (const auto& [cell, label] : cases) EXPECT_EQ(CellLabel(cell), label);
+}
+
+TEST(RecordText, AMistakeReadsAsOneSentence) {
+    const Mistake mistake{.cell = {ChartPart::Hard, 16, 10},
+                          .taken = Action::Stand,
+                          .advice = 1,
+                          .count = 7,
+                          .averageCostPercent = 0.6,
+                          .totalCost = 4.2};
+    EXPECT_EQ(MistakeText(mistake),
+              "Hard 16 vs 10: you STAND, right HIT, 7 times, 0.6 % of the bet each, $4.20 in all");
+    EXPECT_EQ(DollarText(-1.5), "-$1.50");
+}
+
+TEST(RecordText, TheRecordIsNamedAfterTheSettingsFile) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"/home/ann/vantrel.INI", "/home/ann/vantrel.sqlite"},
+        {"/opt/v.2/vantrel", "/opt/v.2/vantrel.sqlite"},
+        {"vantrel.INI", "vantrel.sqlite"},
+        {"/home/ann/.config/vantrel/vantrel.old.INI",
+         "/home/ann/.config/vantrel/vantrel.old.sqlite"},
+    };
+    for (const auto& [settings, record] : cases) EXPECT_EQ(RecordPathFor(settings), record);
+}
+
+}  // namespace
+}  // namespace vantrel::record

@@ -1,0 +1,83 @@
+// Records written by earlier versions of the trainer open under the current one and keep
+// everything they hold.
+#include <gtest/gtest.h>
+
+#include "record/record_queries.h"
+#include "record/record_store.h"
+#include "record/record_text.h"
+#include "record/schema.h"
+#include "record_samples.h"
+#include "support/temp_folder.h"
+
+namespace vantrel::record {
+namespace {
+
+std::string Fixture(const std::string& name) {
+    return ReadBytes(std::string(VANTREL_RECORD_FIXTURES) + "/" + name);
+}
+
+// Makes a database file from SQL text, the way an earlier version left it.
+void MakeDatabase(const std::string& path, const std::string& sql) {
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(path.c_str(), &db), SQLITE_OK);
+    EXPECT_EQ(sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr), SQLITE_OK)
+        << sqlite3_errmsg(db);
+    sqlite3_close(db);
+}
+
+std::string SchemaOf(const std::string& path) {
+    return QueryText(path,
+                     "SELECT group_concat(sql, ';') FROM (SELECT sql FROM sqlite_schema "
+                     "WHERE sql IS NOT NULL ORDER BY name)");
+}
+
+TEST(SchemaSteps, TheFirstStepStillMakesTheFrozenFirstSchema) {
+    TempFolder folder;
+    MakeDatabase(folder / "frozen.sqlite", Fixture("schema_v1.sql"));
+    MakeDatabase(folder / "step1.sqlite", std::string(SchemaSteps()[0]));
+    EXPECT_EQ(SchemaOf(folder / "step1.sqlite"), SchemaOf(folder / "frozen.sqlite"));
+}
+
+TEST(SchemaSteps, AFirstVersionRecordOpensWithItsRowsAndTakesNewOnes) {
+    TempFolder folder;
+    const std::string path = folder / "vantrel.sqlite";
+    MakeDatabase(path, "PRAGMA journal_mode = WAL;" + Fixture("schema_v1.sql") +
+                           Fixture("rows_v1.sql") + "PRAGMA user_version = 1;");
+    RecordStore store;
+    ASSERT_TRUE(store.Open(path)) << store.TakeMessage();
+    EXPECT_EQ(QueryText(path, "PRAGMA user_version"), std::to_string(LatestSchemaVersion()));
+    EXPECT_EQ(store.setAsidePath(), "");
+
+    store.BeginVisit({"NL5", LessonMode::DecisionQuota, 10000, 100, 6});
+    store.AddRound(OneHandRound(10, 0, {StandOnSixteenAgainstTen(10)}));
+    const RecordReader reader(path);
+    const std::vector<LessonSummary> summaries = LessonSummaries(reader);
+    EXPECT_EQ(std::tuple(summaries[1].visits, summaries[1].passes, summaries[1].decisions),
+              std::tuple(2, 1, 2));
+    EXPECT_EQ(summaries[2].lastNet, -200);
+    EXPECT_EQ(std::tuple(summaries[3].countAnswers, summaries[3].rightCountAnswers),
+              std::tuple(1, 1));
+    const std::vector<Mistake> mistakes = MistakesByCell(reader);
+    ASSERT_EQ(mistakes.size(), 2u);
+    EXPECT_EQ(MistakeText(mistakes[0]),
+              "Hard 12 vs 6: you HIT, right STAND, 1 time, 10.0 % of the bet each, $20.00 in all");
+    EXPECT_EQ(mistakes[1].count, 2);
+}
+
+TEST(SchemaSteps, ARecordOfANewerTrainerIsLeftAsItIs) {
+    TempFolder folder;
+    const std::string path = folder / "vantrel.sqlite";
+    MakeDatabase(path, Fixture("schema_v1.sql") + "PRAGMA user_version = " +
+                           std::to_string(LatestSchemaVersion() + 1) + ";");
+    const std::string bytes = ReadBytes(path);
+    RecordStore store;
+    EXPECT_FALSE(store.Open(path));
+    EXPECT_NE(store.TakeMessage().find(path + " cannot be opened (it was written by a newer"),
+              std::string::npos);
+    store.BeginVisit({"NL3", LessonMode::WinQuota, 10000, 10, 6});
+    EXPECT_EQ(ReadBytes(path), bytes);
+    EXPECT_EQ(folder.Entries(), std::vector<std::string>{"vantrel.sqlite"});
+}
+
+}  // namespace
+}  // namespace vantrel::record
