@@ -102,12 +102,17 @@ std::string FolderReason(const std::string& path, const std::string& reason) {
     return "its folder cannot be written: " + std::string(std::strerror(errno));
 }
 
-std::string CannotOpen(const std::string& path, const std::string& reason) {
+}  // namespace
+
+std::string CannotOpenMessage(const std::string& path, const std::string& reason) {
     return "The record " + path + " cannot be opened (" + reason +
            "). Your lessons go on, but this run is not recorded.";
 }
 
-}  // namespace
+std::string CannotWriteMessage(const std::string& path, const std::string& reason) {
+    return "The record " + path + " cannot be written (" + reason +
+           "). Your lessons go on, but they are no longer recorded in this run.";
+}
 
 WritableRecord OpenWritableRecord(const std::string& path) {
     WritableRecord record;
@@ -115,7 +120,7 @@ WritableRecord OpenWritableRecord(const std::string& path) {
     if (attempt.verdict == Verdict::Damaged) {
         record.setAside = SetAside(path, std::time(nullptr));
         if (record.setAside.empty()) {
-            record.error = CannotOpen(path, attempt.reason + ", and it cannot be set aside");
+            record.error = CannotOpenMessage(path, attempt.reason + ", and it cannot be set aside");
             return record;
         }
         attempt = TryOpen(path);
@@ -123,7 +128,7 @@ WritableRecord OpenWritableRecord(const std::string& path) {
     if (attempt.verdict == Verdict::Usable) {
         record.db = attempt.db;
     } else {
-        record.error = CannotOpen(path, FolderReason(path, attempt.reason));
+        record.error = CannotOpenMessage(path, FolderReason(path, attempt.reason));
     }
     return record;
 }

@@ -16,6 +16,10 @@ struct WritableRecord {
     std::string setAside;   // where a damaged file was moved, if one was
 };
 
+// What the student is told when the record cannot be opened, or written, for `reason`.
+std::string CannotOpenMessage(const std::string& path, const std::string& reason);
+std::string CannotWriteMessage(const std::string& path, const std::string& reason);
+
 // Opens the record at `path` for writing: creates it when missing, checks its integrity, sets
 // a damaged file aside and starts a new one, and brings the schema up to date.
 WritableRecord OpenWritableRecord(const std::string& path);

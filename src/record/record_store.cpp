@@ -124,8 +124,7 @@ bool RecordStore::Open(const std::string& path) {
         connection_->statements.emplace(record.db);
     } catch (const SqlError& error) {
         connection_.reset();
-        Fail("The record " + path + " cannot be opened (" + error.message +
-             "). Your lessons go on, but this run is not recorded.");
+        Fail(CannotOpenMessage(path, error.message));
         return false;
     }
     if (!setAsidePath_.empty()) {
@@ -181,18 +180,16 @@ void RecordStore::Transaction(const char* what, Write&& write) {
             throw;
         }
     } catch (const SqlError& error) {
-        Fail("The record " + path_ + " cannot be written (" + what + ": " + error.message +
-             "). Your lessons go on, but they are no longer recorded in this run.");
+        Fail(CannotWriteMessage(path_, what + (": " + error.message)));
     } catch (const std::exception& error) {
-        Fail("The record " + path_ + " cannot be written (" + what + ": " + error.what() +
-             "). Your lessons go on, but they are no longer recorded in this run.");
+        Fail(CannotWriteMessage(path_, what + (": " + std::string(error.what()))));
     }
 }
 
 void RecordStore::BeginVisit(const VisitStart& visit) {
     std::lock_guard lock(mutex_);
     visitId_ = 0;
-    Transaction("a visit", [&](Connection& connection) {
+    Transaction("writing a visit", [&](Connection& connection) {
         connection.statements->beginVisit.Bind(1, visit.lessonCode)
             .Bind(2, static_cast<int>(visit.mode))
             .Bind(3, visit.decks)
@@ -207,7 +204,7 @@ void RecordStore::BeginVisit(const VisitStart& visit) {
 void RecordStore::EndVisit(const VisitEnd& visit) {
     std::lock_guard lock(mutex_);
     if (visitId_ == 0) return;
-    Transaction("a visit's end", [&](Connection& connection) {
+    Transaction("ending a visit", [&](Connection& connection) {
         connection.statements->endVisit.Bind(1, NowMs())
             .Bind(2, EndingText(visit.ending))
             .Bind(3, visit.chips)
@@ -221,7 +218,7 @@ void RecordStore::EndVisit(const VisitEnd& visit) {
 void RecordStore::AddRound(const RoundEntry& round) {
     std::lock_guard lock(mutex_);
     if (visitId_ == 0) return;
-    Transaction("a round", [&](Connection& connection) {
+    Transaction("writing a round", [&](Connection& connection) {
         int stake = 0;
         int payout = 0;
         for (const HandEntry& hand : round.hands) {
@@ -256,7 +253,7 @@ void RecordStore::AddRound(const RoundEntry& round) {
 void RecordStore::AddUnsettledDecisions(std::span<const DecisionEntry> decisions) {
     std::lock_guard lock(mutex_);
     if (visitId_ == 0 || decisions.empty()) return;
-    Transaction("decisions", [&](Connection& connection) {
+    Transaction("writing decisions", [&](Connection& connection) {
         connection.AddDecisions(visitId_, std::nullopt, NowMs(), decisions);
     });
 }
@@ -264,7 +261,7 @@ void RecordStore::AddUnsettledDecisions(std::span<const DecisionEntry> decisions
 void RecordStore::AddCountAnswer(const CountAnswerEntry& answer) {
     std::lock_guard lock(mutex_);
     if (visitId_ == 0) return;
-    Transaction("a count answer", [&](Connection& connection) {
+    Transaction("writing a count answer", [&](Connection& connection) {
         connection.statements->addCountAnswer.Bind(1, visitId_)
             .Bind(2, NowMs())
             .Bind(3, answer.runningCount)

@@ -1,5 +1,6 @@
 // Bad files and faults: nothing stops a lesson, and nothing the student played is lost.
 #include <signal.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -150,6 +151,36 @@ INSTANTIATE_TEST_SUITE_P(
         LockedCase{"RecordInReadOnlyFolder", true, 0555, 0644, "its folder cannot be written"},
         LockedCase{"ReadOnlyRecord", true, 0755, 0444, "the file is read-only"}),
     [](const ::testing::TestParamInfo<LockedCase>& info) { return info.param.name; });
+
+// The disk fills up in the middle of a lesson: no file may grow past a small size.
+TEST(RecordFull, RecordingStopsQuietlyKeepingWhatWasWritten) {
+    TempFolder folder;
+    const std::string path = folder / "vantrel.sqlite";
+    RecordStore store;
+    ASSERT_TRUE(store.Open(path));
+    store.BeginVisit({"NL5", LessonMode::DecisionQuota, 10000, 100, 6});
+    store.AddRound(OneHandRound(10, 20, {RightHit(10)}));
+    rlimit unlimited{};
+    getrlimit(RLIMIT_FSIZE, &unlimited);
+    const auto defaultAction = signal(SIGXFSZ, SIG_IGN);
+    rlimit full = unlimited;
+    full.rlim_cur = 256 * 1024;
+    setrlimit(RLIMIT_FSIZE, &full);
+    for (int round = 0; round < 500; ++round) store.AddRound(OneHandRound(10, 20, {RightHit(10)}));
+    const bool ok = store.ok();
+    setrlimit(RLIMIT_FSIZE, &unlimited);
+    signal(SIGXFSZ, defaultAction);
+
+    EXPECT_FALSE(ok);
+    const std::string message = store.TakeMessage();
+    EXPECT_NE(message.find("The record " + path + " cannot be written (writing a round: "),
+              std::string::npos)
+        << message;
+    EXPECT_EQ(store.TakeMessage(), "");
+    store.Close();
+    EXPECT_EQ(QueryText(path, "PRAGMA integrity_check"), "ok");
+    EXPECT_GT(std::stoi(QueryText(path, "SELECT count(*) FROM rounds")), 1);
+}
 
 // A child writes rounds as fast as it can and reports each committed one through a pipe, until
 // it is killed in the middle of its burst.
