@@ -104,14 +104,7 @@ INSTANTIATE_TEST_SUITE_P(
                           "TextFile",
                           [](const std::string& path) { WriteBytes(path, std::string(2000, 'x')); },
                           " is not a record of the trainer"},
-                      RefusedCase{"AnotherProgramsDatabase",
-                                  [](const std::string& path) {
-                                      sqlite3* db = nullptr;
-                                      sqlite3_open(path.c_str(), &db);
-                                      sqlite3_exec(db, "CREATE TABLE photos (name TEXT)", nullptr,
-                                                   nullptr, nullptr);
-                                      sqlite3_close(db);
-                                  },
+                      RefusedCase{"AnotherProgramsDatabase", MakeOtherDatabase,
                                   " is not a record of the trainer."}),
     [](const ::testing::TestParamInfo<RefusedCase>& info) { return info.param.name; });
 

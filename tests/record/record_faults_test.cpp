@@ -74,14 +74,7 @@ INSTANTIATE_TEST_SUITE_P(
                                      bytes.replace(bytes.size() / 2, 3000, 3000, '\x55');
                                      WriteBytes(path, bytes);
                                  }},
-                      DamageCase{"AnotherProgramsDatabase",
-                                 [](const std::string& path) {
-                                     sqlite3* db = nullptr;
-                                     sqlite3_open(path.c_str(), &db);
-                                     sqlite3_exec(db, "CREATE TABLE photos (name TEXT)", nullptr,
-                                                  nullptr, nullptr);
-                                     sqlite3_close(db);
-                                 }}),
+                      DamageCase{"AnotherProgramsDatabase", MakeOtherDatabase}),
     [](const ::testing::TestParamInfo<DamageCase>& info) { return info.param.name; });
 
 TEST(SetAside, NeverReplacesAFileAndTakesTheLogAlong) {

@@ -89,22 +89,6 @@ TEST_F(RecordRoundTrip, ProgressGivesEachVisitsShareOldestFirst) {
     EXPECT_EQ(progress.countAnswers[0].share(), 0.5);
 }
 
-TEST_F(RecordRoundTrip, EveryDecisionKeepsItsHandCellAndValues) {
-    std::vector<DecisionRow> rows;
-    ASSERT_TRUE(
-        ForEachDecision(RecordReader(path_), [&](const DecisionRow& row) { rows.push_back(row); }));
-    ASSERT_EQ(rows.size(), 5u);
-    const DecisionRow& wrong = rows[1];
-    EXPECT_EQ(std::tuple(wrong.lessonCode, wrong.decks, wrong.hand, wrong.cards, wrong.upCard),
-              std::tuple("NL5", 8, 1, "S10 D06", "C13"));
-    EXPECT_EQ(wrong.cell, (ChartCell{ChartPart::Hard, 16, 10}));
-    EXPECT_EQ(std::tuple(wrong.action, wrong.advice, wrong.right, wrong.stake),
-              std::tuple(Action::Stand, kChartHit, false, 10));
-    EXPECT_EQ(wrong.evTaken, -0.54);
-    EXPECT_EQ(wrong.evBest, -0.50);
-    EXPECT_EQ(rows[4].lessonCode, "PL2");
-}
-
 TEST_F(RecordRoundTrip, RoundsKeepTheirHandsAndTheDealersHand) {
     EXPECT_EQ(QueryText(path_,
                         "SELECT group_concat(up_card || ' ' || dealer_label || ' ' || net, ', ') "
@@ -114,19 +98,12 @@ TEST_F(RecordRoundTrip, RoundsKeepTheirHandsAndTheDealersHand) {
               "Lose 10, Win 20, Win 100, Lose 50");
 }
 
-TEST_F(RecordRoundTrip, NothingIsRecordedOutsideAVisit) {
-    store_.EndVisit({VisitEnding::Menu, 10000, 10});
-    store_.AddRound(OneHandRound(10, 20, {RightHit(10)}));
-    store_.AddCountAnswer({.runningCount = 1, .answer = 1, .seconds = 1});
-    EXPECT_EQ(QueryText(path_, "SELECT count(*) FROM rounds"), "4");
-    EXPECT_EQ(QueryText(path_, "SELECT count(*) FROM count_answers"), "2");
-}
-
 TEST(Record, TwoCopiesWritingTheSameRecordKeepEveryRound) {
     TempFolder folder;
     RecordStore first, second;
     ASSERT_TRUE(first.Open(folder / "vantrel.sqlite"));
     ASSERT_TRUE(second.Open(folder / "vantrel.sqlite"));
+    EXPECT_TRUE(IsEmpty(RecordReader(folder / "vantrel.sqlite")));
     first.BeginVisit({"NL3", LessonMode::WinQuota, 10000, 10, 6});
     second.BeginVisit({"P", LessonMode::FreePlay, 1000, 1, 6});
     for (int round = 0; round < 50; ++round) {
@@ -138,14 +115,6 @@ TEST(Record, TwoCopiesWritingTheSameRecordKeepEveryRound) {
         LessonSummaries(RecordReader(folder / "vantrel.sqlite"));
     EXPECT_EQ(summaries.front().rounds, 50);
     EXPECT_EQ(summaries.back().rounds, 50);
-}
-
-TEST(Record, ANewRecordIsEmpty) {
-    TempFolder folder;
-    RecordStore store;
-    ASSERT_TRUE(store.Open(folder / "vantrel.sqlite"));
-    EXPECT_TRUE(IsEmpty(RecordReader(folder / "vantrel.sqlite")));
-    EXPECT_EQ(store.TakeMessage(), "");
 }
 
 }  // namespace

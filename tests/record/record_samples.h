@@ -46,6 +46,14 @@ inline RoundEntry OneHandRound(int bet, int payout, std::vector<DecisionEntry> d
             .decisions = std::move(decisions)};
 }
 
+// A database of another program where the record should be.
+inline void MakeOtherDatabase(const std::string& path) {
+    sqlite3* db = nullptr;
+    sqlite3_open(path.c_str(), &db);
+    sqlite3_exec(db, "CREATE TABLE photos (name TEXT)", nullptr, nullptr, nullptr);
+    sqlite3_close(db);
+}
+
 // The first column of the first row a statement gives, for checks the queries do not make.
 inline std::string QueryText(const std::string& path, const char* sql) {
     sqlite3* db = nullptr;

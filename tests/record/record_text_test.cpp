@@ -21,18 +21,6 @@ TEST(RecordText, CellLabelsNameTheHandAsTheStudentHoldsIt) {
     for (const auto& [cell, label] : cases) EXPECT_EQ(CellLabel(cell), label);
 }
 
-TEST(RecordText, AMistakeReadsAsOneSentence) {
-    const Mistake mistake{.cell = {ChartPart::Hard, 16, 10},
-                          .taken = Action::Stand,
-                          .advice = 1,
-                          .count = 7,
-                          .averageCostPercent = 0.6,
-                          .totalCost = 4.2};
-    EXPECT_EQ(MistakeText(mistake),
-              "Hard 16 vs 10: you STAND, right HIT, 7 times, 0.6 % of the bet each, $4.20 in all");
-    EXPECT_EQ(DollarText(-1.5), "-$1.50");
-}
-
 TEST(RecordText, TheRecordIsNamedAfterTheSettingsFile) {
     const std::pair<const char*, const char*> cases[] = {
         {"/home/ann/vantrel.INI", "/home/ann/vantrel.sqlite"},
