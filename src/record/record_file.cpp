@@ -116,6 +116,11 @@ std::string CannotWriteMessage(const std::string& path, const std::string& reaso
 
 WritableRecord OpenWritableRecord(const std::string& path) {
     WritableRecord record;
+    if (path.empty()) {
+        // SQLite would take an empty name for a temporary file, gone at the end of the run.
+        record.error = CannotOpenMessage("(no name)", "no file was named");
+        return record;
+    }
     Attempt attempt = TryOpen(path);
     if (attempt.verdict == Verdict::Damaged) {
         record.setAside = SetAside(path, std::time(nullptr));

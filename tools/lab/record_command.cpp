@@ -1,5 +1,6 @@
 // vantrel-lab record: a student's record as text, or every decision as CSV.
 
+#include <algorithm>
 #include <cstdio>
 #include <ctime>
 #include <iostream>
@@ -18,6 +19,7 @@ namespace {
 using namespace vantrel::record;
 
 constexpr int kTopMistakes = 10;
+constexpr std::size_t kLastExams = 10;
 
 constexpr std::string_view kHelp =
     R"(Usage: vantrel-lab record FILE [--csv]
@@ -59,7 +61,7 @@ std::string LocalTime(std::int64_t ms, const char* format) {
 }
 
 void PrintSummary(const RecordReader& reader, std::ostream& out) {
-    constexpr const char* kColumns = "%-27s %6s %6s %6s  %-21s %-21s %8s %9s";
+    constexpr const char* kColumns = "%-27s %6s %6s %6s  %-25s %-25s %8s %9s";
     char line[200];
     std::snprintf(line, sizeof line, kColumns, "Lesson", "Visits", "Passes", "Rounds",
                   "Decisions right", "Count answers right", "Best net", "Last net");
@@ -84,8 +86,10 @@ void PrintSummary(const RecordReader& reader, std::ostream& out) {
 void PrintExams(const RecordReader& reader, std::ostream& out) {
     const std::vector<ExamAttempt> attempts = ExamAttempts(reader);
     if (attempts.empty()) return;
-    out << "\nExams, skill beside luck:\n";
-    for (const ExamAttempt& attempt : attempts) {
+    out << "\nExams, skill beside luck (the last " << kLastExams << " attempts):\n";
+    for (std::size_t i = attempts.size() - std::min(attempts.size(), kLastExams);
+         i < attempts.size(); ++i) {
+        const ExamAttempt& attempt = attempts[i];
         out << "  " << attempt.lessonCode << ' ' << LocalTime(attempt.startedAt, "%Y-%m-%d %H:%M")
             << "  net " << WholeDollars(attempt.net) << ", wrong decisions gave up "
             << DollarText(attempt.givenUp) << ", luck " << DollarText(attempt.luck()) << '\n';
