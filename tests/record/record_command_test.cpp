@@ -49,9 +49,10 @@ class RecordCommand : public ::testing::Test {
 TEST_F(RecordCommand, PrintsTheSummaryAndTheCostliestMistakes) {
     const LabRun run = RunLab(path_);
     EXPECT_EQ(run.status, 0) << run.output;
-    EXPECT_NE(run.output.find(
-                  "NL5  Practice 2 (Strategy)       1      0      1  1 of 2 (50.0 %)           -\n"),
-              std::string::npos)
+    EXPECT_NE(
+        run.output.find(
+            "NL5  Practice 2 (Strategy)       1      0      1  1 of 2 (50.0 %)           -\n"),
+        std::string::npos)
         << run.output;
     EXPECT_NE(run.output.find("\n  Hard 16 vs 10: you STAND, right HIT, 1 time, 4.0 % of the bet "
                               "each, $0.40 in all\n"),
