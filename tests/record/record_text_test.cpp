@@ -1,7 +1,6 @@
 // The words the Record screen and the lab share.
 #include <gtest/gtest.h>
 
-#include "record/record_path.h"
 #include "record/record_text.h"
 
 namespace vantrel::record {
@@ -19,17 +18,6 @@ TEST(RecordText, CellLabelsNameTheHandAsTheStudentHoldsIt) {
         {{ChartPart::Pair, 1, 10}, "Pair of aces vs 10"},
     };
     for (const auto& [cell, label] : cases) EXPECT_EQ(CellLabel(cell), label);
-}
-
-TEST(RecordText, TheRecordIsNamedAfterTheSettingsFile) {
-    const std::pair<const char*, const char*> cases[] = {
-        {"/home/ann/vantrel.INI", "/home/ann/vantrel.sqlite"},
-        {"/opt/v.2/vantrel", "/opt/v.2/vantrel.sqlite"},
-        {"vantrel.INI", "vantrel.sqlite"},
-        {"/home/ann/.config/vantrel/vantrel.old.INI",
-         "/home/ann/.config/vantrel/vantrel.old.sqlite"},
-    };
-    for (const auto& [settings, record] : cases) EXPECT_EQ(RecordPathFor(settings), record);
 }
 
 }  // namespace
