@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <ostream>
 
+#include "strategy/judging_chart.h"
+
 namespace vantrel::strategy {
 
 namespace {
@@ -70,6 +72,12 @@ void WriteChartFile(std::ostream& out, const StrategyTable& chart, int decks) {
         << "# Record: table (1 hard, 2 soft, 3 pair), row, dealer up\n"
         << "# card (01 ace .. 10), action. Actions: 1 hit, 2 stand,\n"
         << "# 3 double else hit, 4 split, 5 double else stand.\n";
+    // The trainer judges by this chart only at these decks (an infinite deck has no such line).
+    if (decks > 0) out << ExactDecksLine({decks, decks}) << '\n';
+    WriteChartRecords(out, chart);
+}
+
+void WriteChartRecords(std::ostream& out, const StrategyTable& chart) {
     WriteRecords(out, 1, chart.hard, 8, 17);
     WriteRecords(out, 2, chart.soft, 2, 8);
     WriteRecords(out, 3, chart.pair, 1, 10);

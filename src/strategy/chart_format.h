@@ -13,6 +13,9 @@ namespace vantrel::strategy {
 // line is shorter than the loader's 63-byte pieces, so no piece of it can pass for a record.
 void WriteChartFile(std::ostream& out, const StrategyTable& chart, int decks);
 
+// The chart's records alone, one a cell, in the order above.
+void WriteChartRecords(std::ostream& out, const StrategyTable& chart);
+
 // One readable line a cell with the value of every action, the best marked. The lines start with
 // the row's kind, so a chart file that carries them still loads.
 void WriteCellValues(std::ostream& out, const ComputedChart& chart);

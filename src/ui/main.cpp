@@ -10,6 +10,7 @@
 #include "app/progress_paths.h"
 #include "ui/controls.h"
 #include "ui/data_file_loaders.h"
+#include "ui/judging.h"
 #include "ui/mdi.h"
 #include "ui/menu.h"
 #include "ui/session.h"
@@ -59,7 +60,12 @@ void Tf_main::SetUp() {
     LoadBitmap(img_title_, QString::fromStdString(TitleBitmapPath(s.appDir)),
                BitmapFit::SizeToBitmap);
     s.settings = LoadSettings(s.installation.progress.settingsToRead);
-    LoadStrategyTable(s.chart, StrategyChartPath(s.appDir));
+    strategy::ChartFile chart = strategy::LoadChartFile(StrategyChartPath(s.appDir));
+    s.chart = chart.chart;
+    s.chartExactFor = chart.exactFor;
+    // A chart the calculator must work out is started now, on its own thread, long before the
+    // first decision at the table needs it.
+    JudgingChartFor(s, s.settings.DECK);
     FindControl<QLabel>(this, "l_version")->setText(QString("v") + kVersion);
     FindControl<QLabel>(this, "l_copyright")->setText(AttributionLine());
     // A message box on the way may have let the student quit meanwhile.

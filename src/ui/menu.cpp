@@ -16,7 +16,8 @@ namespace {
 using enum ControlKind;
 
 // Blank-padded captions: in the fixed-pitch font the lesson names line up.
-constexpr std::array<ControlSpec, 9> kLayout = {{
+constexpr std::array<ControlSpec, 10> kLayout = {{
+    {Button, "bbtn_rules", {312, 12, 93, 29}, "Rules", 16},
     {Button, "bbtn_web", {512, 12, 93, 29}, "Web Site", 16},
     {Button, "bbtn_l1", {64, 60, 505, 37}, "Lesson1.Black Jack           ", 20},
     {Button, "bbtn_l2", {64, 108, 505, 37}, "Lesson2.Game Rules           ", 20},
@@ -57,6 +58,8 @@ Tf_menu::Tf_menu(Session& session, Tf_mdi& mdi)
     bbtn_pro_->hide();
     connect(bbtn_pro_, &QPushButton::clicked, this,
             [this] { this->mdi().ShowScreen(ScreenId::ProMenu); });
+    connect(FindControl<QPushButton>(this, "bbtn_rules"), &QPushButton::clicked, this,
+            [this] { this->mdi().ShowScreen(ScreenId::Rules); });
     connect(FindControl<QPushButton>(this, "bbtn_web"), &QPushButton::clicked, this,
             [] { OpenWebPage(kProductPageUrl); });
     connect(FindControl<QPushButton>(this, "bbtn_goodbye"), &QPushButton::clicked, this,

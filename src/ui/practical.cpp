@@ -16,6 +16,7 @@
 #include "ui/data_file_loaders.h"
 #include "ui/delay.h"
 #include "ui/fonts.h"
+#include "ui/judging.h"
 #include "ui/mdi.h"
 #include "ui/message_box.h"
 #include "ui/practical_layout.h"
@@ -62,13 +63,14 @@ constexpr TableKey kKeys[] = {
 Tf_practical::Tf_practical(Session& session, Tf_mdi& mdi)
     : Screen(session, mdi, "Practice"),
       table_(*this, session.lesson),
-      coach_(table_, session.chart) {
+      coach_(table_, judgingChart_),
+      chartGate_(table_, coach_, judgingChart_) {
     setObjectName("Tf_practical");
     // The table has no title band.
     for (const char* name : {"s_title", "l_title"}) Find<QWidget>(name)->hide();
     BuildLayout();
     ConnectControls();
-    table_.SetCoaching(&coach_);
+    table_.SetCoaching(&chartGate_);
 #ifndef NDEBUG
     table_.SetStepObserver([](const Table& table) {
         const std::string fault = CheckTable(table);
@@ -141,6 +143,8 @@ void Tf_practical::FormShow() {
     if (!IsRunning()) return;
     const Settings& settings = session().settings;
     table_.rules = {settings.DECK, settings.PLAYPER, settings.GAMESPEED};
+    judgingChart_ = session().chart;
+    chartGate_.StartVisit(JudgingChartFor(session(), settings.DECK));
     table_.FormShow();
 }
 

@@ -6,6 +6,7 @@
 #include <array>
 #include <map>
 
+#include "coach/chart_gate.h"
 #include "coach/coach.h"
 #include "engine/table.h"
 #include "engine/table_view.h"
@@ -68,8 +69,11 @@ class Tf_practical : public Screen, public TableView {
         return findChild<T*>(name, Qt::FindDirectChildrenOnly);
     }
 
+    // The chart of the current visit, fixed at its set-up: later rules wait for the next visit.
+    StrategyTable judgingChart_;
     Table table_;
     Coach coach_;
+    ChartGate chartGate_;
     QTimer tm_start_;
     std::array<QWidget*, static_cast<int>(Control::Count)> controls_{};
     std::array<QLabel*, kSlotCount> slots_{};

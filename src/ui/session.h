@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "app/app_state.h"
@@ -7,6 +8,8 @@
 #include "app/settings.h"
 #include "coach/strategy_table.h"
 #include "engine/lesson_setup.h"
+#include "strategy/deck_figures.h"
+#include "strategy/judging_chart.h"
 
 namespace vantrel {
 
@@ -16,7 +19,9 @@ struct Session {
     std::string appDir;         // the data directory: the current directory at start-up
     Installation installation;  // where progress is kept; an installed copy's data directory
     Settings settings;
-    StrategyTable chart;
+    StrategyTable chart;                               // the chart file's: the lectures' chart
+    std::optional<strategy::DeckRange> chartExactFor;  // the decks it names, if any
+    strategy::DeckFigures deckFigures;
     LessonSetup lesson;
     int returnMenu = 1;  // the menu the lecture returns to: 1 General, 2 Professional
 };

@@ -9,6 +9,7 @@
 #include "strategy/chart_calculator.h"
 #include "strategy/chart_format.h"
 #include "strategy/chart_lab.h"
+#include "strategy/deck_figures.h"
 #include "strategy/house_edge.h"
 
 namespace vantrel::lab {
@@ -16,12 +17,11 @@ namespace vantrel::lab {
 namespace {
 
 constexpr int kDefaultDecks = 6;
-// The smallest chip; the table pays its blackjack $12 rather than $12.50.
-constexpr int kTableMinimum = 5;
 constexpr int kMaxDecks = 64;
 
 constexpr std::string_view kHelp =
     R"(Usage: vantrel-lab chart [--decks N] [--ev] [--edge]
+       vantrel-lab chart --judging DATADIR [--settings FILE]
 
 Works out basic strategy for the trainer's table by exact expected values and
 prints it as chart-file records (the format of bs4bj.dat): 1 hit, 2 stand,
@@ -43,6 +43,16 @@ Options:
               it, as "house edge: X.XXX%" with blackjack paid a full 3 to 2,
               and as "house edge at $5 flat bets: X.XXX%" as this table pays
               it: a $5 blackjack returns $12, the winnings truncated
+  --judging DATADIR
+              instead print the chart the trainer judges by with the chart
+              file DATADIR/bs4bj.dat and the DECK of the settings: the file's
+              own, unless its line "# exact for 3 to 8 decks" leaves DECK
+              out, when the chart above is worked out for DECK as the table
+              plays it (below 1 one deck); a file without that line is used
+              as it is. Comment lines say which plays differ from the file.
+  --settings FILE
+              the settings file for --judging (default: the default
+              settings, DECK=6)
   -h, --help  show this help
 
 How the values are worked out:
@@ -61,9 +71,12 @@ How the values are worked out:
 
 struct ChartOptions {
     int decks = kDefaultDecks;
+    bool decksGiven = false;
     bool values = false;
     bool edge = false;
     bool help = false;
+    std::optional<std::string> judgingDir;
+    std::optional<std::string> settings;
 };
 
 int UsageError(const std::string& message) {
@@ -79,6 +92,20 @@ std::optional<int> ParseDecks(std::string_view text) {
     return decks;
 }
 
+// The value of an option given as "--name VALUE" or "--name=VALUE" at args[i], stepping over
+// it; nothing when args[i] is another option or the value is missing.
+std::optional<std::string_view> OptionValue(std::span<const std::string_view> args, std::size_t& i,
+                                            std::string_view name) {
+    const std::string_view arg = args[i];
+    if (arg == name) {
+        if (i + 1 == args.size()) return {};
+        return args[++i];
+    }
+    if (arg.starts_with(name) && arg.size() > name.size() && arg[name.size()] == '=')
+        return arg.substr(name.size() + 1);
+    return {};
+}
+
 // Fills `options`; returns an error message, empty when the arguments are good.
 std::string ParseOptions(std::span<const std::string_view> args, ChartOptions& options) {
     for (std::size_t i = 0; i < args.size(); ++i) {
@@ -89,24 +116,27 @@ std::string ParseOptions(std::span<const std::string_view> args, ChartOptions& o
             options.values = true;
         } else if (arg == "--edge") {
             options.edge = true;
-        } else if (arg == "--decks" || arg.starts_with("--decks=")) {
-            std::string_view value;
-            if (arg == "--decks") {
-                if (i + 1 == args.size()) return "--decks needs a number of decks";
-                value = args[++i];
-            } else {
-                value = arg.substr(8);
-            }
-            const std::optional<int> decks = ParseDecks(value);
+        } else if (const std::optional<std::string_view> value = OptionValue(args, i, "--decks")) {
+            const std::optional<int> decks = ParseDecks(*value);
             if (!decks) {
                 return "--decks needs a whole number from 0 (an infinite deck) to " +
-                       std::to_string(kMaxDecks) + ", not '" + std::string(value) + "'";
+                       std::to_string(kMaxDecks) + ", not '" + std::string(*value) + "'";
             }
             options.decks = *decks;
+            options.decksGiven = true;
+        } else if (const auto dir = OptionValue(args, i, "--judging")) {
+            options.judgingDir = std::string(*dir);
+        } else if (const auto file = OptionValue(args, i, "--settings")) {
+            options.settings = std::string(*file);
+        } else if (arg == "--decks" || arg == "--judging" || arg == "--settings") {
+            return std::string(arg) + " needs a value";
         } else {
             return "unknown option '" + std::string(arg) + "'";
         }
     }
+    if (options.settings && !options.judgingDir) return "--settings goes with --judging";
+    if (options.judgingDir && (options.decksGiven || options.values || options.edge))
+        return "--judging takes no --decks, --ev or --edge: the settings give the decks";
     return {};
 }
 
@@ -121,14 +151,16 @@ int RunChart(std::span<const std::string_view> args) {
         std::cout << kHelp;
         return 0;
     }
+    if (options.judgingDir) return PrintJudgingChart(*options.judgingDir, options.settings);
     strategy::ChartLab lab(options.decks);
     const strategy::ComputedChart chart = strategy::ComputeChart(lab);
     strategy::WriteChartFile(std::cout, chart.codes, options.decks);
     if (options.values) strategy::WriteCellValues(std::cout, chart);
     if (options.edge) {
         std::cout << strategy::HouseEdgeLine(strategy::HouseEdge(lab, chart.codes)) << '\n'
-                  << strategy::FlatBetEdgeLine(kTableMinimum, strategy::HouseEdgeAtFlatBet(
-                                                                  lab, chart.codes, kTableMinimum))
+                  << strategy::FlatBetEdgeLine(
+                         strategy::kTableMinimumBet,
+                         strategy::HouseEdgeAtFlatBet(lab, chart.codes, strategy::kTableMinimumBet))
                   << '\n';
     }
     return std::cout.flush() ? 0 : 1;

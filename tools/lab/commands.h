@@ -1,6 +1,8 @@
 #pragma once
 
+#include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace vantrel::lab {
@@ -22,5 +24,9 @@ int RunBench(std::span<const std::string_view> args);
 int RunRecord(std::span<const std::string_view> args);
 // The record store's speed, run by `bench --record`.
 int RunRecordBench(std::span<const std::string_view> args);
+
+// chart --judging: the chart the trainer judges by with the chart file of dataDir and the
+// settings file (the default settings without one), in the chart file's format.
+int PrintJudgingChart(const std::string& dataDir, const std::optional<std::string>& settingsPath);
 
 }  // namespace vantrel::lab

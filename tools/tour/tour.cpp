@@ -1,6 +1,7 @@
 // Walks the trainer the way a student would and saves a PNG of every screen: the start screen,
-// the introduction, both menus, every lecture page, and the table while betting, in a round
-// split into three hands, with a strategy verdict, at settlement and with the count question up.
+// the introduction, both menus, the Rules screen, every lecture page, and the table while betting,
+// in a round split into three hands, with a strategy verdict, at settlement and with the count
+// question up.
 //
 // Run it in a data directory on a display (e.g. under xvfb-run): vantrel-tour OUTDIR
 #include <QAbstractButton>
@@ -9,6 +10,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -170,6 +172,22 @@ int main(int argc, char* argv[]) {
     tour.Shot("general-menu");
     tour.Then([&] { frame.ShowScreen(ScreenId::ProMenu); });
     tour.Shot("professional-menu");
+    // The Rules screen at one deck, once the calculator has given its figures and the plays that
+    // differ from the lectures' chart; left without saving.
+    tour.Then([&] {
+        frame.ShowScreen(ScreenId::Menu);
+        button("bbtn_rules")->click();
+        button("bbtn_deck1")->click();
+    });
+    tour.When(
+        [&] {
+            return !Find<QPlainTextEdit>(frame.CurrentScreen(), "m_rules")
+                        ->toPlainText()
+                        .contains(QChar(0x2026));
+        },
+        [] {});
+    tour.Shot("rules-1-deck");
+    tour.Then([&] { button("bbtn_back")->click(); });
     tour.Then([&] { WalkLectures(session, frame, tour); });
 
     // The strategy practice: a pair of eights split twice, a double, a wrong hit, a stand.

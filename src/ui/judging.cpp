@@ -1,0 +1,61 @@
+#include "ui/judging.h"
+
+#include "strategy/chart_cells.h"
+#include "ui/session.h"
+
+namespace vantrel {
+
+std::shared_future<StrategyTable> JudgingChartFor(Session& session, int deckSetting) {
+    if (strategy::JudgesByComputedChart(session.chartExactFor, deckSetting))
+        return session.deckFigures.BestChart(strategy::TableDecks(deckSetting));
+    std::promise<StrategyTable> fileChart;
+    fileChart.set_value(session.chart);
+    return fileChart.get_future().share();
+}
+
+std::optional<std::vector<strategy::ChartCell>> DifferingPlays(Session& session, int deckSetting) {
+    const std::shared_future<StrategyTable> chart = JudgingChartFor(session, deckSetting);
+    if (chart.wait_for(std::chrono::seconds(0)) != std::future_status::ready) return {};
+    try {
+        return strategy::DifferingCells(session.chart, chart.get());
+    } catch (...) {
+        return {};  // not worked out: memory ran out
+    }
+}
+
+namespace {
+
+std::string DeckCount(int decks) {
+    return std::to_string(decks) + (decks == 1 ? " deck" : " decks");
+}
+
+}  // namespace
+
+std::string DecksText(int deckSetting) {
+    const int decks = strategy::TableDecks(deckSetting);
+    if (decks == deckSetting) return DeckCount(decks);
+    return "DECK=" + std::to_string(deckSetting) + ", played as " + DeckCount(decks);
+}
+
+std::string JudgingText(Session& session, int deckSetting) {
+    const std::optional<strategy::DeckRange>& range = session.chartExactFor;
+    if (!range) return "Judged by the chart file as it is: it names no decks it is exact for.";
+    const std::string lectures =
+        "the lectures' chart (" +
+        (range->first == range->last
+             ? DeckCount(range->first)
+             : std::to_string(range->first) + " to " + DeckCount(range->last)) +
+        ")";
+    if (!strategy::JudgesByComputedChart(range, deckSetting)) return "Judged by " + lectures + ".";
+    const std::string judged =
+        "Judged by the chart for " + DeckCount(strategy::TableDecks(deckSetting)) + ": ";
+    const std::optional<std::vector<strategy::ChartCell>> differing =
+        DifferingPlays(session, deckSetting);
+    if (!differing) return judged + "…";
+    if (differing->empty()) return judged + "the same plays as " + lectures + ".";
+    const std::size_t count = differing->size();
+    return judged + std::to_string(count) + (count == 1 ? " play differs" : " plays differ") +
+           " from " + lectures + ": " + strategy::CellList(*differing) + ".";
+}
+
+}  // namespace vantrel

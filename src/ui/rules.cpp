@@ -1,0 +1,201 @@
+#include "ui/rules.h"
+
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <array>
+#include <cstdio>
+
+#include "strategy/judging_chart.h"
+#include "ui/controls.h"
+#include "ui/judging.h"
+#include "ui/mdi.h"
+#include "ui/message_box.h"
+#include "ui/session.h"
+
+namespace vantrel {
+
+namespace {
+
+using enum ControlKind;
+
+constexpr std::array<ControlSpec, 17> kLayout = {{
+    {BoldLabel, "Label1", {28, 64, 189, 29}, "Decks", 20},
+    {BoldLabel, "Label2", {28, 124, 189, 29}, "Reshuffle at", 20},
+    {BoldLabel, "Label3", {28, 184, 189, 29}, "Seconds to bet", 20},
+    {Button, "bbtn_deck1", {224, 64, 73, 29}, "1", 16},
+    {Button, "bbtn_deck2", {304, 64, 73, 29}, "2", 16},
+    {Button, "bbtn_deck4", {384, 64, 73, 29}, "4", 16},
+    {Button, "bbtn_deck6", {464, 64, 73, 29}, "6", 16},
+    {Button, "bbtn_deck8", {544, 64, 73, 29}, "8", 16},
+    {Button, "bbtn_perless", {224, 124, 33, 29}, "-", 16},
+    {BoldLabel, "l_playper", {264, 124, 113, 29}, "", 20, Qt::AlignCenter},
+    {Button, "bbtn_permore", {384, 124, 33, 29}, "+", 16},
+    {Button, "bbtn_speedless", {224, 184, 33, 29}, "-", 16},
+    {BoldLabel, "l_gamespeed", {264, 184, 113, 29}, "", 20, Qt::AlignCenter},
+    {Button, "bbtn_speedmore", {384, 184, 33, 29}, "+", 16},
+    {Memo, "m_rules", {16, 236, 601, 161}, "", 16},
+    {Button, "bbtn_back", {16, 412, 121, 25}, "<- Back", 16},
+    {Button, "bbtn_save", {496, 412, 121, 25}, "Save", 16},
+}};
+
+constexpr std::array<int, 5> kDeckChoices = {1, 2, 4, 6, 8};
+
+// The choices of a "-" / "+" pair: min, min + step, ... max.
+struct Choices {
+    int min;
+    int max;
+    int step;
+};
+constexpr Choices kPlayperChoices{50, 90, 5};
+constexpr Choices kGamespeedChoices{1, 10, 1};
+
+// The next choice below a value, or the value itself when there is none. A value between the
+// choices, as a hand-edited file may hold, goes to the nearest choice in that direction.
+int StepDown(int value, Choices choices) {
+    if (value <= choices.min) return value;
+    if (value > choices.max) return choices.max;
+    const int offset = (value - choices.min) % choices.step;
+    return value - (offset == 0 ? choices.step : offset);
+}
+
+int StepUp(int value, Choices choices) {
+    if (value >= choices.max) return value;
+    if (value < choices.min) return choices.min;
+    return value + choices.step - (value - choices.min) % choices.step;
+}
+
+constexpr char kFixedRules[] =
+    "Dealer stands on all 17s, checks for blackjack; blackjack pays 3 to 2, truncated; "
+    "double on any two cards and after splits; up to four hands; one card to split aces; no "
+    "insurance, even money or surrender.";
+
+std::string Percent(double edge) {
+    char text[24];
+    std::snprintf(text, sizeof text, "%.3f%%", edge * 100.0);
+    return text;
+}
+
+void PaintWhiteOnBlack(QLabel* label) {
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::Window, Qt::black);
+    label->setPalette(palette);
+    label->setAutoFillBackground(true);
+}
+
+}  // namespace
+
+Tf_rules::Tf_rules(Session& session, Tf_mdi& mdi) : Screen(session, mdi, "Rules") {
+    setObjectName("Tf_rules");
+    BuildControls(this, kLayout);
+
+    l_playper_ = FindControl<QLabel>(this, "l_playper");
+    l_gamespeed_ = FindControl<QLabel>(this, "l_gamespeed");
+    PaintWhiteOnBlack(l_playper_);
+    PaintWhiteOnBlack(l_gamespeed_);
+    m_rules_ = FindControl<QPlainTextEdit>(this, "m_rules");
+    m_rules_->setReadOnly(true);
+
+    for (int decks : kDeckChoices) {
+        auto* button =
+            FindControl<QPushButton>(this, qPrintable(QString("bbtn_deck%1").arg(decks)));
+        button->setCheckable(true);
+        connect(button, &QPushButton::clicked, this, [this, decks] {
+            deck_ = decks;
+            ShowChoices();
+        });
+    }
+    const auto step = [this](const char* name, int& value, int (*move)(int, Choices),
+                             Choices choices) {
+        connect(FindControl<QPushButton>(this, name), &QPushButton::clicked, this,
+                [this, &value, move, choices] {
+                    value = move(value, choices);
+                    ShowChoices();
+                });
+    };
+    step("bbtn_perless", playper_, StepDown, kPlayperChoices);
+    step("bbtn_permore", playper_, StepUp, kPlayperChoices);
+    step("bbtn_speedless", gamespeed_, StepDown, kGamespeedChoices);
+    step("bbtn_speedmore", gamespeed_, StepUp, kGamespeedChoices);
+    connect(FindControl<QPushButton>(this, "bbtn_back"), &QPushButton::clicked, this,
+            &Tf_rules::BackToMenu);
+    connect(FindControl<QPushButton>(this, "bbtn_save"), &QPushButton::clicked, this,
+            &Tf_rules::bbtn_saveClick);
+
+    figuresPoll_.setInterval(50);
+    connect(&figuresPoll_, &QTimer::timeout, this, &Tf_rules::ShowFigures);
+}
+
+void Tf_rules::FormShow() {
+    if (!IsRunning()) return;
+    const Settings& settings = session().settings;
+    deck_ = settings.DECK;
+    playper_ = settings.PLAYPER;
+    gamespeed_ = settings.GAMESPEED;
+    ShowChoices();
+}
+
+void Tf_rules::ShowChoices() {
+    for (int decks : kDeckChoices) {
+        FindControl<QPushButton>(this, qPrintable(QString("bbtn_deck%1").arg(decks)))
+            ->setChecked(deck_ == decks);
+    }
+    l_playper_->setText(QString("%1 %").arg(playper_));
+    l_gamespeed_->setText(QString("%1 s").arg(gamespeed_));
+    FindControl<QPushButton>(this, "bbtn_perless")->setEnabled(playper_ > kPlayperChoices.min);
+    FindControl<QPushButton>(this, "bbtn_permore")->setEnabled(playper_ < kPlayperChoices.max);
+    FindControl<QPushButton>(this, "bbtn_speedless")
+        ->setEnabled(gamespeed_ > kGamespeedChoices.min);
+    FindControl<QPushButton>(this, "bbtn_speedmore")
+        ->setEnabled(gamespeed_ < kGamespeedChoices.max);
+    ShowFigures();
+}
+
+void Tf_rules::ShowFigures() {
+    const QString text = QString::fromStdString(RulesText());
+    // Set only when it changes, so that the student's scrolling stays.
+    if (m_rules_->toPlainText() != text) m_rules_->setPlainText(text);
+    if (text.contains(QChar(0x2026)))
+        figuresPoll_.start();
+    else
+        figuresPoll_.stop();
+}
+
+std::string Tf_rules::RulesText() {
+    const std::shared_future<strategy::HouseEdges> edges =
+        session().deckFigures.Edges(strategy::TableDecks(deck_));
+    std::string edgeText = "…";
+    if (edges.wait_for(std::chrono::seconds(0)) == std::future_status::ready) {
+        try {
+            const strategy::HouseEdges known = edges.get();
+            edgeText = Percent(known.atTableMinimum) + " at $" +
+                       std::to_string(strategy::kTableMinimumBet) + " flat bets, " +
+                       Percent(known.fullThreeToTwo) + " at a full 3 to 2";
+        } catch (...) {
+            edgeText = "not known (out of memory)";
+        }
+    }
+    return std::string(kFixedRules) + "\nHouse edge, " + DecksText(deck_) + ": " + edgeText +
+           ".\n" + JudgingText(session(), deck_);
+}
+
+void Tf_rules::bbtn_saveClick() {
+    const Settings before = session().settings;
+    session().settings.DECK = deck_;
+    session().settings.PLAYPER = playper_;
+    session().settings.GAMESPEED = gamespeed_;
+    if (!SaveProgressOrShowError()) {
+        session().settings = before;  // the rules in force stay those of the file
+        return;
+    }
+    // The table takes its rules at its next set-up; a chart for the new decks is started now.
+    JudgingChartFor(session(), deck_);
+    BackToMenu();
+}
+
+void Tf_rules::BackToMenu() {
+    figuresPoll_.stop();
+    mdi().ShowScreen(session().returnMenu == 2 ? ScreenId::ProMenu : ScreenId::Menu);
+}
+
+}  // namespace vantrel
