@@ -64,14 +64,18 @@ std::string ExactDecksLine(const DeckRange& range) {
     return line + ", S17 DAS RSA, peek";
 }
 
-ChartFile LoadChartFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::string bytes;
-    if (in) bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+ChartFile ParseChartFile(std::string_view bytes) {
     ChartFile file;
     ParseStrategyTable(file.chart, bytes);
     file.exactFor = ExactDecks(bytes);
     return file;
+}
+
+ChartFile LoadChartFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::string bytes;
+    if (in) bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return ParseChartFile(bytes);
 }
 
 int TableDecks(int deckSetting) {
@@ -86,6 +90,15 @@ StrategyTable JudgingChart(const ChartFile& file, int deckSetting) {
     if (!JudgesByComputedChart(file.exactFor, deckSetting)) return file.chart;
     ChartLab lab(TableDecks(deckSetting));
     return ComputeChart(lab).codes;
+}
+
+std::shared_future<StrategyTable> JudgingChartFor(const ChartFile& file, int deckSetting,
+                                                  DeckFigures& figures) {
+    if (JudgesByComputedChart(file.exactFor, deckSetting))
+        return figures.BestChart(TableDecks(deckSetting));
+    std::promise<StrategyTable> fileChart;
+    fileChart.set_value(file.chart);
+    return fileChart.get_future().share();
 }
 
 }  // namespace vantrel::strategy

@@ -1,10 +1,12 @@
 #pragma once
 
+#include <future>
 #include <optional>
 #include <string>
 #include <string_view>
 
 #include "coach/strategy_table.h"
+#include "strategy/deck_figures.h"
 
 namespace vantrel::strategy {
 
@@ -33,8 +35,9 @@ std::optional<DeckRange> ExactDecks(std::string_view bytes);
 // the dealer checks for blackjack). Short enough that the loader reads it in one piece.
 std::string ExactDecksLine(const DeckRange& range);
 
-// Reads the chart as the chart loader does, and its range. A missing or unreadable file gives a
-// cleared chart and no range.
+// The chart in the bytes of a chart file, as the chart loader reads it, and its range.
+ChartFile ParseChartFile(std::string_view bytes);
+// The same from the file; a missing or unreadable file gives a cleared chart and no range.
 ChartFile LoadChartFile(const std::string& path);
 
 // The decks the table deals from for a DECK setting: below 1 it plays one deck, and there is a
@@ -49,5 +52,10 @@ bool JudgesByComputedChart(const std::optional<DeckRange>& exactFor, int deckSet
 // The chart the trainer judges by: the file's own, or the best chart for the decks the table
 // deals from (worked out here, in well under a second).
 StrategyTable JudgingChart(const ChartFile& file, int deckSetting);
+
+// The same without waiting: the file's chart is ready at once, a chart to work out comes from
+// `figures`, on a thread of its own. Asking early starts the work early.
+std::shared_future<StrategyTable> JudgingChartFor(const ChartFile& file, int deckSetting,
+                                                  DeckFigures& figures);
 
 }  // namespace vantrel::strategy

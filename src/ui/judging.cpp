@@ -6,18 +6,14 @@
 namespace vantrel {
 
 std::shared_future<StrategyTable> JudgingChartFor(Session& session, int deckSetting) {
-    if (strategy::JudgesByComputedChart(session.chartExactFor, deckSetting))
-        return session.deckFigures.BestChart(strategy::TableDecks(deckSetting));
-    std::promise<StrategyTable> fileChart;
-    fileChart.set_value(session.chart);
-    return fileChart.get_future().share();
+    return strategy::JudgingChartFor(session.chartFile, deckSetting, session.deckFigures);
 }
 
 std::optional<std::vector<strategy::ChartCell>> DifferingPlays(Session& session, int deckSetting) {
     const std::shared_future<StrategyTable> chart = JudgingChartFor(session, deckSetting);
     if (chart.wait_for(std::chrono::seconds(0)) != std::future_status::ready) return {};
     try {
-        return strategy::DifferingCells(session.chart, chart.get());
+        return strategy::DifferingCells(session.chartFile.chart, chart.get());
     } catch (...) {
         return {};  // not worked out: memory ran out
     }
@@ -38,7 +34,7 @@ std::string DecksText(int deckSetting) {
 }
 
 std::string JudgingText(Session& session, int deckSetting) {
-    const std::optional<strategy::DeckRange>& range = session.chartExactFor;
+    const std::optional<strategy::DeckRange>& range = session.chartFile.exactFor;
     if (!range) return "Judged by the chart file as it is: it names no decks it is exact for.";
     const std::string lectures =
         "the lectures' chart (" +

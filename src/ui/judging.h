@@ -12,9 +12,7 @@ namespace vantrel {
 
 struct Session;
 
-// The chart the table judges by at a DECK setting: the chart file's, ready at once, or the one the
-// calculator works out for the decks the table plays, on a thread of its own. Asking early starts
-// the work early.
+// The chart the table judges by at a DECK setting (strategy::JudgingChartFor).
 std::shared_future<StrategyTable> JudgingChartFor(Session& session, int deckSetting);
 
 // The plays in which that chart differs from the lectures' chart, or nothing while it is still

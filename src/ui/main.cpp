@@ -60,9 +60,7 @@ void Tf_main::SetUp() {
     LoadBitmap(img_title_, QString::fromStdString(TitleBitmapPath(s.appDir)),
                BitmapFit::SizeToBitmap);
     s.settings = LoadSettings(s.installation.progress.settingsToRead);
-    strategy::ChartFile chart = strategy::LoadChartFile(StrategyChartPath(s.appDir));
-    s.chart = chart.chart;
-    s.chartExactFor = chart.exactFor;
+    s.chartFile = strategy::LoadChartFile(StrategyChartPath(s.appDir));
     // A chart the calculator must work out is started now, on its own thread, long before the
     // first decision at the table needs it.
     JudgingChartFor(s, s.settings.DECK);

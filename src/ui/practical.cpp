@@ -143,7 +143,7 @@ void Tf_practical::FormShow() {
     if (!IsRunning()) return;
     const Settings& settings = session().settings;
     table_.rules = {settings.DECK, settings.PLAYPER, settings.GAMESPEED};
-    judgingChart_ = session().chart;
+    judgingChart_ = session().chartFile.chart;
     chartGate_.StartVisit(JudgingChartFor(session(), settings.DECK));
     table_.FormShow();
 }

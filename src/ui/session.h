@@ -1,12 +1,10 @@
 #pragma once
 
-#include <optional>
 #include <string>
 
 #include "app/app_state.h"
 #include "app/progress_paths.h"
 #include "app/settings.h"
-#include "coach/strategy_table.h"
 #include "engine/lesson_setup.h"
 #include "strategy/deck_figures.h"
 #include "strategy/judging_chart.h"
@@ -19,8 +17,8 @@ struct Session {
     std::string appDir;         // the data directory: the current directory at start-up
     Installation installation;  // where progress is kept; an installed copy's data directory
     Settings settings;
-    StrategyTable chart;                               // the chart file's: the lectures' chart
-    std::optional<strategy::DeckRange> chartExactFor;  // the decks it names, if any
+    strategy::ChartFile chartFile;  // its chart is the lectures' chart
+    // The calculator's figures for the decks the Rules screen and the table ask about.
     strategy::DeckFigures deckFigures;
     LessonSetup lesson;
     int returnMenu = 1;  // the menu the lecture returns to: 1 General, 2 Professional

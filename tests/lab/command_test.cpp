@@ -54,6 +54,9 @@ INSTANTIATE_TEST_SUITE_P(
         RefusedCase{"DecksNegative", "chart --decks -1", "not '-1'"},
         RefusedCase{"DecksTooMany", "chart --decks=65", "not '65'"},
         RefusedCase{"DecksMissing", "chart --decks", "--decks needs"},
+        RefusedCase{"JudgingMissing", "chart --judging", "--judging needs a value"},
+        RefusedCase{"JudgingWithDecks", "chart --judging data --decks 2", "--judging takes no"},
+        RefusedCase{"SettingsAlone", "chart --settings x.INI", "--settings goes with --judging"},
         RefusedCase{"SimUnknownOption", "sim --fast", "unknown option '--fast'"},
         RefusedCase{"RoundsMissing", "sim --rounds", "--rounds needs a value"},
         RefusedCase{"RoundsNotANumber", "sim --rounds many", "not 'many'"},
@@ -75,7 +78,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(LabCommand, HelpNamesEveryCommandAndOption) {
     const std::pair<const char*, std::vector<const char*>> helps[] = {
         {"--help", {"chart", "sim", "bench"}},
-        {"chart --help", {"--decks", "--ev", "--edge", "--help"}},
+        {"chart --help", {"--decks", "--ev", "--edge", "--judging", "--settings", "--help"}},
         {"sim --help", {"--rounds", "--seed", "--threads", "--chart", "--help"}}};
     for (const auto& [arguments, names] : helps) {
         const LabRun run = RunLab(arguments);
@@ -91,6 +94,28 @@ TEST(LabCommand, ChartPrintsRecordsValuesAndTheEdge) {
     EXPECT_NE(run.output.find("\n111103\n"), std::string::npos);  // hard 11 v ten doubles
     EXPECT_NE(run.output.find("\nhard 16   v T "), std::string::npos);
     EXPECT_NE(run.output.find("\nhouse edge: 0."), std::string::npos);
+}
+
+// Hard 11 against an ace: hit in the shipped chart, double in the chart worked out for one deck,
+// which the trainer judges by at DECK=1 (and at 0, which the table plays as one deck).
+TEST(LabCommand, JudgingChartFollowsTheSettings) {
+    const std::string settings = testing::TempDir() + "vantrel-judging.INI";
+    const std::string judging = "chart --judging " VANTREL_SOURCE_DIR "/data";
+    for (const char* deck : {"1", "0"}) {
+        std::FILE* file = std::fopen(settings.c_str(), "w");
+        ASSERT_TRUE(file);
+        std::fprintf(file, "[GAME]\nDECK=%s\n", deck);
+        std::fclose(file);
+        const LabRun run = RunLab(judging + " --settings " + settings);
+        EXPECT_EQ(run.status, 0);
+        EXPECT_NE(run.output.find("# exact for 1 deck, S17 DAS RSA, peek\n"), std::string::npos);
+        EXPECT_NE(run.output.find("# 11 plays differ from the chart file:\n"), std::string::npos);
+        EXPECT_NE(run.output.find("\n111013\n"), std::string::npos) << run.output;
+    }
+    std::remove(settings.c_str());
+    const LabRun sixDecks = RunLab(judging);
+    EXPECT_NE(sixDecks.output.find("# the chart file's own.\n"), std::string::npos);
+    EXPECT_NE(sixDecks.output.find("\n111011\n"), std::string::npos) << sixDecks.output;
 }
 
 // The report without its speed, which no two runs share.

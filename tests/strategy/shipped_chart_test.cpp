@@ -6,18 +6,13 @@
 
 #include "coach/strategy_table.h"
 #include "strategy/chart_calculator.h"
+#include "strategy/judging_chart.h"
 
 namespace vantrel::strategy {
 namespace {
 
 // Actions whose values lie this close are a toss-up: either code is accepted.
 constexpr double kTossUp = 0.001;
-
-const ComputedChart& SixDeckChart() {
-    static ChartLab lab(6);
-    static const ComputedChart chart = ComputeChart(lab);
-    return chart;
-}
 
 std::set<int> AcceptedCodes(const CellValues& cell) {
     const double best = std::max({cell.hit, cell.stand, cell.doubleDown, cell.split.value_or(-9)});
@@ -48,13 +43,21 @@ void ExpectSameCells(const char* kind, const Codes& shipped, const Values& value
     }
 }
 
-TEST(ShippedChart, IsTheCalculatedSixDeckChart) {
-    StrategyTable shipped;
-    LoadStrategyTable(shipped, VANTREL_SOURCE_DIR "/data/bs4bj.dat");
-    const ComputedChart& chart = SixDeckChart();
-    ExpectSameCells("hard", shipped.hard, chart.hard, 8, 17);
-    ExpectSameCells("soft", shipped.soft, chart.soft, 2, 8);
-    ExpectSameCells("pair", shipped.pair, chart.pair, 1, 10);
+// The table judges by the shipped chart at the decks its comment line names, so it must be the
+// calculated chart at each of them.
+TEST(ShippedChart, IsTheCalculatedChartAtEveryDeckItNames) {
+    const ChartFile shipped = LoadChartFile(VANTREL_SOURCE_DIR "/data/bs4bj.dat");
+    ASSERT_TRUE(shipped.exactFor);
+    EXPECT_EQ(shipped.exactFor->first, 3);
+    EXPECT_EQ(shipped.exactFor->last, 8);
+    for (int decks = shipped.exactFor->first; decks <= shipped.exactFor->last; ++decks) {
+        SCOPED_TRACE(std::to_string(decks) + " decks");
+        ChartLab lab(decks);
+        const ComputedChart chart = ComputeChart(lab);
+        ExpectSameCells("hard", shipped.chart.hard, chart.hard, 8, 17);
+        ExpectSameCells("soft", shipped.chart.soft, chart.soft, 2, 8);
+        ExpectSameCells("pair", shipped.chart.pair, chart.pair, 1, 10);
+    }
 }
 
 // Cells of the usual basic-strategy chart for six decks, dealer standing on soft 17, double

@@ -218,7 +218,7 @@ void DamagedDataTest::emptyChart() {
     world_->WriteFile("bs4bj.dat", "");
     OpenTableOf("bbtn_l5");
     QVERIFY(world_->boxes.texts().isEmpty());
-    const StrategyTable& chart = world_->session.chart;
+    const StrategyTable& chart = world_->session.chartFile.chart;
     QVERIFY(chart.hard == StrategyTable{}.hard && chart.soft == StrategyTable{}.soft &&
             chart.pair == StrategyTable{}.pair);
     QVERIFY(PlayARound());
