@@ -63,6 +63,7 @@ void LayoutTest::controlsStandWhereTheyBelong_data() {
     row("Tf_first", "bbtn_cancel", {424, 412, 193, 25}, "I don' t agree.");
 
     row("Tf_menu", "l_title", {28, 16, 577, 28}, "General Course");
+    row("Tf_menu", "bbtn_rules", {312, 12, 93, 29}, "Rules");
     row("Tf_menu", "bbtn_web", {512, 12, 93, 29}, "Web Site");
     row("Tf_menu", "bbtn_l1", {64, 60, 505, 37}, "Lesson1.Black Jack           ");
     row("Tf_menu", "bbtn_l6", {64, 300, 505, 37}, "Lesson6.Graduation Exam      ");
@@ -70,6 +71,7 @@ void LayoutTest::controlsStandWhereTheyBelong_data() {
     row("Tf_menu", "bbtn_goodbye", {64, 404, 505, 37}, "Good bye!");
 
     row("Tf_promenu", "l_title", {28, 16, 577, 28}, "Professional Course");
+    row("Tf_promenu", "bbtn_rules", {312, 12, 93, 29}, "Rules");
     row("Tf_promenu", "bbtn_l1", {64, 60, 505, 37}, "Lesson1.Counting           ");
     row("Tf_promenu", "bbtn_l6", {64, 300, 505, 37}, "All Night Play Room");
     row("Tf_promenu", "bbtn_normal", {64, 348, 505, 37}, "General Course");
@@ -78,6 +80,15 @@ void LayoutTest::controlsStandWhereTheyBelong_data() {
     row("Tf_lecture", "bbtn_back", {16, 412, 121, 25}, "<- Back");
     row("Tf_lecture", "bbtn_menu", {256, 412, 121, 25}, {});
     row("Tf_lecture", "bbtn_next", {496, 412, 121, 25}, {});
+
+    row("Tf_rules", "l_title", {28, 16, 577, 28}, "Rules");
+    row("Tf_rules", "Label3", {28, 184, 189, 29}, "Seconds to bet");
+    row("Tf_rules", "bbtn_deck8", {544, 64, 73, 29}, "8");
+    row("Tf_rules", "l_playper", {264, 124, 113, 29}, {});
+    row("Tf_rules", "bbtn_speedmore", {384, 184, 33, 29}, "+");
+    row("Tf_rules", "m_rules", {16, 236, 601, 161}, {});
+    row("Tf_rules", "bbtn_back", {16, 412, 121, 25}, "<- Back");
+    row("Tf_rules", "bbtn_save", {496, 412, 121, 25}, "Save");
 
     row("Tf_cpin", "l_msg", {16, 4, 337, 49}, "How much is your current Counting Point?");
     row("Tf_cpin", "e_cp", {12, 60, 345, 28}, {});
@@ -113,7 +124,7 @@ void LayoutTest::controlsStandWhereTheyBelong() {
 
 void LayoutTest::buttonsShareOneLook() {
     for (const char* name :
-         {"Tf_main", "Tf_first", "Tf_menu", "Tf_promenu", "Tf_lecture", "Tf_cpin"}) {
+         {"Tf_main", "Tf_first", "Tf_menu", "Tf_promenu", "Tf_lecture", "Tf_rules", "Tf_cpin"}) {
         const QWidget* window = Window(name);
         const auto buttons = window->findChildren<QPushButton*>(Qt::FindDirectChildrenOnly);
         QVERIFY(!buttons.isEmpty());
