@@ -57,11 +57,17 @@ std::optional<DeckRange> ExactDecks(std::string_view bytes) {
     return {};
 }
 
+std::string DeckCount(int decks) {
+    return std::to_string(decks) + (decks == 1 ? " deck" : " decks");
+}
+
+std::string RangeText(const DeckRange& range) {
+    if (range.first == range.last) return DeckCount(range.first);
+    return std::to_string(range.first) + " to " + DeckCount(range.last);
+}
+
 std::string ExactDecksLine(const DeckRange& range) {
-    std::string line(kExactLine);
-    if (range.first != range.last) line += std::to_string(range.first) + " to ";
-    line += std::to_string(range.last) + (range.last == 1 ? " deck" : " decks");
-    return line + ", S17 DAS RSA, peek";
+    return std::string(kExactLine) + RangeText(range) + ", S17 DAS RSA, peek";
 }
 
 ChartFile ParseChartFile(std::string_view bytes) {

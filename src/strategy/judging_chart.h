@@ -30,6 +30,11 @@ struct ChartFile {
 // or the first one is malformed.
 std::optional<DeckRange> ExactDecks(std::string_view bytes);
 
+// "1 deck", "6 decks".
+std::string DeckCount(int decks);
+// "3 to 8 decks", "1 deck".
+std::string RangeText(const DeckRange& range);
+
 // The comment line that names the range, with the table's rules in short: "# exact for 3 to 8
 // decks, S17 DAS RSA, peek" (the dealer stands on soft 17, double after split, re-split aces,
 // the dealer checks for blackjack). Short enough that the loader reads it in one piece.

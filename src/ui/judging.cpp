@@ -19,32 +19,19 @@ std::optional<std::vector<strategy::ChartCell>> DifferingPlays(Session& session,
     }
 }
 
-namespace {
-
-std::string DeckCount(int decks) {
-    return std::to_string(decks) + (decks == 1 ? " deck" : " decks");
-}
-
-}  // namespace
-
 std::string DecksText(int deckSetting) {
-    const int decks = strategy::TableDecks(deckSetting);
-    if (decks == deckSetting) return DeckCount(decks);
-    return "DECK=" + std::to_string(deckSetting) + ", played as " + DeckCount(decks);
+    const std::string decks = strategy::DeckCount(strategy::TableDecks(deckSetting));
+    if (strategy::TableDecks(deckSetting) == deckSetting) return decks;
+    return "DECK=" + std::to_string(deckSetting) + ", played as " + decks;
 }
 
 std::string JudgingText(Session& session, int deckSetting) {
     const std::optional<strategy::DeckRange>& range = session.chartFile.exactFor;
     if (!range) return "Judged by the chart file as it is: it names no decks it is exact for.";
-    const std::string lectures =
-        "the lectures' chart (" +
-        (range->first == range->last
-             ? DeckCount(range->first)
-             : std::to_string(range->first) + " to " + DeckCount(range->last)) +
-        ")";
+    const std::string lectures = "the lectures' chart (" + strategy::RangeText(*range) + ")";
     if (!strategy::JudgesByComputedChart(range, deckSetting)) return "Judged by " + lectures + ".";
     const std::string judged =
-        "Judged by the chart for " + DeckCount(strategy::TableDecks(deckSetting)) + ": ";
+        "Judged by the chart for " + strategy::DeckCount(strategy::TableDecks(deckSetting)) + ": ";
     const std::optional<std::vector<strategy::ChartCell>> differing =
         DifferingPlays(session, deckSetting);
     if (!differing) return judged + "…";

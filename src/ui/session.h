@@ -18,7 +18,7 @@ struct Session {
     Installation installation;  // where progress is kept; an installed copy's data directory
     Settings settings;
     strategy::ChartFile chartFile;  // its chart is the lectures' chart
-    // The calculator's figures for the decks the Rules screen and the table ask about.
+    // The calculator's figures for the decks that the Rules screen and the table ask about.
     strategy::DeckFigures deckFigures;
     LessonSetup lesson;
     int returnMenu = 1;  // the menu the lecture returns to: 1 General, 2 Professional

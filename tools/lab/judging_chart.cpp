@@ -12,15 +12,6 @@ namespace vantrel::lab {
 
 namespace {
 
-std::string DeckCount(int decks) {
-    return std::to_string(decks) + (decks == 1 ? " deck" : " decks");
-}
-
-std::string RangeText(const strategy::DeckRange& range) {
-    if (range.first == range.last) return DeckCount(range.first);
-    return std::to_string(range.first) + " to " + DeckCount(range.last);
-}
-
 // Comment lines saying where the chart comes from, each short enough that the chart loader reads
 // it in one piece: the output is itself a chart file the trainer reads the same way.
 void WriteSource(std::ostream& out, const strategy::ChartFile& file, int deckSetting) {
@@ -35,8 +26,8 @@ void WriteSource(std::ostream& out, const strategy::ChartFile& file, int deckSet
         out << "# the chart file's own.\n" << strategy::ExactDecksLine(*file.exactFor) << '\n';
         return;
     }
-    out << "# worked out for " << DeckCount(decks) << ", as the chart file\n"
-        << "# is exact for " << RangeText(*file.exactFor) << " only.\n"
+    out << "# worked out for " << strategy::DeckCount(decks) << ", as the chart file\n"
+        << "# is exact for " << strategy::RangeText(*file.exactFor) << " only.\n"
         << strategy::ExactDecksLine({decks, decks}) << '\n';
 }
 
