@@ -10,7 +10,6 @@
 #include "ui/controls.h"
 #include "ui/judging.h"
 #include "ui/mdi.h"
-#include "ui/message_box.h"
 #include "ui/session.h"
 
 namespace vantrel {
