@@ -1,6 +1,6 @@
 #include "ui/judging.h"
 
-#include "strategy/chart_cells.h"
+#include "record/chart_differences.h"
 #include "ui/session.h"
 
 namespace vantrel {
@@ -9,11 +9,11 @@ std::shared_future<StrategyTable> JudgingChartFor(Session& session, int deckSett
     return strategy::JudgingChartFor(session.chartFile, deckSetting, session.deckFigures);
 }
 
-std::optional<std::vector<strategy::ChartCell>> DifferingPlays(Session& session, int deckSetting) {
+std::optional<std::vector<record::ChartCell>> DifferingPlays(Session& session, int deckSetting) {
     const std::shared_future<StrategyTable> chart = JudgingChartFor(session, deckSetting);
     if (chart.wait_for(std::chrono::seconds(0)) != std::future_status::ready) return {};
     try {
-        return strategy::DifferingCells(session.chartFile.chart, chart.get());
+        return record::DifferingCells(session.chartFile.chart, chart.get());
     } catch (...) {
         return {};  // not worked out: memory ran out
     }
@@ -32,13 +32,13 @@ std::string JudgingText(Session& session, int deckSetting) {
     if (!strategy::JudgesByComputedChart(range, deckSetting)) return "Judged by " + lectures + ".";
     const std::string judged =
         "Judged by the chart for " + strategy::DeckCount(strategy::TableDecks(deckSetting)) + ": ";
-    const std::optional<std::vector<strategy::ChartCell>> differing =
+    const std::optional<std::vector<record::ChartCell>> differing =
         DifferingPlays(session, deckSetting);
     if (!differing) return judged + "…";
     if (differing->empty()) return judged + "the same plays as " + lectures + ".";
     const std::size_t count = differing->size();
     return judged + std::to_string(count) + (count == 1 ? " play differs" : " plays differ") +
-           " from " + lectures + ": " + strategy::CellList(*differing) + ".";
+           " from " + lectures + ": " + record::CellList(*differing) + ".";
 }
 
 }  // namespace vantrel

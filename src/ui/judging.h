@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "coach/strategy_table.h"
-#include "strategy/chart_cells.h"
+#include "record/entries.h"
 
 namespace vantrel {
 
@@ -17,7 +17,7 @@ std::shared_future<StrategyTable> JudgingChartFor(Session& session, int deckSett
 
 // The plays in which that chart differs from the lectures' chart, or nothing while it is still
 // being worked out. Never waits.
-std::optional<std::vector<strategy::ChartCell>> DifferingPlays(Session& session, int deckSetting);
+std::optional<std::vector<record::ChartCell>> DifferingPlays(Session& session, int deckSetting);
 
 // "2 decks", "1 deck"; a DECK setting the table plays otherwise says so: "DECK=0, played as 1
 // deck".

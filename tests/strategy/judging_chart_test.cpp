@@ -4,12 +4,20 @@
 
 #include "coach/chart_gate.h"
 #include "coach/coach.h"
-#include "strategy/chart_cells.h"
+#include "record/chart_differences.h"
+#include "record/record_text.h"
 #include "strategy/judging_chart.h"
 #include "support/table_fixture.h"
 
 namespace vantrel::strategy {
 namespace {
+
+using record::CellLabel;
+using record::CellList;
+using record::ChartCell;
+using record::ChartPart;
+using record::CodeAt;
+using record::DifferingCells;
 
 const ChartFile& Shipped() {
     static const ChartFile file = LoadChartFile(VANTREL_SOURCE_DIR "/data/bs4bj.dat");

@@ -4,7 +4,8 @@
 
 #include "app/settings.h"
 #include "commands.h"
-#include "strategy/chart_cells.h"
+#include "record/chart_differences.h"
+#include "record/record_text.h"
 #include "strategy/chart_format.h"
 #include "strategy/judging_chart.h"
 
@@ -38,13 +39,13 @@ int PrintJudgingChart(const std::string& dataDir, const std::optional<std::strin
     const strategy::ChartFile file = strategy::LoadChartFile(dataDir + "/bs4bj.dat");
     const StrategyTable chart = strategy::JudgingChart(file, settings.DECK);
     WriteSource(std::cout, file, settings.DECK);
-    const std::vector<strategy::ChartCell> differing = strategy::DifferingCells(file.chart, chart);
+    const std::vector<record::ChartCell> differing = record::DifferingCells(file.chart, chart);
     if (!differing.empty()) {
         std::cout << "# " << differing.size()
                   << (differing.size() == 1 ? " play differs" : " plays differ")
                   << " from the chart file:\n";
-        for (const strategy::ChartCell& cell : differing)
-            std::cout << "#   " << strategy::CellLabel(cell) << '\n';
+        for (const record::ChartCell& cell : differing)
+            std::cout << "#   " << record::CellLabel(cell) << '\n';
     }
     strategy::WriteChartRecords(std::cout, chart);
     return std::cout.flush() ? 0 : 1;

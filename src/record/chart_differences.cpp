@@ -1,6 +1,8 @@
-#include "strategy/chart_cells.h"
+#include "record/chart_differences.h"
 
-namespace vantrel::strategy {
+#include "record/record_text.h"
+
+namespace vantrel::record {
 
 namespace {
 
@@ -13,23 +15,6 @@ struct PartRows {
 // The rows the check reads, in the chart file's order.
 constexpr PartRows kReadRows[] = {
     {ChartPart::Hard, 8, 17}, {ChartPart::Soft, 2, 8}, {ChartPart::Pair, 1, 10}};
-
-std::string HandText(const ChartCell& cell) {
-    switch (cell.part) {
-        case ChartPart::Hard:
-            if (cell.row <= 8) return "Hard 8 or less";
-            if (cell.row >= 17) return "Hard 17 or more";
-            return "Hard " + std::to_string(cell.row);
-        case ChartPart::Soft:
-            // The row is the card beside the ace, which counts 11.
-            if (cell.row >= 8) return "Soft 19 or more";
-            return "Soft " + std::to_string(cell.row + 11);
-        case ChartPart::Pair:
-            if (cell.row == 1) return "Pair of aces";
-            return "Pair of " + std::to_string(cell.row) + "s";
-    }
-    return "Hand";
-}
 
 }  // namespace
 
@@ -58,14 +43,10 @@ std::vector<ChartCell> DifferingCells(const StrategyTable& a, const StrategyTabl
     return cells;
 }
 
-std::string CellLabel(const ChartCell& cell) {
-    return HandText(cell) + " vs " + (cell.column == 1 ? "A" : std::to_string(cell.column));
-}
-
 std::string CellList(const std::vector<ChartCell>& cells) {
     std::string list;
     for (const ChartCell& cell : cells) list += (list.empty() ? "" : ", ") + CellLabel(cell);
     return list;
 }
 
-}  // namespace vantrel::strategy
+}  // namespace vantrel::record
