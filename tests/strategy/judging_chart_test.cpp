@@ -24,34 +24,24 @@ const ChartFile& Shipped() {
     return file;
 }
 
-struct RangeLine {
-    const char* name;
-    const char* bytes;
-    int first;  // 0: no range, a chart the student made
-    int last;
-};
-
-class RangeLines : public ::testing::TestWithParam<RangeLine> {};
-
-TEST_P(RangeLines, NameTheDecksOrMakeTheChartTheStudents) {
-    const std::optional<DeckRange> range = ExactDecks(GetParam().bytes);
-    EXPECT_EQ(range ? range->first : 0, GetParam().first);
-    EXPECT_EQ(range ? range->last : 0, GetParam().last);
+// The first "# exact for" line names the decks; without it, or when it does not read so, the
+// chart is the student's.
+TEST(JudgingChart, TheRangeLineNamesTheDecksOrMakesTheChartTheStudents) {
+    const std::pair<const char*, std::pair<int, int>> lines[] = {
+        {"108011\n# exact for 3 to 8 decks, S17 DAS RSA, peek\n", {3, 8}},
+        {"# exact for 1 deck\r\n108011\r\n", {1, 1}},
+        {"# exact for 2 decks\n# exact for 3 to 8 decks\n", {2, 2}},
+        {"# vantrel chart\n108011\n", {0, 0}},
+        {"# exact for 8 to 3 decks\n", {0, 0}},
+        {"# exact for three decks\n", {0, 0}},
+        {"# exact for 0 to 8 decks\n", {0, 0}},
+        {"# exact for 3 to 8 deckhands\n", {0, 0}},
+        {"# exact for 3 to 99999999999 decks\n", {0, 0}}};
+    for (const auto& [bytes, decks] : lines) {
+        const std::optional<DeckRange> range = ExactDecks(bytes);
+        EXPECT_EQ(range ? std::pair(range->first, range->last) : std::pair(0, 0), decks) << bytes;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    ChartFile, RangeLines,
-    ::testing::Values(
-        RangeLine{"Range", "108011\n# exact for 3 to 8 decks, S17 DAS RSA, peek\n", 3, 8},
-        RangeLine{"OneDeckCrLf", "# exact for 1 deck\r\n108011\r\n", 1, 1},
-        RangeLine{"FirstLineCounts", "# exact for 2 decks\n# exact for 3 to 8 decks\n", 2, 2},
-        RangeLine{"NoLine", "# vantrel chart\n108011\n", 0, 0},
-        RangeLine{"Reversed", "# exact for 8 to 3 decks\n", 0, 0},
-        RangeLine{"Words", "# exact for three decks\n", 0, 0},
-        RangeLine{"NoDecks", "# exact for 0 to 8 decks\n", 0, 0},
-        RangeLine{"OtherUnit", "# exact for 3 to 8 deckhands\n", 0, 0},
-        RangeLine{"Huge", "# exact for 3 to 99999999999 decks\n", 0, 0}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 // A malformed line, or none, leaves the chart as the student's: judged as it is, at once, at any
 // DECK, including those the table plays otherwise.

@@ -82,12 +82,9 @@ void LayoutTest::controlsStandWhereTheyBelong_data() {
     row("Tf_lecture", "bbtn_next", {496, 412, 121, 25}, {});
 
     row("Tf_rules", "l_title", {28, 16, 577, 28}, "Rules");
-    row("Tf_rules", "Label3", {28, 184, 189, 29}, "Seconds to bet");
     row("Tf_rules", "bbtn_deck8", {544, 64, 73, 29}, "8");
-    row("Tf_rules", "l_playper", {264, 124, 113, 29}, {});
     row("Tf_rules", "bbtn_speedmore", {384, 184, 33, 29}, "+");
     row("Tf_rules", "m_rules", {16, 236, 601, 161}, {});
-    row("Tf_rules", "bbtn_back", {16, 412, 121, 25}, "<- Back");
     row("Tf_rules", "bbtn_save", {496, 412, 121, 25}, "Save");
 
     row("Tf_cpin", "l_msg", {16, 4, 337, 49}, "How much is your current Counting Point?");
