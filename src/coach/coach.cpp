@@ -22,8 +22,6 @@ std::string_view ActionName(int code) {
     }
 }
 
-namespace {
-
 int ChartCell(const StrategyTable& chart, const Table& table) {
     const TableState& state = table.state();
     const int column = std::clamp(state.dealerUpValue, 0, 10);
@@ -34,8 +32,6 @@ int ChartCell(const StrategyTable& chart, const Table& table) {
     if (IsSoft(total)) return chart.soft[std::clamp(HardTotal(total) - 1, 2, 8)][column];
     return chart.hard[std::clamp(HardTotal(total), 8, 17)][column];
 }
-
-}  // namespace
 
 int Advice(const StrategyTable& chart, const Table& table) {
     const int cell = ChartCell(chart, table);

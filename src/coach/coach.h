@@ -10,6 +10,10 @@ namespace vantrel {
 // "HIT", "STAND", "DOUBLE", "SPLIT"; empty for any other code.
 std::string_view ActionName(int code);
 
+// The chart's cell for the table's current hand: its pair, soft or hard row against the dealer's
+// up card, a double not yet read for the number of cards held.
+int ChartCell(const StrategyTable& chart, const Table& table);
+
 // What the chart advises for the table's current hand: the cell of its pair, soft or hard row
 // against the dealer's up card, with the doubles resolved for the number of cards held.
 int Advice(const StrategyTable& chart, const Table& table);

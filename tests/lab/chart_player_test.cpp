@@ -19,6 +19,7 @@ struct PlayerCase {
     const char* ranks;   // dealt in order: player, hole card (a ten), player, up card, more
     const char* before;  // the player's own choices up to the case's hand
     char expected;       // h hit, s stand, d double, p split
+    int chips = 1000;    // 5: nothing left beside the bet, so the player falls back at once
 };
 
 void PrintTo(const PlayerCase& c, std::ostream* out) {
@@ -42,14 +43,14 @@ StrategyTable ChartOf(const char* cells) {
 class ChartPlayerTest : public testing::TestWithParam<PlayerCase> {};
 
 // The player's choices up to the case's hand are its own, and the table accepts every one of
-// them, the last included: no refusal balloon.
+// them, the last included: no refusal balloon. Short of chips, the last is the fallback.
 TEST_P(ChartPlayerTest, ChoosesWhatTheCalculatorAssumesAndTheTableAllows) {
     const PlayerCase& c = GetParam();
     const StrategyTable chart = ChartOf(c.chart);
     QuietView view;
     LessonSetup lesson{.lessonCode = "P",
                        .lessonHasTable = true,
-                       .chips = 1000,
+                       .chips = c.chips,
                        .lessonMode = LessonMode::FreePlay,
                        .quota = 1,
                        .maxBetSetting = 100};
@@ -76,7 +77,8 @@ TEST_P(ChartPlayerTest, ChoosesWhatTheCalculatorAssumesAndTheTableAllows) {
         PressAction(table, action(*choice));
     }
     ASSERT_TRUE(table.actionsEnabled());
-    EXPECT_EQ(ChartPlayerAction(chart, table), action(c.expected));
+    EXPECT_EQ(c.chips > 5 ? ChartPlayerAction(chart, table) : ShortOfChipsAction(chart, table),
+              action(c.expected));
     PressAction(table, action(c.expected));
     EXPECT_EQ(view.playerBalloons, 0) << "the table refused an action";
 }
@@ -93,7 +95,10 @@ INSTANTIATE_TEST_SUITE_P(
                     PlayerCase{"DoubleElseStandOnTwoCardsDoubles", "s7=5", "AT76", "", 'd'},
                     PlayerCase{"DoubleElseStandOnThreeCardsStands", "s2=1 s7=5", "AT265", "h", 's'},
                     PlayerCase{"SplitCellWithoutAPairStands", "h16=4", "TT66", "", 's'},
-                    PlayerCase{"AnyActionCellStands", "h16=9", "TT66", "", 's'}),
+                    PlayerCase{"AnyActionCellStands", "h16=9", "TT66", "", 's'},
+                    PlayerCase{"ShortOfChipsDoubleHits", "h11=3", "6T56", "", 'h', 5},
+                    PlayerCase{"ShortOfChipsDoubleElseStandStands", "s7=5", "AT76", "", 's', 5},
+                    PlayerCase{"ShortOfChipsPairPlaysItsTotal", "p8=4 h16=2", "8T86", "", 's', 5}),
     [](const testing::TestParamInfo<PlayerCase>& info) { return info.param.name; });
 
 }  // namespace

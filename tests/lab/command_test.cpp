@@ -72,12 +72,18 @@ INSTANTIATE_TEST_SUITE_P(
         RefusedCase{"ChartWithoutRecords", "sim --chart /dev/null", "cannot read a chart from"},
         RefusedCase{"BenchUnknownOption", "bench --rounds 5", "unknown option '--rounds'"},
         RefusedCase{"BenchChartMissing", "bench --chart", "--chart needs a file name"},
-        RefusedCase{"BenchEvWithOptions", "bench --ev --chart x", "--ev takes no other option"}),
+        RefusedCase{"BenchEvWithOptions", "bench --ev --chart x", "--ev takes no other option"},
+        RefusedCase{"ExamNotNamed", "exam --trials 5", "name the exam: NL6 or PL3"},
+        RefusedCase{"ExamNotAnExam", "exam NL5", "not 'NL5'"},
+        RefusedCase{"ExamBetNotInChips", "exam NL6 --bet 7", "not '7'"},
+        RefusedCase{"ExamBetOverTheMaximum", "exam PL3 --bet 205", "not '205'"},
+        RefusedCase{"ExamTrialsZero", "exam NL6 --trials 0", "not '0'"}),
     [](const testing::TestParamInfo<RefusedCase>& info) { return info.param.name; });
 
 TEST(LabCommand, HelpNamesEveryCommandAndOption) {
     const std::pair<const char*, std::vector<const char*>> helps[] = {
-        {"--help", {"chart", "sim", "bench"}},
+        {"--help", {"chart", "sim", "bench", "exam"}},
+        {"exam --help", {"--bet", "--trials", "--seed", "--threads", "--chart", "--help"}},
         {"chart --help", {"--decks", "--ev", "--edge", "--judging", "--settings", "--help"}},
         {"sim --help", {"--rounds", "--seed", "--threads", "--chart", "--help"}}};
     for (const auto& [arguments, names] : helps) {
@@ -143,6 +149,18 @@ TEST(SimCommand, ReportsEveryFigure) {
                                "blackjacks: ", "busts: ", "splits: ", "doubles: "})
         EXPECT_NE(run.output.find(figure), std::string::npos) << figure;
     EXPECT_EQ(run.output.find("refused"), std::string::npos) << run.output;
+}
+
+// Exam i is seeded from the seed and i, so any number of threads plays the same exams.
+TEST(ExamCommand, PlaysTheSameExamsOnAnyNumberOfThreads) {
+    const LabRun one = RunLab("exam PL3 --bet 100 --trials 30 --seed 4 --threads 1" + kChart);
+    const LabRun three = RunLab("exam PL3 --bet=100 --trials=30 --seed=4 --threads=3" + kChart);
+    ASSERT_EQ(one.status, 0) << one.output;
+    EXPECT_EQ(one.output, three.output);
+    for (const char* figure : {"exam: PL3, win $2000 net from $1000 in chips, table maximum $200\n"
+                               "player: bets $100 a round",
+                               "exams: 30, ", "pass rate: ", "% (95% interval "})
+        EXPECT_NE(one.output.find(figure), std::string::npos) << figure;
 }
 
 }  // namespace

@@ -24,6 +24,7 @@ int RunBench(std::span<const std::string_view> args);
 int RunRecord(std::span<const std::string_view> args);
 // The record store's speed, run by `bench --record`.
 int RunRecordBench(std::span<const std::string_view> args);
+int RunExam(std::span<const std::string_view> args);
 
 // chart --judging: the chart the trainer judges by with the chart file of dataDir and the
 // settings file (the default settings without one), in the chart file's format.

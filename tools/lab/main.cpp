@@ -18,6 +18,7 @@ constexpr Command kCommands[] = {
     {"bench", "the table engine's speed: 10 million rounds on one thread", vantrel::lab::RunBench},
     {"record", "a student's record: summary and costliest mistakes, or CSV",
      vantrel::lab::RunRecord},
+    {"exam", "how often basic strategy passes a graduation exam", vantrel::lab::RunExam},
 };
 
 void PrintUsage(std::ostream& out) {

@@ -1,6 +1,5 @@
 // vantrel-lab sim: plays rounds on the table engine with a player who follows the chart.
 
-#include <charconv>
 #include <chrono>
 #include <iostream>
 #include <optional>
@@ -8,6 +7,7 @@
 #include <system_error>
 
 #include "commands.h"
+#include "parse_number.h"
 #include "sim/sim_report.h"
 #include "sim/table_sim.h"
 
@@ -60,15 +60,6 @@ struct SimOptions {
 int UsageError(const std::string& message) {
     std::cerr << "vantrel-lab sim: " << message << "\nTry 'vantrel-lab sim --help'.\n";
     return kExitUsage;
-}
-
-template <class Number>
-std::optional<Number> ParseNumber(std::string_view text, Number least, Number most) {
-    Number number{};
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size()) return {};
-    if (number < least || number > most) return {};
-    return number;
 }
 
 // Fills `options`; returns an error message, empty when the arguments are good.

@@ -5,16 +5,23 @@
 
 namespace vantrel::lab {
 
+namespace {
+
+// The chart's code for the current pair read by its total, as if it were no pair.
+int PairAsTotal(const StrategyTable& chart, const Table& table) {
+    const int card = table.PairValue();
+    return strategy::ChartAdvice(chart, strategy::CardsOf({card, card}), false,
+                                 table.state().dealerUpValue);
+}
+
+}  // namespace
+
 Action ChartPlayerAction(const StrategyTable& chart, const Table& table) {
     const TableState& state = table.state();
     int code = Advice(chart, table);
     if (code == kChartSplit && !table.IsMatchingPair()) code = kChartStand;
-    if (code == kChartSplit && state.handCount >= vantrel::kMaxHands) {
-        const int card = table.PairValue();
-        code = strategy::ChartAdvice(chart, strategy::CardsOf({card, card}), false,
-                                     state.dealerUpValue);
-        if (code == kChartSplit) code = kChartStand;
-    }
+    if (code == kChartSplit && state.handCount >= vantrel::kMaxHands)
+        code = PairAsTotal(chart, table);
     const bool splitAces = state.handCount >= 2 && state.handTotal[state.currentHand] == 202;
     switch (code) {
         case kChartHit:
@@ -27,6 +34,12 @@ Action ChartPlayerAction(const StrategyTable& chart, const Table& table) {
         default:
             return Action::Stand;
     }
+}
+
+Action ShortOfChipsAction(const StrategyTable& chart, const Table& table) {
+    int code = ChartCell(chart, table);
+    if (code == kChartSplit) code = PairAsTotal(chart, table);
+    return code == kChartHit || code == kChartDouble ? Action::Hit : Action::Stand;
 }
 
 void PressAction(Table& table, Action action) {

@@ -15,6 +15,11 @@ namespace vantrel::lab {
 //   stand.
 Action ChartPlayerAction(const StrategyTable& chart, const Table& table);
 
+// What the player does when the table refused the chart's double or split for want of chips: the
+// chart's next-best action. The chips that cannot match the bet for one cannot for the other, so a
+// double falls back to its own reading (D hit, Ds stand) and a pair is played by its total.
+Action ShortOfChipsAction(const StrategyTable& chart, const Table& table);
+
 // Presses the action's button on the table.
 void PressAction(Table& table, Action action);
 

@@ -9,12 +9,16 @@ namespace vantrel::lab {
 // The table's screen for the simulator: it draws nothing and every wait returns at once. It
 // notes the few things the simulator reports that the table's record no longer holds once a
 // round has been cleared away: the blackjacks and busted hands the player's labels showed, and
-// the player balloons (in free play the table uses that balloon only to refuse an action).
+// the player balloons (in free play and the exams the table uses that balloon only to refuse an
+// action), and how a lesson's visit ended: its closing page, or a course menu when the chips ran
+// out.
 class QuietView final : public TableView {
   public:
     long long blackjacks = 0;
     long long bustedHands = 0;
     long long playerBalloons = 0;
+    long long closingPages = 0;
+    long long courseMenus = 0;
 
     void Delay(int) override {}
     void SetText(Control control, std::string_view text) override {
@@ -35,8 +39,8 @@ class QuietView final : public TableView {
     void SetStartTimer(bool) override {}
     int ShowMessageBox(std::string_view) override { return 1; }
     int AskCountPoint() override { return 0; }
-    void ShowClosingPage() override {}
-    void ShowCourseMenu(bool) override {}
+    void ShowClosingPage() override { ++closingPages; }
+    void ShowCourseMenu(bool) override { ++courseMenus; }
 };
 
 }  // namespace vantrel::lab
