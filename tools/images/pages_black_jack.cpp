@@ -100,7 +100,7 @@ void Blackjack(QPainter& p) {
 
 void ARound(QPainter& p) {
     Heading(p, QStringLiteral("How a round goes"));
-    const char* titles[] = {"1. Bet", "2. Deal", "3. Your turn", "4. Dealer, pay"};
+    const char* titles[] = {"1. Bet", "2. Deal", "3. Your turn", "4. Dealer, settle"};
     for (int i = 0; i < 4; ++i) {
         const QRectF box(14 + i * 146, 40, 128, 196);
         p.setPen(QPen(kPaleYellow, 1.5));
@@ -127,8 +127,8 @@ void ARound(QPainter& p) {
     ResultBadge(p, QRectF(480, 78, 70, 22), QStringLiteral("Win"));
     ResultBadge(p, QRectF(480, 108, 70, 22), QStringLiteral("Lose"));
     ResultBadge(p, QRectF(480, 138, 70, 22), QStringLiteral("Push"));
-    Caption(p, QRectF(452, 170, 128, 60), QStringLiteral("The dealer\nplays, then\nbets are paid"),
-            13);
+    Caption(p, QRectF(452, 170, 128, 60),
+            QStringLiteral("The dealer\nplays, then\neach hand settles"), 13);
 }
 
 }  // namespace
