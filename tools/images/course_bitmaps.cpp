@@ -13,8 +13,8 @@ namespace {
 
 std::vector<LecturePage> AllLecturePages(const StrategyTable& chart) {
     std::vector<LecturePage> pages;
-    for (auto&& set : {BlackJackPages(), GameRulesPages(), BasicStrategyPages(chart),
-                       CountingPages(), TableLessonPages(chart)})
+    for (auto&& set : {BlackJackPages(), GameRulesPages(), ShoeAndControlsPages(),
+                       BasicStrategyPages(chart), CountingPages(), TableLessonPages(chart)})
         pages.insert(pages.end(), set.begin(), set.end());
     return pages;
 }

@@ -50,6 +50,11 @@ QRectF DrawHand(QPainter& painter, QPointF topLeft, const std::vector<Card>& car
     return QRectF(topLeft, QSizeF(width, cardHeight));
 }
 
+void DrawDeck(QPainter& painter, QPointF topLeft, QSizeF card) {
+    for (int i = 4; i >= 0; --i)
+        DrawCardBack(painter, QRectF(topLeft + QPointF(i * 2, i * 2), card));
+}
+
 QString HandLabelText(const std::vector<Card>& cards, int hands) {
     int total = 0;
     for (const Card& card : cards) total += CardValue(card.rank);

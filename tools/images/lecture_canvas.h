@@ -37,6 +37,9 @@ std::vector<Card> Cards(std::initializer_list<const char*> codes);
 QRectF DrawHand(QPainter& painter, QPointF topLeft, const std::vector<Card>& cards,
                 qreal cardWidth = 48, qreal step = 26);
 
+// A stack of card backs standing for a whole deck, each card `card` in size.
+void DrawDeck(QPainter& painter, QPointF topLeft, QSizeF card = {33, 44});
+
 // What the table shows above a hand: "BJ!", "BUSTED" or the best total.
 QString HandLabelText(const std::vector<Card>& cards, int hands = 1);
 

@@ -17,7 +17,8 @@ struct LecturePage {
 };
 
 std::vector<LecturePage> BlackJackPages();                                // NL1
-std::vector<LecturePage> GameRulesPages();                                // NL2
+std::vector<LecturePage> GameRulesPages();                                // NL2 1-10
+std::vector<LecturePage> ShoeAndControlsPages();                          // NL2 11-13
 std::vector<LecturePage> BasicStrategyPages(const StrategyTable& chart);  // NL4
 std::vector<LecturePage> CountingPages();                                 // PL1
 // The opening and closing pages of the lessons played at the table.

@@ -1,7 +1,5 @@
 // Lesson 2, "Game Rules": this table's rules as they play, page by page.
 
-#include <QPainterPath>
-
 #include "art_style.h"
 #include "chip_art.h"
 #include "lecture_canvas.h"
@@ -194,21 +192,23 @@ void Split(QPainter& p) {
     Caption(p, QRectF(430, 198, 160, 40), QStringLiteral("Up to four hands\nin all."), 13);
 }
 
+// Two aces split make two hands of one card each; another ace as that card may be split again.
 void SplitAces(QPainter& p) {
     Heading(p, QStringLiteral("Split aces: one card each"));
     DrawHand(p, QPointF(24, 72), Cards({"S01", "H01"}), 54, 30);
     Button(p, QRectF(120, 96, 80, 24), QStringLiteral("SPLIT"));
     Arrow(p, QPointF(116, 130), QPointF(204, 130));
-    const std::vector<std::vector<Card>> hands = {Cards({"S01", "D13"}), Cards({"H01", "C07"}),
-                                                  Cards({"D01", "C01"})};
-    const char* notes[] = {"21, not BJ!:\npaid 1 to 1", "One card,\nthen it stops",
-                           "Another ace:\nmay split again"};
-    for (int i = 0; i < 3; ++i) {
-        const qreal left = 220 + i * 124;
+    const std::vector<std::vector<Card>> hands = {Cards({"S01", "D13"}), Cards({"H01", "C07"})};
+    const char* notes[] = {"21, not BJ!:\npaid 1 to 1", "One card,\nthen it stops"};
+    for (int i = 0; i < 2; ++i) {
+        const qreal left = 230 + i * 130;
         DrawHand(p, QPointF(left, 72), hands[i], 50, 26);
-        TotalBadge(p, QRectF(left - 12, 46, 100, 24), HandLabelText(hands[i], 3));
+        TotalBadge(p, QRectF(left - 12, 46, 100, 24), HandLabelText(hands[i], 2));
         Caption(p, QRectF(left - 22, 148, 120, 40), QString::fromLatin1(notes[i]), 13);
     }
+    Caption(p, QRectF(480, 60, 110, 100),
+            QStringLiteral("Is the one card\nanother ace?\nThen you may\nsplit again."), 13,
+            kPaleYellow);
     Balloon(p, QRectF(160, 196, 420, 40),
             QStringLiteral("You can't hit when you split a pair of Aces!"), 15);
 }
@@ -250,76 +250,26 @@ void Payouts(QPainter& p) {
         const char* back;
     } rows[] = {
         {"Win", "Your 19 against the dealer's 18", "$10", "$20"},
-        {"Win", "Blackjack pays 3 to 2", "$5", "$12"},
+        {"Win", "Blackjack pays 3 to 2", "$10", "$25"},
+        {"Win", "$5 blackjack: half dollar dropped", "$5", "$12"},
         {"Push", "18 against 18: a tie", "$10", "$10"},
         {"Lose", "17 against 20, or busted", "$10", "$0"},
     };
-    Caption(p, QRectF(370, 34, 100, 20), QStringLiteral("Your bet"), 14, kLightYellow);
-    Caption(p, QRectF(470, 34, 120, 20), QStringLiteral("You get back"), 14, kLightYellow);
-    for (int i = 0; i < 4; ++i) {
-        const qreal top = 58 + i * 38;
-        ResultBadge(p, QRectF(16, top, 76, 26), QString::fromLatin1(rows[i].result));
-        Caption(p, QRectF(104, top, 260, 26), QString::fromLatin1(rows[i].example), 15, Qt::white,
+    Caption(p, QRectF(370, 32, 100, 20), QStringLiteral("Your bet"), 14, kLightYellow);
+    Caption(p, QRectF(470, 32, 120, 20), QStringLiteral("You get back"), 14, kLightYellow);
+    for (int i = 0; i < 5; ++i) {
+        const qreal top = 54 + i * 31;
+        ResultBadge(p, QRectF(16, top, 76, 25), QString::fromLatin1(rows[i].result));
+        Caption(p, QRectF(104, top, 266, 25), QString::fromLatin1(rows[i].example), 15, Qt::white,
                 Qt::AlignLeft | Qt::AlignVCenter);
-        DrawText(p, QRectF(370, top, 100, 26), QString::fromLatin1(rows[i].bet), Gothic(20, true),
+        DrawText(p, QRectF(370, top, 100, 25), QString::fromLatin1(rows[i].bet), Gothic(20, true),
                  kSalmon);
-        DrawText(p, QRectF(470, top, 120, 26), QString::fromLatin1(rows[i].back), Gothic(20, true),
+        DrawText(p, QRectF(470, top, 120, 25), QString::fromLatin1(rows[i].back), Gothic(20, true),
                  kSalmon);
     }
     Caption(p, QRectF(16, 212, 570, 28),
-            QStringLiteral("No insurance and no surrender at this table."), 15, kPaleYellow);
-}
-
-// The arrow pointer of a mouse, tip at `tip`.
-void Pointer(QPainter& p, QPointF tip) {
-    QPainterPath arrow;
-    arrow.moveTo(tip);
-    arrow.lineTo(tip + QPointF(0, 22));
-    arrow.lineTo(tip + QPointF(5.5, 17));
-    arrow.lineTo(tip + QPointF(9.5, 26));
-    arrow.lineTo(tip + QPointF(13, 24.5));
-    arrow.lineTo(tip + QPointF(9, 16));
-    arrow.lineTo(tip + QPointF(16, 16));
-    arrow.closeSubpath();
-    p.setPen(QPen(Qt::black, 1.5));
-    p.setBrush(Qt::white);
-    p.drawPath(arrow);
-}
-
-void Gestures(QPainter& p) {
-    Heading(p, QStringLiteral("Playing with the mouse on the table"));
-    const struct {
-        QPointF from;
-        QPointF to;
-        const char* action;
-        const char* how;
-    } drags[] = {
-        {{60, 60}, {60, 150}, "HIT", "drag down"},
-        {{170, 90}, {260, 90}, "STAND", "drag right"},
-        {{320, 60}, {400, 140}, "SPLIT", "drag right\nand down"},
-    };
-    for (const auto& drag : drags) {
-        p.setPen(Qt::NoPen);
-        p.setBrush(kLightYellow);
-        p.drawEllipse(drag.from, 5, 5);
-        Arrow(p, drag.from, drag.to, kLightYellow, 4);
-        Pointer(p, drag.to + QPointF(4, 2));
-    }
-    for (int i = 0; i < 3; ++i) {
-        const qreal centre = i == 0 ? 60 : i == 1 ? 215 : 360;
-        Button(p, QRectF(centre - 56, 178, 112, 24), QString::fromLatin1(drags[i].action));
-        Caption(p, QRectF(centre - 70, 204, 140, 36), QString::fromLatin1(drags[i].how), 13);
-    }
-    const QPointF click(500, 100);
-    p.setPen(QPen(kLightYellow, 2.5));
-    p.setBrush(Qt::NoBrush);
-    p.drawEllipse(click, 16, 16);
-    p.drawEllipse(click, 28, 28);
-    Pointer(p, click);
-    Button(p, QRectF(440, 178, 130, 24), QStringLiteral("DOUBLE DOWN"));
-    Caption(p, QRectF(430, 204, 150, 36), QStringLiteral("double-click"), 13);
-    Caption(p, QRectF(120, 34, 360, 20),
-            QStringLiteral("A drag counts when it is longer than 70 pixels."), 13, kPaleYellow);
+            QStringLiteral("Bet in $10 steps for the full 3 to 2. No insurance, no surrender."), 15,
+            kPaleYellow);
 }
 
 }  // namespace
@@ -328,7 +278,7 @@ std::vector<LecturePage> GameRulesPages() {
     return {{"NL2", 1, TheTable}, {"NL2", 2, Betting},     {"NL2", 3, Countdown},
             {"NL2", 4, TheDeal},  {"NL2", 5, HitAndStand}, {"NL2", 6, DoubleDown},
             {"NL2", 7, Split},    {"NL2", 8, SplitAces},   {"NL2", 9, TheDealer},
-            {"NL2", 10, Payouts}, {"NL2", 11, Gestures}};
+            {"NL2", 10, Payouts}};
 }
 
 }  // namespace vantrel::art
