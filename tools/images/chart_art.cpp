@@ -132,6 +132,42 @@ void DrawGridLines(QPainter& painter, const ChartGrid& grid, std::size_t rows) {
     }
 }
 
+QString PlayName(int code) {
+    switch (code) {
+        case kChartHit:
+            return QStringLiteral("hit");
+        case kChartStand:
+            return QStringLiteral("stand");
+        case kChartDouble:
+            return QStringLiteral("double");
+        case kChartSplit:
+            return QStringLiteral("split");
+        case kChartDoubleElseStand:
+            return QStringLiteral("double, else stand");
+        default:
+            return ChartCodeText(code);
+    }
+}
+
+// The black band of up cards across the top and the row labels down the left.
+void DrawFrame(QPainter& painter, const ChartGrid& grid, const std::vector<ChartRow>& rows,
+               int pixelSize, ChartMark mark = {}) {
+    const QRectF& box = grid.box;
+    painter.fillRect(QRectF(box.topLeft(), QSizeF(box.width(), grid.rowHeight)), Qt::black);
+    painter.fillRect(QRectF(box.left(), box.top() + grid.rowHeight, grid.labelWidth,
+                            box.height() - grid.rowHeight),
+                     Qt::black);
+    for (std::size_t c = 0; c < kUpCards.size(); ++c) {
+        const QString up = kUpCards[c] == 1 ? QStringLiteral("A") : QString::number(kUpCards[c]);
+        DrawText(painter, grid.Header(c), up, Gothic(pixelSize, true),
+                 kUpCards[c] == mark.upCard ? kYellow : Qt::white);
+    }
+    for (std::size_t r = 0; r < rows.size(); ++r)
+        DrawFittedText(painter, grid.Label(r).adjusted(2, 0, -2, 0),
+                       QString::fromLatin1(rows[r].label), Gothic(pixelSize, true),
+                       rows[r].row == mark.row ? kYellow : Qt::white);
+}
+
 }  // namespace
 
 std::vector<int> ChartRows(ChartPart part) {
@@ -155,19 +191,8 @@ void DrawChart(QPainter& painter, const QRectF& box, const StrategyTable& chart,
     const int pixelSize = grid.PixelSize();
 
     painter.save();
-    painter.fillRect(QRectF(box.topLeft(), QSizeF(box.width(), grid.rowHeight)), Qt::black);
-    painter.fillRect(QRectF(box.left(), box.top() + grid.rowHeight, grid.labelWidth,
-                            box.height() - grid.rowHeight),
-                     Qt::black);
-    for (std::size_t c = 0; c < kUpCards.size(); ++c) {
-        const QString up = kUpCards[c] == 1 ? QStringLiteral("A") : QString::number(kUpCards[c]);
-        DrawText(painter, grid.Header(c), up, Gothic(pixelSize, true),
-                 kUpCards[c] == mark.upCard ? kYellow : Qt::white);
-    }
+    DrawFrame(painter, grid, rows, pixelSize, mark);
     for (std::size_t r = 0; r < rows.size(); ++r) {
-        DrawFittedText(painter, grid.Label(r).adjusted(2, 0, -2, 0),
-                       QString::fromLatin1(rows[r].label), Gothic(pixelSize, true),
-                       rows[r].row == mark.row ? kYellow : Qt::white);
         for (std::size_t c = 0; c < kUpCards.size(); ++c)
             DrawChartCode(painter, grid.Cell(r, c),
                           ChartCell(chart, part, rows[r].row, kUpCards[c]), pixelSize);
@@ -179,6 +204,32 @@ void DrawChart(QPainter& painter, const QRectF& box, const StrategyTable& chart,
         painter.setPen(QPen(kYellow, 3));
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(marked.adjusted(-1, -1, 1, 1));
+    }
+    painter.restore();
+}
+
+void DrawChartInWords(QPainter& painter, const QRectF& box, const StrategyTable& chart,
+                      ChartPart part) {
+    const std::vector<ChartRow> rows = RowsOf(part);
+    const ChartGrid grid(box, rows.size());
+    const int pixelSize = grid.PixelSize();
+    painter.save();
+    DrawFrame(painter, grid, rows, pixelSize);
+    painter.setPen(QPen(QColor(0x20, 0x20, 0x20), 1));
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        for (std::size_t first = 0; first < kUpCards.size();) {
+            const int code = ChartCell(chart, part, rows[r].row, kUpCards[first]);
+            std::size_t end = first + 1;
+            while (end < kUpCards.size() &&
+                   ChartCell(chart, part, rows[r].row, kUpCards[end]) == code)
+                ++end;
+            const QRectF run = grid.Cell(r, first).united(grid.Cell(r, end - 1));
+            painter.fillRect(run, ChartCodeColour(code));
+            painter.drawRect(run);
+            DrawFittedText(painter, run.adjusted(2, 0, -2, 0), PlayName(code),
+                           PGothic(pixelSize - 1, true), InkOn(code));
+            first = end;
+        }
     }
     painter.restore();
 }

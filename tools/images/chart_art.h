@@ -40,6 +40,11 @@ struct ChartMark {
 void DrawChart(QPainter& painter, const QRectF& box, const StrategyTable& chart, ChartPart part,
                ChartMark mark = {});
 
+// The sub-table spelled out: each row's runs of one code against neighbouring up cards merged into
+// one box that names the play ("split", "double, else stand"), under the header of up cards.
+void DrawChartInWords(QPainter& painter, const QRectF& box, const StrategyTable& chart,
+                      ChartPart part);
+
 // The key to the codes, one entry per line.
 void DrawChartLegend(QPainter& painter, const QRectF& box, int pixelSize = 14);
 

@@ -1,6 +1,8 @@
 // Lesson 4, "Basic Strategy": every chart picture is read from the chart file, so the lecture
 // shows exactly what the table judges by.
 
+#include <algorithm>
+
 #include "art_style.h"
 #include "chart_art.h"
 #include "lecture_canvas.h"
@@ -58,6 +60,44 @@ void ReadingTheChart(QPainter& p, const StrategyTable& chart) {
     DrawChart(p, QRectF(336, 34, 254, 206), chart, ChartPart::Hard, ChartMark{16, 10});
 }
 
+// A dealer's hand with the hole card standing as a 10: the total the player plays against.
+void ThinkOfATen(QPainter& p, QPointF topLeft, const char* upCard, const char* note) {
+    const std::vector<Card> dealer = Cards({"back", upCard});
+    const QRectF area = DrawHand(p, topLeft + QPointF(0, 26), dealer, 48, 34);
+    const QPointF hole(area.left() + 17, area.center().y());
+    p.setPen(QPen(kAqua, 1.5));
+    p.setBrush(kTableTeal);
+    p.drawEllipse(hole, 17, 13);
+    DrawText(p, QRectF(hole.x() - 17, hole.y() - 13, 34, 26), QStringLiteral("10?"),
+             PGothic(14, true), kAqua);
+    const int total = 10 + std::min(Card::FromCode(upCard).rank, 10);
+    TotalBadge(p, QRectF(area.left() - 10, topLeft.y(), area.width() + 20, 24),
+               QStringLiteral("%1?").arg(total));
+    Caption(p, QRectF(area.right() + 12, topLeft.y() + 20, 170, 70), QString::fromLatin1(note), 14,
+            Qt::white, Qt::AlignLeft | Qt::AlignVCenter);
+}
+
+void TheUpCard(QPainter& p) {
+    Heading(p, QStringLiteral("Why the up card decides"));
+    ThinkOfATen(p, QPointF(24, 36), "S06",
+                "A 6 up makes 16:\nthe dealer must draw\nand often busts.");
+    ThinkOfATen(p, QPointF(320, 36), "H13", "A 10 up makes 20:\na strong hand.");
+    Caption(p, QRectF(14, 126, 572, 20),
+            QStringLiteral("Think of the hole card as a 10: 16 of the 52 cards count 10."), 14,
+            kPaleYellow);
+    const QRectF band(14, 154, 572, 84);
+    p.setPen(QPen(kPaleYellow, 1.5));
+    p.setBrush(kTableTeal);
+    p.drawRoundedRect(band, 8, 8);
+    DrawHand(p, QPointF(30, 160), Cards({"S01", "D12"}), 36, 22);
+    TotalBadge(p, QRectF(24, 210, 70, 22), QStringLiteral("BJ!"));
+    Caption(p, QRectF(112, 158, 466, 76),
+            QStringLiteral("The dealer checks for blackjack before you play. A dealer\n"
+                           "blackjack takes only your first bet: you never double or\n"
+                           "split into one, so no double or split loses extra to it."),
+            14, Qt::white, Qt::AlignLeft | Qt::AlignVCenter);
+}
+
 void ChartPage(QPainter& p, const StrategyTable& chart, ChartPart part, const QString& heading) {
     Heading(p, heading);
     DrawChart(p, QRectF(12, 36, 400, 204), chart, part);
@@ -71,7 +111,7 @@ void Doubling(QPainter& p, const StrategyTable& chart) {
     const Situation situations[] = {
         {Cards({"H06", "S05"}), Card{1, 10}, ChartPart::Hard, 11, "11 vs 10"},
         {Cards({"C04", "D06"}), Card{2, 9}, ChartPart::Hard, 10, "10 vs 9"},
-        {Cards({"S01", "H07"}), Card{3, 4}, ChartPart::Soft, 7, "A,7 vs 4"},
+        {Cards({"S04", "H05"}), Card{3, 3}, ChartPart::Hard, 9, "9 vs 3"},
         {Cards({"S05", "C03", "H03"}), Card{4, 6}, ChartPart::Hard, 11, "11 vs 6, 3 cards"},
     };
     for (int i = 0; i < 4; ++i) DrawSituation(p, QPointF(24 + i * 146, 38), chart, situations[i]);
@@ -85,6 +125,87 @@ void Doubling(QPainter& p, const StrategyTable& chart) {
             QStringLiteral("With more than two cards you cannot double: D means hit, Ds means "
                            "stand."),
             14, kPaleYellow);
+}
+
+void SoftHandsOfMoreCards(QPainter& p) {
+    Heading(p, QStringLiteral("Soft hands of three cards; soft turned hard"));
+    const std::vector<Card> three = Cards({"S01", "H02", "C03"}), two = Cards({"D01", "S05"});
+    QRectF area = DrawHand(p, QPointF(24, 70), three, 48, 24);
+    TotalBadge(p, QRectF(area.left(), 44, area.width(), 24), HandLabelText(three));
+    DrawText(p, QRectF(area.right() + 4, 84, 30, 40), QStringLiteral("="), PGothic(28, true),
+             Qt::white);
+    area = DrawHand(p, QPointF(area.right() + 38, 70), two, 48, 24);
+    TotalBadge(p, QRectF(area.left(), 44, area.width(), 24), HandLabelText(two));
+    Caption(p, QRectF(14, 140, 270, 50),
+            QStringLiteral("Ace, 2 and 3 is soft 16:\nplay it as ace-5, the soft chart's row."),
+            14);
+
+    const std::vector<Card> soft = Cards({"C01", "D06"}), hard = Cards({"C01", "D06", "H09"});
+    area = DrawHand(p, QPointF(320, 70), soft, 48, 24);
+    TotalBadge(p, QRectF(area.left(), 44, area.width(), 24), HandLabelText(soft));
+    Arrow(p, QPointF(area.right() + 6, 102), QPointF(area.right() + 40, 102));
+    Caption(p, QRectF(area.right() + 2, 74, 40, 20), QStringLiteral("+9"), 14, kLightYellow);
+    area = DrawHand(p, QPointF(area.right() + 48, 70), hard, 48, 24);
+    TotalBadge(p, QRectF(area.left(), 44, area.width(), 24), HandLabelText(hard));
+    Caption(p, QRectF(306, 140, 284, 50),
+            QStringLiteral("Now the ace must count 1: hard 16.\nPlay it by the hard chart."), 14);
+    Caption(p, QRectF(10, 204, 580, 36),
+            QStringLiteral("The table shows the best total; a hand is soft while an ace in "
+                           "it still counts 11."),
+            14, kPaleYellow);
+}
+
+void ChartInWords(QPainter& p, const StrategyTable& chart, ChartPart part, const QString& heading,
+                  const QString& note) {
+    Heading(p, heading);
+    DrawChartInWords(p, QRectF(12, 34, 576, note.isEmpty() ? 206 : 178), chart, part);
+    if (!note.isEmpty()) Caption(p, QRectF(10, 214, 580, 28), note, 14, kPaleYellow);
+}
+
+// Where the table refuses the chart's play, its next best: what a double falls back to, or the
+// pair read by its total.
+void Refused(QPainter& p, const StrategyTable& chart) {
+    Heading(p, QStringLiteral("When the table says no"));
+    const auto fallback = [](int code) {
+        return code == kChartHit || code == kChartDouble ? QStringLiteral("HIT")
+                                                         : QStringLiteral("STAND");
+    };
+    const struct {
+        Situation situation;
+        const char* refusal;
+        int fallbackCode;
+        const char* note;
+    } cases[] = {
+        {{Cards({"H06", "S05"}), Card{1, 6}, ChartPart::Hard, 11, "11 vs 6"},
+         "You don't have enough chips!",
+         ChartCell(chart, ChartPart::Hard, 11, 6),
+         "D falls back\nto a hit"},
+        {{Cards({"S01", "H07"}), Card{3, 4}, ChartPart::Soft, 7, "A,7 vs 4"},
+         "You don't have enough chips!",
+         ChartCell(chart, ChartPart::Soft, 7, 4),
+         "Ds falls back\nto a stand"},
+        {{Cards({"C08", "D08"}), Card{4, 10}, ChartPart::Pair, 8, "8,8 vs 10, 4 hands"},
+         "You can't split any more.",
+         ChartCell(chart, ChartPart::Hard, 16, 10),
+         "the pair plays\nas hard 16"},
+    };
+    for (int i = 0; i < 3; ++i) {
+        const qreal left = 14 + i * 196;
+        const Situation& situation = cases[i].situation;
+        Caption(p, QRectF(left, 34, 44, 16), QStringLiteral("dealer"), 12);
+        DrawHand(p, QPointF(left + 5, 52), {situation.upCard}, 34);
+        Caption(p, QRectF(left + 56, 34, 70, 16), QStringLiteral("you"), 12);
+        DrawHand(p, QPointF(left + 60, 52), situation.hand, 34, 20);
+        DrawChartCode(p, QRectF(left + 134, 62, 36, 26),
+                      ChartCell(chart, situation.part, situation.row, UpValue(situation.upCard)),
+                      18);
+        Caption(p, QRectF(left, 100, 176, 20), QString::fromLatin1(situation.name), 14, kAqua);
+        Balloon(p, QRectF(left, 126, 176, 40), QString::fromLatin1(cases[i].refusal), 11);
+        Arrow(p, QPointF(left + 50, 170), QPointF(left + 50, 196), kLightYellow, 2.5);
+        Button(p, QRectF(left + 8, 204, 84, 24), fallback(cases[i].fallbackCode));
+        Caption(p, QRectF(left + 96, 196, 92, 40), QString::fromLatin1(cases[i].note), 12,
+                kPaleYellow);
+    }
 }
 
 void AllCharts(QPainter& p, const StrategyTable& chart) {
@@ -107,15 +228,27 @@ std::vector<LecturePage> BasicStrategyPages(const StrategyTable& chart) {
     const StrategyTable* c = &chart;
     return {
         {"NL4", 1, [c](QPainter& p) { WhyAChart(p, *c); }},
-        {"NL4", 2, [c](QPainter& p) { ReadingTheChart(p, *c); }},
-        {"NL4", 3,
-         [c](QPainter& p) { ChartPage(p, *c, ChartPart::Hard, QStringLiteral("Hard totals")); }},
+        {"NL4", 2, TheUpCard},
+        {"NL4", 3, [c](QPainter& p) { ReadingTheChart(p, *c); }},
         {"NL4", 4,
-         [c](QPainter& p) { ChartPage(p, *c, ChartPart::Soft, QStringLiteral("Soft totals")); }},
+         [c](QPainter& p) { ChartPage(p, *c, ChartPart::Hard, QStringLiteral("Hard totals")); }},
         {"NL4", 5,
+         [c](QPainter& p) { ChartPage(p, *c, ChartPart::Soft, QStringLiteral("Soft totals")); }},
+        {"NL4", 6, SoftHandsOfMoreCards},
+        {"NL4", 7,
          [c](QPainter& p) { ChartPage(p, *c, ChartPart::Pair, QStringLiteral("Pairs")); }},
-        {"NL4", 6, [c](QPainter& p) { Doubling(p, *c); }},
-        {"NL4", 7, [c](QPainter& p) { AllCharts(p, *c); }},
+        {"NL4", 8,
+         [c](QPainter& p) {
+             ChartInWords(p, *c, ChartPart::Pair, QStringLiteral("Every pair, row by row"), {});
+         }},
+        {"NL4", 9, [c](QPainter& p) { Doubling(p, *c); }},
+        {"NL4", 10,
+         [c](QPainter& p) {
+             ChartInWords(p, *c, ChartPart::Soft, QStringLiteral("Soft hands, row by row"),
+                          QStringLiteral("\"Double, else stand\": stand when you cannot double."));
+         }},
+        {"NL4", 11, [c](QPainter& p) { Refused(p, *c); }},
+        {"NL4", 12, [c](QPainter& p) { AllCharts(p, *c); }},
     };
 }
 
