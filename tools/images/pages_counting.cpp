@@ -1,5 +1,5 @@
-// Professional lesson 1, "Counting": the Hi-Lo values and the running count. Every value
-// and count shown is worked out with the table's own counting rule.
+// Professional lesson 1, "Counting": the Hi-Lo values, the running count and the true count.
+// Every value and count shown is worked out with the table's own counting rule.
 
 #include <QLinearGradient>
 #include <numeric>
@@ -7,6 +7,7 @@
 #include "art_style.h"
 #include "lecture_canvas.h"
 #include "lecture_pages.h"
+#include "table_sketch.h"
 
 namespace vantrel::art {
 
@@ -31,7 +32,7 @@ void WhyCount(QPainter& p) {
     TotalBadge(p, QRectF(14, 196, 270, 24), QStringLiteral("good for you"));
     DrawHand(p, QPointF(330, 50), Cards({"D02", "C03", "H04", "S05", "D06", "C04"}), 54, 26);
     Caption(p, QRectF(314, 128, 270, 60),
-            QStringLiteral("Many small cards left:\nthe dealer rarely busts"), 14);
+            QStringLiteral("Many small cards left:\nthe dealer busts less often"), 14);
     DrawText(p, QRectF(314, 196, 270, 24), QStringLiteral("good for the dealer"), Gothic(20, true),
              kSalmon);
 }
@@ -112,34 +113,67 @@ void ThroughTheShoe(QPainter& p) {
             kPaleYellow);
 }
 
+void TrueCount(QPainter& p) {
+    Heading(p, QStringLiteral("The true count: running count per deck left"));
+    Caption(p, QRectF(10, 44, 60, 50), QStringLiteral("dealt"), 15, kLightYellow);
+    for (int i = 0; i < 2; ++i) DrawDeck(p, QPointF(70 + i * 44, 44));
+    Caption(p, QRectF(160, 44, 110, 50), QStringLiteral("104 cards:\n2 decks"), 14);
+    Caption(p, QRectF(10, 112, 60, 50), QStringLiteral("left"), 15, kLightYellow);
+    for (int i = 0; i < 4; ++i) DrawDeck(p, QPointF(70 + i * 44, 112));
+    Caption(p, QRectF(248, 112, 90, 50), QStringLiteral("208 cards:\n4 decks"), 14);
+
+    const struct {
+        qreal left;
+        const char* value;
+        const char* name;
+        QColor colour;
+    } terms[] = {{340, "+6", "running\ncount", kAqua},
+                 {416, "\u00f7 4", "decks\nleft", Qt::white},
+                 {494, "= +1.5", "true\ncount", kYellow}};
+    for (const auto& term : terms) {
+        DrawText(p, QRectF(term.left, 52, 96, 44), QString::fromUtf8(term.value), PGothic(26, true),
+                 term.colour);
+        Caption(p, QRectF(term.left, 98, 96, 40), QString::fromLatin1(term.name), 13);
+    }
+    Caption(p, QRectF(10, 182, 580, 56),
+            QStringLiteral("Judge the decks left from the cards dealt (52 to a deck).\n"
+                           "Early in the six-deck shoe, running +6 is about true +1."),
+            14, kPaleYellow);
+}
+
 void WhatItSays(QPainter& p) {
-    Heading(p, QStringLiteral("What the count tells you"));
+    Heading(p, QStringLiteral("What the true count is for"));
     const QRectF scale(40, 80, 520, 30);
+    constexpr int kLowest = -4, kHighest = 4;
+    const auto position = [&](qreal value) { return (value - kLowest) / (kHighest - kLowest); };
     QLinearGradient shade(scale.topLeft(), scale.topRight());
     shade.setColorAt(0, QColor(0xC0, 0x30, 0x30));
-    shade.setColorAt(0.5, QColor(0xE0, 0xE0, 0xE0));
+    shade.setColorAt(position(1), QColor(0xE0, 0xE0, 0xE0));
     shade.setColorAt(1, QColor(0x20, 0xA0, 0x40));
     p.setPen(QPen(Qt::black, 1));
     p.setBrush(shade);
     p.drawRect(scale);
-    for (int value = -8; value <= 8; value += 2) {
-        const qreal x = scale.left() + (value + 8) * scale.width() / 16;
+    for (int value = kLowest; value <= kHighest; ++value) {
+        const qreal x = scale.left() + position(value) * scale.width();
         p.setPen(QPen(Qt::white, 1.5));
         p.drawLine(QPointF(x, scale.bottom()), QPointF(x, scale.bottom() + 6));
         DrawText(p, QRectF(x - 20, scale.bottom() + 6, 40, 20), Signed(value), Gothic(16, true),
                  Qt::white);
     }
-    Caption(p, QRectF(20, 140, 260, 60),
-            QStringLiteral("Below 0: small cards are left.\nThe dealer has the edge:\nbet small."),
-            14);
-    Caption(p, QRectF(320, 140, 260, 60),
-            QStringLiteral("Above 0: 10s and aces are left.\nThe edge moves to you:\nbet more."),
-            14);
-    Arrow(p, QPointF(300, 52), QPointF(scale.left() + 12, 52), kSalmon, 3);
-    Arrow(p, QPointF(300, 52), QPointF(scale.right() - 12, 52), kAqua, 3);
-    Caption(p, QRectF(10, 206, 580, 36),
-            QStringLiteral("Whatever the count, play each hand by basic strategy."), 14,
-            kPaleYellow);
+    const qreal even = scale.left() + position(1) * scale.width();
+    p.setPen(QPen(kYellow, 3));
+    p.drawLine(QPointF(even, scale.top() - 8), QPointF(even, scale.bottom() + 4));
+    Caption(p, QRectF(even - 80, 36, 160, 20), QStringLiteral("true +1: about even"), 14, kYellow);
+    Arrow(p, QPointF(even - 70, 64), QPointF(scale.left() + 12, 64), kSalmon, 3);
+    Arrow(p, QPointF(even + 70, 64), QPointF(scale.right() - 12, 64), kAqua, 3);
+    Caption(p, QRectF(14, 140, 290, 60),
+            QStringLiteral("Below true +1 the house has the edge:\nbet the minimum."), 14);
+    Caption(p, QRectF(316, 140, 270, 60),
+            QStringLiteral("From true +1 the edge is yours:\nbet more as the count rises."), 14);
+    Caption(p, QRectF(10, 200, 580, 40),
+            QStringLiteral("At true 0 six decks leave the house about 0.34% (0.79% on $5 bets).\n"
+                           "Whatever the count, play each hand by basic strategy."),
+            14, kPaleYellow);
 }
 
 void TheQuestion(QPainter& p) {
@@ -150,20 +184,7 @@ void TheQuestion(QPainter& p) {
     p.save();
     p.translate(origin);
     p.scale(scale, scale);
-    p.fillRect(QRectF(0, 0, 369, 265), Qt::white);
-    p.fillRect(QRectF(12, 4, 345, 49), QColor(255, 192, 128));
-    DrawText(p, QRectF(16, 4, 337, 49), QStringLiteral("How much is your current Counting Point?"),
-             Gothic(20, true), Qt::black, Qt::AlignCenter | Qt::TextWordWrap);
-    p.setPen(QPen(QColor(0x80, 0x80, 0x80), 1));
-    p.setBrush(Qt::white);
-    p.drawRect(QRectF(12, 60, 345, 28));
-    DrawText(p, QRectF(18, 60, 330, 28), QStringLiteral("-3"), Gothic(20), Qt::black,
-             Qt::AlignLeft | Qt::AlignVCenter);
-    const char* keys[] = {"1", "2", "3", "4", "5", "6", "7", "8", "9", "-", "0", "BS"};
-    for (int i = 0; i < 12; ++i)
-        Button(p, QRectF(12 + (i % 3) * 120, 96 + (i / 3) * 32, 105, 25),
-               QString::fromLatin1(keys[i]));
-    Button(p, QRectF(124, 228, 121, 25), QStringLiteral("OK"));
+    DrawCountDialog(p, QStringLiteral("-3"));
     p.restore();
     p.setPen(QPen(kPaleYellow, 1));
     p.setBrush(Qt::NoBrush);
@@ -171,7 +192,8 @@ void TheQuestion(QPainter& p) {
     Caption(p, QRectF(320, 40, 270, 200),
             QStringLiteral("Asked after every 10th round of a shoe and after the round "
                            "that passes the cut.\n\n\"-\" switches the sign, \"BS\" deletes the "
-                           "last character.\n\nWrong? The balloon shows the true count."),
+                           "last character.\n\nGive the running count, not the true count. "
+                           "Wrong? The balloon shows the right running count."),
             14, Qt::white, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap);
 }
 
@@ -179,7 +201,8 @@ void TheQuestion(QPainter& p) {
 
 std::vector<LecturePage> CountingPages() {
     return {{"PL1", 1, WhyCount},       {"PL1", 2, HiLoValues}, {"PL1", 3, RunningCount},
-            {"PL1", 4, ThroughTheShoe}, {"PL1", 5, WhatItSays}, {"PL1", 6, TheQuestion}};
+            {"PL1", 4, ThroughTheShoe}, {"PL1", 5, TrueCount},  {"PL1", 6, WhatItSays},
+            {"PL1", 7, TheQuestion}};
 }
 
 }  // namespace vantrel::art

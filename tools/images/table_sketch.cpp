@@ -111,9 +111,36 @@ void DrawOverlays(QPainter& painter, const TableScene& scene) {
         Balloon(painter, QRectF(152, 44, 329, 53), scene.dealerBalloon);
     if (!scene.playerBalloon.isEmpty())
         Balloon(painter, QRectF(388, 328, 229, 77), scene.playerBalloon);
+    if (scene.countQuestion) {
+        // Centred over the window, as the program shows it.
+        painter.save();
+        painter.translate((632 - 369) / 2, (453 - 265) / 2);
+        painter.setPen(QPen(Qt::black, 2));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(QRectF(-1, -1, 371, 267));
+        DrawCountDialog(painter, scene.countEntry);
+        painter.restore();
+    }
 }
 
 }  // namespace
+
+void DrawCountDialog(QPainter& p, const QString& entry) {
+    p.fillRect(QRectF(0, 0, 369, 265), Qt::white);
+    p.fillRect(QRectF(12, 4, 345, 49), QColor(255, 192, 128));
+    DrawText(p, QRectF(16, 4, 337, 49), QStringLiteral("How much is your current Counting Point?"),
+             Gothic(20, true), Qt::black, Qt::AlignCenter | Qt::TextWordWrap);
+    p.setPen(QPen(QColor(0x80, 0x80, 0x80), 1));
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(12, 60, 345, 28));
+    DrawText(p, QRectF(18, 60, 330, 28), entry, Gothic(20), Qt::black,
+             Qt::AlignLeft | Qt::AlignVCenter);
+    const char* keys[] = {"1", "2", "3", "4", "5", "6", "7", "8", "9", "-", "0", "BS"};
+    for (int i = 0; i < 12; ++i)
+        Button(p, QRectF(12 + (i % 3) * 120, 96 + (i / 3) * 32, 105, 25),
+               QString::fromLatin1(keys[i]));
+    Button(p, QRectF(124, 228, 121, 25), QStringLiteral("OK"));
+}
 
 QRectF PlayerCardSlot(int hand, int position) {
     const qreal left = HandColumn(hand) + (position % 2 == 0 ? 24 : 0);

@@ -27,10 +27,16 @@ struct TableScene {
     QString dealerBalloon;
     QString playerBalloon;
     bool actionsEnabled = true;
+    bool countQuestion = false;  // the count-point dialog over the table, holding countEntry
+    QString countEntry;
 };
 
 // The table screen (632 x 453) drawn with its top-left corner at origin, scaled.
 void DrawTableSketch(QPainter& painter, QPointF origin, qreal scale, const TableScene& scene);
+
+// The count-point dialog (369 x 265) with its top-left corner at the painter's origin, its entry
+// field holding `entry`.
+void DrawCountDialog(QPainter& painter, const QString& entry);
 
 // Where a point of the table screen lands in such a drawing.
 inline QPointF OnTable(QPointF origin, qreal scale, QPointF tablePoint) {
