@@ -12,12 +12,20 @@ namespace vantrel::art {
 
 namespace {
 
-// What a lesson asks, as the panel beside the table picture shows it.
+// How often a student who plays basic strategy perfectly passes each exam at flat bets of $200
+// and of $5 at the table as it comes (six decks), as `vantrel-lab exam NL6|PL3 [--bet 5]` prints
+// it.
+constexpr char kGeneralExamPassRates[] = "47.2% at $200 bets, 7.7% at $5";
+constexpr char kProfessionalExamPassRates[] = "31.2% at $200 bets, 0.6% at $5";
+
+// What a lesson asks, as the panel beside the table picture shows it. An exam's panel adds a note
+// on how often perfect basic strategy passes it.
 struct Goal {
     const char* title;
     const char* goal;
     const char* chips;
     const char* maxBet;
+    QString note = {};
 };
 
 void GoalPanel(QPainter& p, const Goal& goal) {
@@ -27,21 +35,26 @@ void GoalPanel(QPainter& p, const Goal& goal) {
     p.drawRoundedRect(panel, 8, 8);
     Caption(p, QRectF(panel.left(), 18, panel.width(), 24), QString::fromLatin1(goal.title), 17,
             kLightYellow);
-    Caption(p, QRectF(panel.left() + 8, 44, panel.width() - 16, 66), QString::fromLatin1(goal.goal),
-            15, kAqua);
+    const bool noted = !goal.note.isEmpty();
+    Caption(p, QRectF(panel.left() + 8, 44, panel.width() - 16, noted ? 42 : 66),
+            QString::fromLatin1(goal.goal), 15, kAqua);
     const struct {
         const char* label;
         const char* value;
     } facts[] = {{"Chips", goal.chips}, {"Table max", goal.maxBet}, {"Table min", "$5"}};
     for (int i = 0; i < 3; ++i) {
-        const qreal top = 114 + i * 24;
+        const qreal top = (noted ? 88 : 114) + i * (noted ? 21 : 24);
         Caption(p, QRectF(panel.left() + 14, top, 110, 22), QString::fromLatin1(facts[i].label), 14,
                 Qt::white, Qt::AlignLeft | Qt::AlignVCenter);
         DrawText(p, QRectF(panel.left() + 110, top, 110, 22), QString::fromLatin1(facts[i].value),
                  Gothic(18, true), kSalmon, Qt::AlignRight | Qt::AlignVCenter);
     }
-    Caption(p, QRectF(panel.left() + 8, 186, panel.width() - 16, 20),
-            QStringLiteral("Under $5 in chips: lesson over"), 12, kPaleYellow);
+    if (noted)
+        Caption(p, QRectF(panel.left() + 6, 152, panel.width() - 12, 54), goal.note, 12,
+                kPaleYellow);
+    else
+        Caption(p, QRectF(panel.left() + 8, 186, panel.width() - 16, 20),
+                QStringLiteral("Under $5 in chips: lesson over"), 12, kPaleYellow);
     Button(p, QRectF(panel.center().x() - 50, 208, 100, 22), QStringLiteral("Start"));
 }
 
@@ -50,15 +63,21 @@ void LessonPage(QPainter& p, const TableScene& scene, const Goal& goal) {
     GoalPanel(p, goal);
 }
 
-TableScene SettledScene(const char* quota, const char* chips, const char* maxBet) {
+// A round just settled and won, with the chips and the quota label as settlement leaves them.
+TableScene WonScene(const std::vector<Card>& hand, int bet, const char* quota, const char* chips,
+                    const char* maxBet) {
     TableScene scene;
     scene.dealer = Cards({"S10", "H08"});
-    scene.hands = {Cards({"D09", "C13"})};
+    scene.hands = {hand};
     scene.dealerLabel = HandLabelText(scene.dealer);
-    scene.handLabels = {HandLabelText(scene.hands[0])};
+    scene.handLabels = {HandLabelText(hand)};
     scene.results = {QStringLiteral("Win")};
-    scene.bet = QStringLiteral("$25");
-    scene.betChips = {25};
+    scene.bet = QStringLiteral("$%1").arg(bet);
+    for (int left = bet; left > 0;) {
+        const int chip = left >= 100 ? 100 : left >= 25 ? 25 : 5;
+        scene.betChips.push_back(chip);
+        left -= chip;
+    }
     scene.quota = QString::fromLatin1(quota);
     scene.chips = QString::fromLatin1(chips);
     scene.maxBet = QString::fromLatin1(maxBet);
@@ -67,37 +86,31 @@ TableScene SettledScene(const char* quota, const char* chips, const char* maxBet
 }
 
 void RulesPractice(QPainter& p) {
-    TableScene scene = SettledScene("10 wins to go", "$9975", "$100");
-    scene.playerBalloon = QStringLiteral("OK!");
-    LessonPage(p, scene,
+    LessonPage(p, WonScene(Cards({"D09", "C13"}), 25, "9 wins to go", "$10025", "$100"),
                {"Practice 1", "Win 10 hands.\nEvery winning hand\ncounts one.", "$10000", "$100"});
 }
 
+// A hit and a stand, both right: two decisions off the quota once the round is settled.
 void StrategyPractice(QPainter& p) {
-    TableScene scene;
-    scene.dealer = Cards({"back", "D13"});
-    scene.hands = {Cards({"S10", "H06"})};
-    scene.bet = QStringLiteral("$25");
-    scene.betChips = {25};
-    scene.quota = QStringLiteral("100 times to go");
-    scene.chips = QStringLiteral("$9975");
-    scene.playerBalloon = QStringLiteral("OK!");
-    scene.actionsEnabled = false;
-    LessonPage(p, scene,
-               {"Practice 2", "100 decisions to go:\n\"OK!\" one less,\na wrong one one more.",
-                "$10000", "$100"});
+    LessonPage(
+        p, WonScene(Cards({"S10", "H06", "C03"}), 25, "98 times to go", "$10025", "$100"),
+        {"Practice 2", "100 decisions to go:\n\"OK!\" takes one off,\na wrong play adds one.",
+         "$10000", "$100"});
 }
 
+// The tenth round of the shoe is settled and the table asks for the count.
 void CountingPractice(QPainter& p) {
-    TableScene scene = SettledScene("10 times to go", "$10025", "$100");
-    scene.playerBalloon = QStringLiteral("Incorrect!(-2)");
+    TableScene scene = WonScene(Cards({"D09", "C13"}), 25, "10 times to go", "$10025", "$100");
+    scene.countQuestion = true;
+    scene.countEntry = QStringLiteral("-2");
     LessonPage(p, scene,
-               {"Counting practice", "Give the running\ncount right 10 times.", "$10000", "$100"});
+               {"Counting practice", "Give the right running\ncount 10 times.", "$10000", "$100"});
 }
 
-void Exam(QPainter& p, const char* quota, const char* goal) {
-    TableScene scene = SettledScene(quota, "$975", "$200");
-    LessonPage(p, scene, {"Graduation Exam", goal, "$1000", "$200"});
+// A $200 hand won: $200 off what is still to go.
+void Exam(QPainter& p, const char* quota, const char* goal, const QString& note) {
+    LessonPage(p, WonScene(Cards({"D09", "C13"}), 200, quota, "$1200", "$200"),
+               {"Graduation Exam", goal, "$1000", "$200", note});
 }
 
 // The closing page: a winning hand, chips, and what comes next.
@@ -142,13 +155,16 @@ std::vector<LecturePage> TableLessonPages(const StrategyTable&) {
          }},
         {"NL6", 1,
          [](QPainter& p) {
-             Exam(p, "$1000 to go", "Win $1000 net.\nLosses add to\nwhat is to go.");
+             Exam(p, "$800 to go", "Win $1000 net; losses\nadd to what is to go.",
+                  QStringLiteral("Perfect basic strategy, six decks,\npasses %1.\n"
+                                 "At $5 a blackjack wins $7, not $7.50.")
+                      .arg(QLatin1String(kGeneralExamPassRates)));
          }},
         {"NL6", 99,
          [](QPainter& p) {
-             Congratulations(
-                 p, QStringLiteral("Congratulations!"),
-                 QStringLiteral("General Course passed.\nThe Professional Course is open."));
+             Congratulations(p, QStringLiteral("Congratulations!"),
+                             QStringLiteral("General Course passed. Open now: the Professional\n"
+                                            "Course and the All Night Play Room."));
          }},
         {"PL2", 1, CountingPractice},
         {"PL2", 99,
@@ -157,13 +173,16 @@ std::vector<LecturePage> TableLessonPages(const StrategyTable&) {
          }},
         {"PL3", 1,
          [](QPainter& p) {
-             Exam(p, "$2000 to go", "Win $2000 net.\nLosses add to\nwhat is to go.");
+             Exam(p, "$1800 to go", "Win $2000 net; losses\nadd to what is to go.",
+                  QStringLiteral("Flat bets by basic strategy, six decks,\npass %1.\n"
+                                 "Bet more from a true count of +1.")
+                      .arg(QLatin1String(kProfessionalExamPassRates)));
          }},
         {"PL3", 99,
          [](QPainter& p) {
-             Congratulations(
-                 p, QStringLiteral("Congratulations!"),
-                 QStringLiteral("Professional Course passed.\nThe All Night Play Room is yours."));
+             Congratulations(p, QStringLiteral("Congratulations!"),
+                             QStringLiteral("Professional Course passed.\n"
+                                            "Play on in the All Night Play Room."));
          }},
     };
 }
