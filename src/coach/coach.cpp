@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <string>
 
-#include "engine/hand.h"
-
 namespace vantrel {
 
 std::string_view ActionName(int code) {
@@ -22,37 +20,51 @@ std::string_view ActionName(int code) {
     }
 }
 
-int ChartCell(const StrategyTable& chart, const Table& table) {
+Judgement JudgeCurrentHand(const StrategyTable& chart, const Table& table) {
     const TableState& state = table.state();
-    const int column = std::clamp(state.dealerUpValue, 0, 10);
-    const int total = state.handTotal[state.currentHand];
-    if (table.IsMatchingPair()) return chart.pair[table.PairValue()][column];
-    // A hand in which one ace can still count 11 is read as soft, however many aces it holds,
-    // so that the check agrees with the total the student sees.
-    if (IsSoft(total)) return chart.soft[std::clamp(HardTotal(total) - 1, 2, 8)][column];
-    return chart.hard[std::clamp(HardTotal(total), 8, 17)][column];
+    const int hand = state.currentHand;
+    return Judge(chart, {state.handTotal[hand], state.handCards[hand], table.PairValue(),
+                         state.dealerUpValue});
 }
 
-int Advice(const StrategyTable& chart, const Table& table) {
-    const int cell = ChartCell(chart, table);
-    const bool twoCards = table.state().handCards[table.state().currentHand] == 2;
-    if (cell == kChartDouble) return twoCards ? kChartDouble : kChartHit;
-    if (cell == kChartDoubleElseStand) return twoCards ? kChartDouble : kChartStand;
-    return cell;
+Decision Coach::Judged(Action action) const {
+    const TableState& state = table_.state();
+    const int hand = state.currentHand;
+    const Judgement judgement = JudgeCurrentHand(chart_, table_);
+    Decision decision;
+    // Past the seventh card the last slot shows the latest card: the hand's record keeps the slots.
+    const int shown = std::min(state.handCards[hand], Decision::kMaxCards);
+    for (int position = 1; position <= shown; ++position)
+        decision.cards[position - 1] = table_.slot(PlayerSlot(hand, position)).card;
+    decision.cardCount = state.handCards[hand];
+    decision.hand = hand;
+    decision.hands = state.handCount;
+    decision.upCard = table_.slot(DealerSlot(2)).card;
+    decision.cell = judgement.cell;
+    decision.action = action;
+    decision.advice = judgement.advice;
+    decision.right = judgement.Accepts(action);
+    decision.stake = state.handBet[hand];
+    return decision;
 }
 
 void Coach::CheckDecision(Action action) {
-    const int advice = Advice(chart_, table_);
-    const bool right = advice == static_cast<int>(action) || advice == kChartAnyAction;
-    Verdict(right, ActionName(advice));
+    const Decision decision = Judged(action);
+    if (TableEvents* events = table_.events()) events->DecisionJudged(decision);
+    if (table_.lesson().lessonMode == LessonMode::DecisionQuota)
+        Verdict(decision.right, ActionName(decision.advice));
 }
 
 void Coach::CountCheck() {
     TableState& state = table_.state();
     state.countCheckActive = true;
     table_.Wait(2000);
+    const auto asked = clock_();
     const int answer = table_.AskCountPoint();
+    const std::chrono::duration<double> taken = clock_() - asked;
     const int count = table_.shoe().runningCount;
+    if (TableEvents* events = table_.events())
+        events->CountAnswered({count, answer, answer == count, taken.count()});
     Verdict(answer == count, std::to_string(count));
     state.countCheckActive = false;
 }

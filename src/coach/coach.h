@@ -1,7 +1,10 @@
 #pragma once
 
+#include <chrono>
+#include <functional>
 #include <string_view>
 
+#include "coach/judge.h"
 #include "coach/strategy_table.h"
 #include "engine/table.h"
 
@@ -10,30 +13,33 @@ namespace vantrel {
 // "HIT", "STAND", "DOUBLE", "SPLIT"; empty for any other code.
 std::string_view ActionName(int code);
 
-// The chart's cell for the table's current hand: its pair, soft or hard row against the dealer's
-// up card, a double not yet read for the number of cards held.
-int ChartCell(const StrategyTable& chart, const Table& table);
-
-// What the chart advises for the table's current hand: the cell of its pair, soft or hard row
-// against the dealer's up card, with the doubles resolved for the number of cards held.
-int Advice(const StrategyTable& chart, const Table& table);
+// The chart's word on the table's current hand against the dealer's up card.
+Judgement JudgeCurrentHand(const StrategyTable& chart, const Table& table);
 
 // The lesson checks of the strategy and counting practices.
 class Coach : public Coaching {
   public:
+    using Clock = std::function<std::chrono::steady_clock::time_point()>;
+
     Coach(Table& table, const StrategyTable& chart) : table_(table), chart_(chart) {}
 
-    // Judges the decision against the chart: "OK!" and the quota down by one, or
-    // "Incorrect!(" with the advised action and ")" and the quota up by one.
+    // What times the count answers; the steady clock by default.
+    void SetClock(Clock clock) { clock_ = std::move(clock); }
+
+    // Judges the decision against the chart and tells the table's events. In the strategy
+    // practice it also shows "OK!" and lowers the quota by one, or "Incorrect!(" with the advised
+    // action and ")" and raises it by one; elsewhere it shows and changes nothing.
     void CheckDecision(Action action) override;
     // Asks for the Hi-Lo running count and judges the answer the same way.
     void CountCheck() override;
 
   private:
+    Decision Judged(Action action) const;
     void Verdict(bool right, std::string_view correction);
 
     Table& table_;
     const StrategyTable& chart_;
+    Clock clock_ = [] { return std::chrono::steady_clock::now(); };
 };
 
 }  // namespace vantrel

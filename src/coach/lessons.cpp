@@ -25,6 +25,18 @@ const LessonInfo* FindLesson(std::string_view code) {
     return nullptr;
 }
 
+int BasicStrategyChartPage(ChartPart part) {
+    switch (part) {
+        case ChartPart::Soft:
+            return 4;
+        case ChartPart::Pair:
+            return 5;
+        case ChartPart::Hard:
+            break;
+    }
+    return 3;
+}
+
 void SetTableValues(LessonSetup& setup, const LessonInfo& lesson) {
     setup.chips = lesson.chips;
     setup.lessonMode = lesson.mode;

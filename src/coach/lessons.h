@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "engine/chart_cell.h"
 #include "engine/lesson_setup.h"
 
 namespace vantrel {
@@ -20,6 +21,9 @@ struct LessonInfo {
 
 // The lesson of this code, or nullptr.
 const LessonInfo* FindLesson(std::string_view code);
+
+// The page of lesson "NL4" ("Basic Strategy") that shows this part of the chart on its own.
+int BasicStrategyChartPage(ChartPart part);
 
 // Sets the table values (chips, mode, quota, maximum) of a lesson that ends at the table.
 void SetTableValues(LessonSetup& setup, const LessonInfo& lesson);

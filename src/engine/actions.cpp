@@ -26,8 +26,7 @@ void Table::RunAction(Action action) {
     if (!refusal.empty()) {
         ShowPlayerMessage(refusal, 2000);
     } else {
-        if (lesson_.lessonMode == LessonMode::DecisionQuota && coaching_)
-            coaching_->CheckDecision(action);
+        if (coaching_) coaching_->CheckDecision(action);
         CarryOut(action);
         roundOver = AfterAction(action);
     }

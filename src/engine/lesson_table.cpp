@@ -9,8 +9,9 @@
 namespace vantrel {
 
 void Table::SetUpTable() {
-    // A new visit: any flow of an earlier visit that is still waiting stops when it wakes.
-    EndVisit();
+    // A new visit: any flow of an earlier visit that is still waiting stops when it wakes. An
+    // earlier visit still open was left without a word; the menu is the nearest account of it.
+    EndVisit(VisitEnd::Menu);
     state_.roundActive = false;
     state_.countCheckActive = false;
     state_.countdown = IdleCountdown();
@@ -25,6 +26,10 @@ void Table::SetUpTable() {
     ShowChips();
     state_.quotaLeft = lesson_.quota;
     ShowQuota();
+    visitOpen_ = true;
+    if (events_)
+        events_->VisitStarted(
+            {lesson_.lessonCode, lesson_.lessonMode, lesson_.chips, lesson_.quota, rules.deck});
     view_.LoadChipBitmaps();
     SetMoneyText(Control::l_maxbet, lesson_.maxBetSetting);
     state_.maxBet = lesson_.maxBetSetting;
@@ -65,7 +70,7 @@ void Table::bbtn_menuClick() {
         if (!menuEnabled_ || state_.countCheckActive) return;
         if (Ask("You want to go back to Menu?") != 1) return;
         // A round in progress is abandoned with its stakes.
-        EndVisit();
+        EndVisit(VisitEnd::Menu);
         view_.ShowCourseMenu(lesson_.IsProfessional());
     });
 }

@@ -21,14 +21,14 @@ void Table::SettleRound() {
     const HandLabel dealer(state_.dealerTotal, state_.dealerCards, 1);
     ShowControl(Control::l_dhand, true);
 
-    int payout = 0;
-    int totalStaked = 0;
+    RoundSettlement round{0, 0, state_.handCount, slots_[DealerSlot(2)].card, dealer.text(), {}};
     for (int hand = 1; hand <= kMaxHands; ++hand) {
         if (state_.handCards[hand] < 1) continue;
-        totalStaked += state_.handBet[hand];
+        round.staked += state_.handBet[hand];
         const HandLabel player(state_.handTotal[hand], state_.handCards[hand], state_.handCount);
         const HandResult result = SettleHand(player, dealer, state_.handBet[hand]);
-        payout += result.payout;
+        round.payout += result.payout;
+        round.results[hand - 1] = {state_.handBet[hand], player.text(), result.text, result.payout};
         ShowControl(HandLabelControl(hand), true);
         view_.SetText(ResultLabelControl(hand), result.text);
         ShowControl(ResultLabelControl(hand), true);
@@ -37,11 +37,12 @@ void Table::SettleRound() {
             --state_.quotaLeft;
         }
     }
-    lesson_.chips += payout;
+    lesson_.chips += round.payout;
     ShowChips();
+    if (events_) events_->RoundSettled(round);
 
     if (lesson_.lessonMode == LessonMode::WinningsQuota) {
-        state_.quotaLeft -= payout - totalStaked;
+        state_.quotaLeft -= round.net();
     } else if (lesson_.lessonMode == LessonMode::CountQuota &&
                (shoe_.roundsSinceShuffle % 10 == 0 || shoe_.cardsToCut < 0) && coaching_) {
         coaching_->CountCheck();
@@ -54,7 +55,7 @@ void Table::SettleRound() {
 
     if (state_.quotaLeft < 1) {
         // Lesson passed: the table is left for the lesson's closing page.
-        EndVisit();
+        EndVisit(VisitEnd::Passed);
         lesson_.lecturePage = 99;
         view_.ShowClosingPage();
     }
@@ -63,7 +64,7 @@ void Table::SettleRound() {
                 ? "You have no chips. Start again!"
                 : "You have no chips. You can't play any more without chips even in lessons. "
                   "Start again!");
-        EndVisit();
+        EndVisit(VisitEnd::NoChips);
         view_.ShowCourseMenu(lesson_.IsProfessional());
     }
     state_.roundActive = false;

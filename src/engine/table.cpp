@@ -30,9 +30,16 @@ void Table::SetStepObserver(std::function<void(const Table&)> observer) {
     stepObserver_ = std::move(observer);
 }
 
-void Table::EndVisit() {
+void Table::StopFlows() {
     ++visit_;
     SetStartTimer(false);
+}
+
+void Table::EndVisit(VisitEnd how) {
+    StopFlows();
+    if (!visitOpen_) return;
+    visitOpen_ = false;
+    if (events_) events_->VisitEnded({how, lesson_.chips, state_.quotaLeft});
 }
 
 int Table::Ask(std::string_view text) {

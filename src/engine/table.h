@@ -8,6 +8,7 @@
 #include "engine/lesson_setup.h"
 #include "engine/random.h"
 #include "engine/shoe.h"
+#include "engine/table_events.h"
 #include "engine/table_state.h"
 #include "engine/table_view.h"
 
@@ -24,7 +25,8 @@ struct TableRules {
 class Coaching {
   public:
     virtual ~Coaching() = default;
-    // Judges a decision before it is carried out (strategy lesson).
+    // Judges every accepted decision before it is carried out; aloud, moving the quota, only in
+    // the strategy lesson.
     virtual void CheckDecision(Action action) = 0;
     // Asks for the running count during settlement (counting lesson).
     virtual void CountCheck() = 0;
@@ -43,6 +45,9 @@ class Table {
     TableRules rules;
 
     void SetCoaching(Coaching* coaching) { coaching_ = coaching; }
+    // Who hears what happens at the table (the student's record); none by default.
+    void SetEvents(TableEvents* events) { events_ = events; }
+    TableEvents* events() const { return events_; }
     // Where SetUpTable takes its seed from; the clock by default.
     void SetSeedSource(std::function<std::uint32_t()> seedSource);
     // Called after every engine step, e.g. to check the table's consistency.
@@ -76,8 +81,8 @@ class Table {
     void DisarmGesture() { state_.gestureArmed = false; }
 
     // The table is left (menu, lesson over, program quitting): the countdown stops and any flow
-    // still waiting stops when its wait returns.
-    void EndVisit();
+    // still waiting stops when its wait returns. Told to the events once per visit.
+    void EndVisit(VisitEnd how);
 
     // What the table shows and holds.
     const TableState& state() const { return state_; }
@@ -176,10 +181,13 @@ class Table {
     void Step() {
         if (stepObserver_) stepObserver_(*this);
     }
+    // Stops whatever flow of the current visit still waits.
+    void StopFlows();
 
     TableView& view_;
     LessonSetup& lesson_;
     Coaching* coaching_ = nullptr;
+    TableEvents* events_ = nullptr;
     std::function<std::uint32_t()> seedSource_;
     std::function<void(const Table&)> stepObserver_;
 
@@ -201,6 +209,8 @@ class Table {
     bool shoeReady_ = false;
     // Counts visits to the table, so a flow can tell that the table was left while it waited.
     std::uint64_t visit_ = 0;
+    // A visit was started and has not been ended yet.
+    bool visitOpen_ = false;
 };
 
 }  // namespace vantrel

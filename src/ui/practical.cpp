@@ -149,7 +149,7 @@ void Tf_practical::FormShow() {
 }
 
 void Tf_practical::ApplicationQuitting() {
-    table_.EndVisit();
+    table_.EndVisit(VisitEnd::Quit);
 }
 
 bool Tf_practical::OnSurface(const QMouseEvent* event) const {

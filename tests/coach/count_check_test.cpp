@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
+
 #include "coach/coach.h"
+#include "support/recording_events.h"
 #include "support/table_fixture.h"
 
 namespace vantrel {
@@ -66,6 +69,19 @@ TEST_F(CountCheck, AWrongAnswerRevealsTheRunningCountAndRaisesTheQuota) {
     EXPECT_EQ(view.PlayerBalloonTexts(), Texts{"Incorrect!(-4)"});
     EXPECT_EQ(view.playerBalloons[0].second, 1000);
     EXPECT_EQ(view.Text(Control::l_norm), "11 times to go");
+}
+
+TEST_F(CountCheck, TheAnswerIsToldWithTheTimeTheStudentTookToGiveIt) {
+    testing::RecordingEvents events;
+    table.SetEvents(&events);
+    std::chrono::steady_clock::time_point now{};
+    coach.SetClock([&] { return now; });
+    view.DuringWaitOf(2000, [&] { now += std::chrono::seconds(9); });  // before the question
+    view.DuringCountQuestion([&] { now += std::chrono::milliseconds(4500); });
+    table.shoe().roundsSinceShuffle = 9;
+    view.countAnswers.push_back(4);
+    Play("S10 H13 D12 C01");
+    EXPECT_EQ(events.Lines("count"), Texts{"count -4 answer 4 wrong 4.5s"});
 }
 
 TEST_F(CountCheck, MenuAndActionsAreIgnoredWhileTheQuestionIsUp) {

@@ -1,13 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 
 #include "coach/coach.h"
+#include "support/recording_events.h"
 #include "support/table_fixture.h"
 
 namespace vantrel {
 namespace {
 
+using testing::RecordingEvents;
 using testing::TableTest;
 using Texts = std::vector<std::string>;
 
@@ -24,10 +27,12 @@ class DecisionCheck : public TableTest {
   protected:
     void SetUp() override {
         table.SetCoaching(&coach);
+        table.SetEvents(&events);
         Open(LessonMode::DecisionQuota, 10000, 100);
     }
     StrategyTable chart = ChartOf(kChartHit);
     Coach coach{table, chart};
+    RecordingEvents events;
 };
 
 struct Verdict {
@@ -42,7 +47,8 @@ struct Verdict {
 
 class Verdicts : public DecisionCheck, public ::testing::WithParamInterface<Verdict> {};
 
-// A right decision shows "OK!" for half a second, a wrong one names the right action for one.
+// A right decision shows "OK!" for half a second, a wrong one names the right action for one. The
+// hand's cards alone, judged away from the table, get the same cell and advice.
 TEST_P(Verdicts, JudgeByTheCellOfTheHand) {
     const Verdict& c = GetParam();
     chart = ChartOf(c.fill);
@@ -59,6 +65,13 @@ TEST_P(Verdicts, JudgeByTheCellOfTheHand) {
         EXPECT_EQ(ms, text == "OK!" ? 500 : 1000);
     }
     EXPECT_EQ(shown, c.balloons);
+    for (const Decision& told : events.decisions) {
+        const Judgement alone =
+            Judge(chart, HandOfCards({told.cards.data(), static_cast<size_t>(told.cardCount)},
+                                     told.upCard, told.hand < 4));
+        EXPECT_EQ(alone.cell, told.cell);
+        EXPECT_EQ(alone.advice, told.advice);
+    }
 }
 
 // The rows that read one cell say stand there and hit everywhere else, and the hand stands.
@@ -115,11 +128,48 @@ TEST_F(DecisionCheck, ARefusedActionIsNotJudgedAndTheVerdictComesBeforeTheCard) 
     EXPECT_TRUE(view.Logged({"text l_pmsg OK!", "face 9 D05"}));
 }
 
-TEST_F(DecisionCheck, OtherLessonsJudgeNothing) {
-    Open(LessonMode::WinningsQuota, 1000, 1000, 200);
-    Play("S10 H02 D10 C07 D05", "hs");
-    EXPECT_TRUE(view.PlayerBalloonTexts().empty());
+TEST_F(DecisionCheck, EachDecisionIsToldWithItsCellBeforeTheVerdict) {
+    chart.hard[16][10] = kChartHit;
+    view.DuringWaitOf(1000, [&] { EXPECT_EQ(events.decisions.size(), 1u); });
+    Play("S10 H06 D10 C10", "ps");  // the split is refused: nothing to judge
+    EXPECT_EQ(events.Lines("decision"),
+              Texts{"decision hand 1 S10 H06 vs C10 hard 16/10 STAND advice 1 wrong stake 5"});
+    EXPECT_EQ(view.PlayerBalloonTexts().back(), "Incorrect!(HIT)");
 }
+
+struct QuietLesson {
+    const char* name;
+    LessonMode mode;
+    friend std::ostream& operator<<(std::ostream& out, const QuietLesson& c) {
+        return out << c.name;
+    }
+};
+
+class QuietJudging : public DecisionCheck, public ::testing::WithParamInterface<QuietLesson> {};
+
+// Outside the strategy practice every decision is judged for the record, and the student sees
+// and waits for nothing: no balloon, no quota change, no extra wait.
+TEST_P(QuietJudging, TellsTheDecisionsAndShowsNothing) {
+    chart = ChartOf(kChartStand);
+    Open(GetParam().mode, 1000, 7, 200);
+    view.log.clear();
+    Play("S10 H02 D10 C10 D05 C08", "hs");  // 12, then 17 against the dealer's 20
+    EXPECT_EQ(
+        events.Lines("decision"),
+        (Texts{"decision hand 1 S10 H02 vs C10 hard 12/10 HIT advice 2 wrong stake 5",
+               "decision hand 1 S10 H02 D05 vs C10 hard 17/10 STAND advice 2 right stake 5"}));
+    EXPECT_TRUE(view.playerBalloons.empty());
+    EXPECT_EQ(table.state().quotaLeft, GetParam().mode == LessonMode::WinningsQuota ? 12 : 7);
+    for (const char* verdictWait : {"delay 500", "delay 1000"})
+        EXPECT_EQ(std::count(view.log.begin(), view.log.end(), verdictWait), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Lessons, QuietJudging,
+                         ::testing::Values(QuietLesson{"FreePlay", LessonMode::FreePlay},
+                                           QuietLesson{"Rules", LessonMode::WinQuota},
+                                           QuietLesson{"Counting", LessonMode::CountQuota},
+                                           QuietLesson{"Exam", LessonMode::WinningsQuota}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace vantrel

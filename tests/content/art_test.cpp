@@ -7,10 +7,14 @@
 #include <algorithm>
 #include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "chart_art.h"
+#include "coach/lessons.h"
 #include "course_bitmaps.h"
+#include "lecture_canvas.h"
+#include "lecture_pages.h"
 
 namespace vantrel::art {
 namespace {
@@ -34,6 +38,7 @@ struct PartCase {
     const char* name;
     ChartPart part;
     std::vector<int> rowsTheTableReads;
+    vantrel::ChartPart cellPart;  // the same part, as a chart cell names it
 };
 
 class ChartPicture : public testing::TestWithParam<PartCase> {};
@@ -65,11 +70,39 @@ TEST_P(ChartPicture, ColoursEachCellByItsOwnCode) {
         }
 }
 
+// A mistake on the Record screen opens the page of "Basic Strategy" that BasicStrategyChartPage
+// names for its part of the chart: the page that shows that part, and it alone, the largest.
+TEST_P(ChartPicture, IsTheBasicStrategyPageTheRecordScreenOpens) {
+    StrategyTable chart;
+    const auto fill = [](auto& rows) {
+        for (auto& row : rows) row.fill(kChartSplit);
+    };
+    if (GetParam().part == ChartPart::Hard) fill(chart.hard);
+    if (GetParam().part == ChartPart::Soft) fill(chart.soft);
+    if (GetParam().part == ChartPart::Pair) fill(chart.pair);
+    const QRgb painted = ChartCodeColour(kChartSplit).rgb();
+    int largestPage = 0;
+    long largest = 0;
+    for (const LecturePage& page : BasicStrategyPages(chart)) {
+        const QImage image = DrawLecturePage(page.draw).convertToFormat(QImage::Format_RGB32);
+        long cells = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) cells += image.pixel(x, y) == painted;
+        if (cells > largest) std::tie(largest, largestPage) = std::tuple(cells, page.page);
+    }
+    EXPECT_EQ(BasicStrategyChartPage(GetParam().cellPart), largestPage);
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Parts, ChartPicture,
-    testing::Values(PartCase{"Hard", ChartPart::Hard, {8, 9, 10, 11, 12, 13, 14, 15, 16, 17}},
-                    PartCase{"Soft", ChartPart::Soft, {2, 3, 4, 5, 6, 7, 8}},
-                    PartCase{"Pair", ChartPart::Pair, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10}}),
+    testing::Values(
+        PartCase{"Hard",
+                 ChartPart::Hard,
+                 {8, 9, 10, 11, 12, 13, 14, 15, 16, 17},
+                 vantrel::ChartPart::Hard},
+        PartCase{"Soft", ChartPart::Soft, {2, 3, 4, 5, 6, 7, 8}, vantrel::ChartPart::Soft},
+        PartCase{
+            "Pair", ChartPart::Pair, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, vantrel::ChartPart::Pair}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ChartCodes, EveryActionHasItsOwnLetterAndColour) {

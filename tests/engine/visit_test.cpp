@@ -42,7 +42,7 @@ TEST_F(LeavingTheTable, DuringTheSettlementPauseAbandonsTheRest) {
 
 TEST_F(LeavingTheTable, WhileCardsAreDealtStopsTheDeal) {
     Open();
-    view.DuringWaitOf(300, [&] { table.EndVisit(); });
+    view.DuringWaitOf(300, [&] { table.EndVisit(VisitEnd::Quit); });
     Play("S10 H09 D10 C08");
     EXPECT_EQ(table.state().handCards[1], 0) << "the first card's wait ended the flow";
     EXPECT_EQ(table.state().dealerCards, 0);

@@ -18,7 +18,7 @@ int PairAsTotal(const StrategyTable& chart, const Table& table) {
 
 Action ChartPlayerAction(const StrategyTable& chart, const Table& table) {
     const TableState& state = table.state();
-    int code = Advice(chart, table);
+    int code = JudgeCurrentHand(chart, table).advice;
     if (code == kChartSplit && !table.IsMatchingPair()) code = kChartStand;
     if (code == kChartSplit && state.handCount >= vantrel::kMaxHands)
         code = PairAsTotal(chart, table);
@@ -37,7 +37,7 @@ Action ChartPlayerAction(const StrategyTable& chart, const Table& table) {
 }
 
 Action ShortOfChipsAction(const StrategyTable& chart, const Table& table) {
-    int code = ChartCell(chart, table);
+    int code = ChartCode(chart, JudgeCurrentHand(chart, table).cell);
     if (code == kChartSplit) code = PairAsTotal(chart, table);
     return code == kChartHit || code == kChartDouble ? Action::Hit : Action::Stand;
 }
