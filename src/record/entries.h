@@ -6,24 +6,17 @@
 
 #include "engine/action.h"
 #include "engine/card.h"
+#include "engine/chart_cell.h"
 #include "engine/lesson_setup.h"
 
 namespace vantrel::record {
 
-// The three parts of the strategy chart, numbered as the chart file numbers them.
-enum class ChartPart { Hard = 1, Soft = 2, Pair = 3 };
-
-// The chart cell a decision is checked against, with the row and column the check reads (see
-// StrategyTable): hard rows are the hard total 8..17, soft rows the total beside the ace 2..8
-// (row 7 is ace and 7, soft 18), pair rows the paired card's value 1..10; the column is the
-// dealer's up-card value, 1 for an ace.
-struct ChartCell {
-    ChartPart part = ChartPart::Hard;
-    int row = 0;
-    int column = 0;
-
-    bool operator==(const ChartCell&) const = default;
-};
+// The chart cell a decision is checked against, as the table's events name it, with the row and
+// column the check reads (see StrategyTable): hard rows are the hard total 8..17, soft rows the
+// total beside the ace 2..8 (row 7 is ace and 7, soft 18), pair rows the paired card's value
+// 1..10; the column is the dealer's up-card value, 1 for an ace.
+using vantrel::ChartCell;
+using vantrel::ChartPart;
 
 // How a table visit ended.
 enum class VisitEnding { Passed, Menu, NoChips, ProgramQuit };
