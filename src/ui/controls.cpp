@@ -3,6 +3,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -45,6 +46,14 @@ QWidget* MakeMemo(QWidget* parent, const ControlSpec& row) {
     return memo;
 }
 
+QWidget* MakeList(QWidget* parent, const ControlSpec& row) {
+    auto* list = new QListWidget(parent);
+    list->setFont(GothicFont(row.fontPx));
+    list->setFocusPolicy(Qt::NoFocus);
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    return list;
+}
+
 QWidget* MakeEdit(QWidget* parent, const ControlSpec& row) {
     auto* edit = new QLineEdit(row.text, parent);
     edit->setFont(PGothicFont(row.fontPx));
@@ -71,6 +80,8 @@ QWidget* MakeControl(QWidget* parent, const ControlSpec& row) {
             return MakeImage(parent);
         case ControlKind::Memo:
             return MakeMemo(parent, row);
+        case ControlKind::List:
+            return MakeList(parent, row);
         case ControlKind::Edit:
             return MakeEdit(parent, row);
         case ControlKind::Shape:

@@ -17,6 +17,7 @@ enum class ControlKind {
     BoldLabel,  // the same in bold
     Image,      // a picture; empty until a bitmap is loaded
     Memo,       // multi-line text with a vertical scroll bar, fixed-pitch font
+    List,       // rows of text to choose from, fixed-pitch font
     Edit,       // one-line entry, proportional font
     Shape,      // a filled rectangle with a one-pixel outline
 };

@@ -7,9 +7,9 @@
 
 namespace vantrel {
 
-void SelectLesson(Session& session, Tf_mdi& mdi, const std::string& code, bool hasTable) {
+void SelectLesson(Session& session, Tf_mdi& mdi, const std::string& code, bool hasTable, int page) {
     session.lesson.lessonCode = code;
-    session.lesson.lecturePage = 1;
+    session.lesson.lecturePage = page;
     session.lesson.lessonHasTable = hasTable;
     mdi.ShowScreen(ScreenId::Lecture);
 }

@@ -11,8 +11,9 @@ class Tf_mdi;
 // The product page that both course menus open.
 inline constexpr char kProductPageUrl[] = "https://www.example.com/e/products/kdx_blackjack/";
 
-// Records the lesson and opens the lecture viewer at its first page.
-void SelectLesson(Session& session, Tf_mdi& mdi, const std::string& code, bool hasTable);
+// Records the lesson and opens the lecture viewer at its first page, or at `page`.
+void SelectLesson(Session& session, Tf_mdi& mdi, const std::string& code, bool hasTable,
+                  int page = 1);
 
 // What a lesson button does: selects the lesson and, for a lesson that ends at the table, sets
 // the table's values.

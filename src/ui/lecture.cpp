@@ -26,6 +26,12 @@ constexpr char kStart[] = "Start";
 constexpr char kFinish[] = "Finish";
 constexpr char kNext[] = "Next ->";
 
+ScreenId ReturnScreen(int returnMenu) {
+    if (returnMenu == 2) return ScreenId::ProMenu;
+    if (returnMenu == 3) return ScreenId::Record;
+    return ScreenId::Menu;
+}
+
 constexpr std::array<ControlSpec, 6> kLayout = {{
     {BoldLabel, "l_no", {548, 16, 57, 28}, "", 20, Qt::AlignRight | Qt::AlignVCenter},
     {Image, "img_lecture", {16, 60, 600, 248}},
@@ -111,7 +117,7 @@ void Tf_lecture::bbtn_menuClick() {
     if (bbtn_menu_->text() == kFinish && session().lesson.lessonCode == "NL6" &&
         !OpenProfessionalCourse())
         return;
-    mdi().ShowScreen(session().returnMenu == 2 ? ScreenId::ProMenu : ScreenId::Menu);
+    mdi().ShowScreen(ReturnScreen(session().returnMenu));
 }
 
 // Passing the General Course exam: the new level is saved before the Professional Course opens.

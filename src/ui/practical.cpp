@@ -12,6 +12,7 @@
 
 #include "app/data_paths.h"
 #include "engine/table_check.h"
+#include "recorder/recorder.h"
 #include "ui/cpin.h"
 #include "ui/data_file_loaders.h"
 #include "ui/delay.h"
@@ -20,6 +21,7 @@
 #include "ui/mdi.h"
 #include "ui/message_box.h"
 #include "ui/practical_layout.h"
+#include "ui/recording.h"
 #include "ui/session.h"
 
 namespace vantrel {
@@ -141,6 +143,9 @@ Tf_practical::ChipHandler Tf_practical::ChipClick(const QObject* control) const 
 void Tf_practical::FormShow() {
     setFocus();  // the table's keys come to the screen
     if (!IsRunning()) return;
+    // Before the table is set up: nothing at the table waits yet.
+    TellRecordTrouble(session());
+    table_.SetEvents(session().recorder.get());
     const Settings& settings = session().settings;
     table_.rules = {settings.DECK, settings.PLAYPER, settings.GAMESPEED};
     judgingChart_ = session().chartFile.chart;

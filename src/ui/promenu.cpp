@@ -6,6 +6,7 @@
 #include "ui/controls.h"
 #include "ui/course_menu.h"
 #include "ui/mdi.h"
+#include "ui/recording.h"
 #include "ui/session.h"
 #include "ui/web_page.h"
 
@@ -16,8 +17,9 @@ namespace {
 using enum ControlKind;
 
 // Blank-padded captions: in the fixed-pitch font the lesson names line up.
-constexpr std::array<ControlSpec, 8> kLayout = {{
+constexpr std::array<ControlSpec, 9> kLayout = {{
     {Button, "bbtn_rules", {312, 12, 93, 29}, "Rules", 16},
+    {Button, "bbtn_record", {412, 12, 93, 29}, "Record", 16},
     {Button, "bbtn_web", {512, 12, 93, 29}, "Web Site", 16},
     {Button, "bbtn_l1", {64, 60, 505, 37}, "Lesson1.Counting           ", 20},
     {Button, "bbtn_l2", {64, 108, 505, 37}, "Lesson2.Practice (Counting)", 20},
@@ -55,6 +57,8 @@ Tf_promenu::Tf_promenu(Session& session, Tf_mdi& mdi)
             [this] { this->mdi().ShowScreen(ScreenId::Menu); });
     connect(FindControl<QPushButton>(this, "bbtn_rules"), &QPushButton::clicked, this,
             [this] { this->mdi().ShowScreen(ScreenId::Rules); });
+    connect(FindControl<QPushButton>(this, "bbtn_record"), &QPushButton::clicked, this,
+            [this] { this->mdi().ShowScreen(ScreenId::Record); });
     connect(FindControl<QPushButton>(this, "bbtn_web"), &QPushButton::clicked, this,
             [] { OpenWebPage(kProductPageUrl); });
     connect(FindControl<QPushButton>(this, "bbtn_goodbye"), &QPushButton::clicked, this,
@@ -63,6 +67,7 @@ Tf_promenu::Tf_promenu(Session& session, Tf_mdi& mdi)
 
 void Tf_promenu::FormShow() {
     if (!IsRunning()) return;
+    TellRecordTrouble(session());
     session().returnMenu = 2;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "app/app_state.h"
@@ -11,6 +12,8 @@
 
 namespace vantrel {
 
+class Recorder;
+
 // The state the screens share for the life of the program.
 struct Session {
     AppState appState = AppState::Starting;
@@ -21,7 +24,11 @@ struct Session {
     // The calculator's figures for the decks that the Rules screen and the table ask about.
     strategy::DeckFigures deckFigures;
     LessonSetup lesson;
-    int returnMenu = 1;  // the menu the lecture returns to: 1 General, 2 Professional
+    // Where the lecture returns to: 1 the General Course menu, 2 the Professional Course menu,
+    // 3 the Record screen (a chart page opened from a mistake).
+    int returnMenu = 1;
+    // Keeps the student's record as the table plays; none in a run that records nothing.
+    std::shared_ptr<Recorder> recorder;
 };
 
 }  // namespace vantrel

@@ -10,6 +10,7 @@
 #include "ui/message_box.h"
 #include "ui/practical.h"
 #include "ui/promenu.h"
+#include "ui/record.h"
 #include "ui/rules.h"
 #include "ui/session.h"
 
@@ -38,6 +39,7 @@ std::unique_ptr<Tf_mdi> StartUp(Session& session) {
     CreateScreen<Tf_lecture>(session, *mdi, ScreenId::Lecture);
     CreateScreen<Tf_practical>(session, *mdi, ScreenId::Practical);
     CreateScreen<Tf_rules>(session, *mdi, ScreenId::Rules);
+    CreateScreen<Tf_record>(session, *mdi, ScreenId::Record);
     Tf_main* start = CreateScreen<Tf_main>(session, *mdi, ScreenId::Main);
 
     mdi->CenterOnScreen();

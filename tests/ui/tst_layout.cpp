@@ -65,6 +65,7 @@ void LayoutTest::controlsStandWhereTheyBelong_data() {
     row("Tf_menu", "l_title", {28, 16, 577, 28}, "General Course");
     row("Tf_menu", "bbtn_rules", {312, 12, 93, 29}, "Rules");
     row("Tf_menu", "bbtn_web", {512, 12, 93, 29}, "Web Site");
+    row("Tf_menu", "bbtn_record", {412, 12, 93, 29}, "Record");
     row("Tf_menu", "bbtn_l1", {64, 60, 505, 37}, "Lesson1.Black Jack           ");
     row("Tf_menu", "bbtn_l6", {64, 300, 505, 37}, "Lesson6.Graduation Exam      ");
     row("Tf_menu", "bbtn_pro", {64, 348, 505, 37}, "Professional Course");
@@ -72,6 +73,7 @@ void LayoutTest::controlsStandWhereTheyBelong_data() {
 
     row("Tf_promenu", "l_title", {28, 16, 577, 28}, "Professional Course");
     row("Tf_promenu", "bbtn_rules", {312, 12, 93, 29}, "Rules");
+    row("Tf_promenu", "bbtn_record", {412, 12, 93, 29}, "Record");
     row("Tf_promenu", "bbtn_l1", {64, 60, 505, 37}, "Lesson1.Counting           ");
     row("Tf_promenu", "bbtn_l6", {64, 300, 505, 37}, "All Night Play Room");
     row("Tf_promenu", "bbtn_normal", {64, 348, 505, 37}, "General Course");
@@ -86,6 +88,9 @@ void LayoutTest::controlsStandWhereTheyBelong_data() {
     row("Tf_rules", "bbtn_speedmore", {384, 184, 33, 29}, "+");
     row("Tf_rules", "m_rules", {16, 236, 601, 161}, {});
     row("Tf_rules", "bbtn_save", {496, 412, 121, 25}, "Save");
+    row("Tf_record", "l_title", {28, 16, 577, 28}, "Record");
+    row("Tf_record", "lst_mistakes", {16, 204, 601, 90}, {});
+    row("Tf_record", "bbtn_menu", {256, 412, 121, 25}, "Menu");
 
     row("Tf_cpin", "l_msg", {16, 4, 337, 49}, "How much is your current Counting Point?");
     row("Tf_cpin", "e_cp", {12, 60, 345, 28}, {});
@@ -120,8 +125,8 @@ void LayoutTest::controlsStandWhereTheyBelong() {
 }
 
 void LayoutTest::buttonsShareOneLook() {
-    for (const char* name :
-         {"Tf_main", "Tf_first", "Tf_menu", "Tf_promenu", "Tf_lecture", "Tf_rules", "Tf_cpin"}) {
+    for (const char* name : {"Tf_main", "Tf_first", "Tf_menu", "Tf_promenu", "Tf_lecture",
+                             "Tf_rules", "Tf_record", "Tf_cpin"}) {
         const QWidget* window = Window(name);
         const auto buttons = window->findChildren<QPushButton*>(Qt::FindDirectChildrenOnly);
         QVERIFY(!buttons.isEmpty());

@@ -1,0 +1,77 @@
+#include "ui/progress_plot.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+#include "ui/fonts.h"
+
+namespace vantrel {
+
+namespace {
+
+constexpr int kVisits = 30;  // the plot spans this many visits
+const QColor kDecisionColour(255, 255, 128);
+const QColor kCountColour(128, 255, 255);
+const QColor kGridColour(0, 112, 112);
+
+// One series: a line through one dot per visit, the latest at the right edge.
+void DrawSeries(QPainter& painter, const QRectF& area, const std::vector<double>& shares,
+                const QColor& colour) {
+    if (shares.empty()) return;
+    const double step = area.width() / (kVisits - 1);
+    const auto first = static_cast<int>(shares.size()) - 1;
+    QPainterPath line;
+    std::vector<QPointF> dots;
+    for (int i = 0; i <= first; ++i) {
+        const QPointF at(area.right() - (first - i) * step,
+                         area.bottom() - shares[i] * area.height());
+        if (i == 0)
+            line.moveTo(at);
+        else
+            line.lineTo(at);
+        dots.push_back(at);
+    }
+    painter.setPen(QPen(colour, 2));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPath(line);
+    painter.setBrush(colour);
+    for (const QPointF& dot : dots) painter.drawEllipse(dot, 2.5, 2.5);
+}
+
+void DrawLegend(QPainter& painter, QPointF at, const QString& text, const QColor& colour) {
+    painter.setPen(QPen(colour, 2));
+    painter.drawLine(at, at + QPointF(14, 0));
+    painter.drawText(QRectF(at.x() + 18, at.y() - 7, 150, 14), Qt::AlignLeft | Qt::AlignVCenter,
+                     text);
+}
+
+}  // namespace
+
+QPixmap DrawProgressPlot(QSize size, const std::vector<double>& decisions,
+                         const std::vector<double>& countAnswers) {
+    QPixmap picture(size);
+    picture.fill(Qt::black);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setFont(GothicFont(10));
+
+    // The shares against 0 %, 50 % and 100 %, with room for their labels on the left and for
+    // the legend at the bottom.
+    const QRectF area(36, 8, size.width() - 44, size.height() - 30);
+    for (int percent : {0, 50, 100}) {
+        const double y = area.bottom() - percent / 100.0 * area.height();
+        painter.setPen(QPen(kGridColour, 1, percent == 0 ? Qt::SolidLine : Qt::DotLine));
+        painter.drawLine(QPointF(area.left(), y), QPointF(area.right(), y));
+        painter.setPen(Qt::white);
+        painter.drawText(QRectF(0, y - 7, area.left() - 4, 14), Qt::AlignRight | Qt::AlignVCenter,
+                         QString("%1%").arg(percent));
+    }
+    DrawSeries(painter, area, decisions, kDecisionColour);
+    DrawSeries(painter, area, countAnswers, kCountColour);
+    const double legend = size.height() - 9;
+    DrawLegend(painter, QPointF(area.left(), legend), "decisions", kDecisionColour);
+    DrawLegend(painter, QPointF(area.left() + 110, legend), "count answers", kCountColour);
+    return picture;
+}
+
+}  // namespace vantrel

@@ -1,0 +1,214 @@
+#include "ui/record.h"
+
+#include <QDateTime>
+#include <QFileInfo>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <array>
+#include <chrono>
+#include <cstdlib>
+
+#include "coach/lessons.h"
+#include "record/record_queries.h"
+#include "record/record_reader.h"
+#include "record/record_text.h"
+#include "recorder/recorder.h"
+#include "ui/controls.h"
+#include "ui/course_menu.h"
+#include "ui/mdi.h"
+#include "ui/progress_plot.h"
+#include "ui/recording.h"
+#include "ui/session.h"
+
+namespace vantrel {
+
+namespace {
+
+using enum ControlKind;
+
+constexpr char kMistakesHeading[] =
+    "Mistakes by chart cell, costliest first: choose one to see its chart";
+
+constexpr std::array<ControlSpec, 10> kLayout = {{
+    {BoldLabel, "l_lessons", {16, 54, 601, 18}, "Lessons", 14},
+    {List, "lst_lessons", {16, 72, 601, 110}, "", 12},
+    {BoldLabel, "l_mistakes", {16, 186, 601, 18}, kMistakesHeading, 14},
+    {List, "lst_mistakes", {16, 204, 601, 90}, "", 12},
+    {BoldLabel, "l_exams", {16, 298, 292, 18}, "Exams: net = luck - mistakes", 14},
+    {List, "lst_exams", {16, 316, 292, 88}, "", 12},
+    {BoldLabel, "l_progress", {316, 298, 301, 18}, "Right per visit, last 30", 14},
+    {Image, "img_progress", {316, 316, 301, 88}},
+    {Label, "l_empty", {64, 140, 505, 140}, "", 16, Qt::AlignCenter},
+    {Button, "bbtn_menu", {256, 412, 121, 25}, "Menu", 16},
+}};
+
+// What the screen shows of a record; hidden while there is none.
+constexpr std::array<const char*, 8> kRecordControls = {"l_lessons",    "lst_lessons", "l_mistakes",
+                                                        "lst_mistakes", "l_exams",     "lst_exams",
+                                                        "l_progress",   "img_progress"};
+
+constexpr char kNothingYet[] =
+    "Nothing is recorded yet. Play at any practice table and this page will show how each "
+    "lesson went, which decisions you got wrong and what they cost, your exams, and how you "
+    "improve from visit to visit.";
+
+// A row of fixed-width columns in the fixed-pitch font.
+QString Columns(std::initializer_list<std::pair<QString, int>> cells) {
+    QString row;
+    for (const auto& [text, width] : cells)
+        row += width < 0 ? text.leftJustified(-width) : text.rightJustified(width);
+    return row;
+}
+
+QString RightOfAll(int right, int all) {
+    if (all == 0) return "-";
+    return QString("%1/%2 %3%").arg(right).arg(all).arg(100LL * right / all, 3);
+}
+
+// Whole dollars, as the table shows them: "$120", "-$35".
+QString Dollars(int dollars) {
+    return (dollars < 0 ? "-$" : "$") + QString::number(std::abs(static_cast<long long>(dollars)));
+}
+
+QString LessonRow(const record::LessonSummary& lesson) {
+    QString exam;
+    if (lesson.bestNet && lesson.lastNet)
+        exam = Dollars(*lesson.bestNet) + "/" + Dollars(*lesson.lastNet);
+    const QString name =
+        QString::fromStdString(lesson.lessonCode + " " + record::LessonName(lesson.lessonCode));
+    return Columns({{name, -26},
+                    {QString::number(lesson.visits), 6},
+                    {QString::number(lesson.passes), 7},
+                    {QString::number(lesson.rounds), 7},
+                    {RightOfAll(lesson.rightDecisions, lesson.decisions), 17},
+                    {RightOfAll(lesson.rightCountAnswers, lesson.countAnswers), 14},
+                    {exam, 17}});
+}
+
+QString ExamRow(const record::ExamAttempt& attempt) {
+    const QString when = QDateTime::fromMSecsSinceEpoch(attempt.startedAt).toString("MM-dd hh:mm");
+    return Columns({{QString::fromStdString(attempt.lessonCode), -5},
+                    {when, -11},
+                    {Dollars(attempt.net), 7},
+                    {QString::fromStdString(record::DollarText(attempt.luck())), 11},
+                    {QString::fromStdString(record::DollarText(attempt.givenUp)), 10}});
+}
+
+// The first row of a list names its columns; it cannot be chosen.
+void AddHeading(QListWidget* list, const QString& text) {
+    auto* heading = new QListWidgetItem(text, list);
+    heading->setFlags(Qt::ItemIsEnabled);
+    heading->setBackground(QColor(224, 224, 224));
+}
+
+std::vector<double> Shares(const std::vector<record::VisitShare>& visits) {
+    std::vector<double> shares;
+    for (const record::VisitShare& visit : visits) shares.push_back(visit.share());
+    return shares;
+}
+
+}  // namespace
+
+Tf_record::Tf_record(Session& session, Tf_mdi& mdi) : Screen(session, mdi, "Record") {
+    setObjectName("Tf_record");
+    BuildControls(this, kLayout);
+
+    l_empty_ = FindControl<QLabel>(this, "l_empty");
+    l_empty_->setWordWrap(true);
+    lst_lessons_ = FindControl<QListWidget>(this, "lst_lessons");
+    lst_mistakes_ = FindControl<QListWidget>(this, "lst_mistakes");
+    lst_exams_ = FindControl<QListWidget>(this, "lst_exams");
+    img_progress_ = FindControl<QLabel>(this, "img_progress");
+    for (QListWidget* list : {lst_lessons_, lst_exams_})
+        list->setSelectionMode(QListWidget::NoSelection);
+    lst_mistakes_->setCursor(Qt::PointingHandCursor);
+    connect(lst_mistakes_, &QListWidget::itemClicked, this, &Tf_record::lst_mistakesClick);
+    connect(FindControl<QPushButton>(this, "bbtn_menu"), &QPushButton::clicked, this,
+            &Tf_record::bbtn_menuClick);
+}
+
+void Tf_record::FormShow() {
+    if (!IsRunning()) return;
+    if (session().returnMenu != 3) returnMenu_ = session().returnMenu;
+    // What was played a moment ago is normally written by now; a record still being opened
+    // is not waited for long.
+    if (Recorder* recorder = session().recorder.get())
+        recorder->WaitUntilWritten(std::chrono::milliseconds(1000));
+    TellRecordTrouble(session());
+
+    const std::string& path = session().installation.progress.record;
+    if (!QFileInfo::exists(QString::fromStdString(path))) return ShowSentence(kNothingYet);
+    const record::RecordReader reader(path);
+    if (!reader.ok()) return ShowSentence(QString::fromStdString(reader.error()));
+    if (record::IsEmpty(reader)) return ShowSentence(kNothingYet);
+    ShowRecord(reader);
+}
+
+void Tf_record::ShowSentence(const QString& sentence) {
+    for (const char* name : kRecordControls) FindControl<QWidget>(this, name)->hide();
+    l_empty_->setText(sentence);
+    l_empty_->show();
+}
+
+void Tf_record::ShowRecord(const record::RecordReader& reader) {
+    l_empty_->hide();
+    for (const char* name : kRecordControls) FindControl<QWidget>(this, name)->show();
+    ShowLessons(reader);
+    ShowMistakes(reader);
+    ShowExams(reader);
+    ShowProgress(reader);
+}
+
+void Tf_record::ShowLessons(const record::RecordReader& reader) {
+    lst_lessons_->clear();
+    AddHeading(lst_lessons_, Columns({{"Lesson", -26},
+                                      {"Visits", 6},
+                                      {"Passed", 7},
+                                      {"Rounds", 7},
+                                      {"Decisions right", 17},
+                                      {"Counts right", 14},
+                                      {"Exam best/last", 17}}));
+    for (const record::LessonSummary& lesson : record::LessonSummaries(reader))
+        lst_lessons_->addItem(LessonRow(lesson));
+}
+
+void Tf_record::ShowMistakes(const record::RecordReader& reader) {
+    lst_mistakes_->clear();
+    mistakeParts_.clear();
+    for (const record::Mistake& mistake : record::MistakesByCell(reader)) {
+        lst_mistakes_->addItem(QString::fromStdString(record::MistakeText(mistake)));
+        mistakeParts_.push_back(mistake.cell.part);
+    }
+    if (mistakeParts_.empty()) {
+        lst_mistakes_->addItem("No wrong decision so far.");
+        lst_mistakes_->item(0)->setFlags(Qt::NoItemFlags);
+    }
+}
+
+void Tf_record::ShowExams(const record::RecordReader& reader) {
+    lst_exams_->clear();
+    AddHeading(lst_exams_,
+               Columns({{"Exam", -5}, {"Date", -11}, {"Net", 7}, {"Luck", 11}, {"Mistakes", 10}}));
+    for (const record::ExamAttempt& attempt : record::ExamAttempts(reader))
+        lst_exams_->addItem(ExamRow(attempt));
+}
+
+void Tf_record::ShowProgress(const record::RecordReader& reader) {
+    const record::Progress progress = record::ProgressOfLastVisits(reader, 30);
+    img_progress_->setPixmap(DrawProgressPlot(img_progress_->size(), Shares(progress.decisions),
+                                              Shares(progress.countAnswers)));
+}
+
+void Tf_record::lst_mistakesClick(QListWidgetItem* item) {
+    const int row = lst_mistakes_->row(item);
+    if (row < 0 || row >= static_cast<int>(mistakeParts_.size())) return;
+    session().returnMenu = 3;
+    SelectLesson(session(), mdi(), "NL4", false, BasicStrategyChartPage(mistakeParts_[row]));
+}
+
+void Tf_record::bbtn_menuClick() {
+    mdi().ShowScreen(returnMenu_ == 2 ? ScreenId::ProMenu : ScreenId::Menu);
+}
+
+}  // namespace vantrel

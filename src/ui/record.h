@@ -1,0 +1,49 @@
+#pragma once
+
+#include <vector>
+
+#include "engine/chart_cell.h"
+#include "ui/screen.h"
+
+class QLabel;
+class QListWidget;
+class QListWidgetItem;
+
+namespace vantrel {
+
+namespace record {
+class RecordReader;
+}
+
+// The student's record: a summary per lesson, the mistakes by chart cell with what they cost,
+// the exams as skill beside luck and a plot of the share of right answers per visit. Choosing a
+// mistake opens the page of "Basic Strategy" that shows its part of the chart.
+class Tf_record : public Screen {
+    Q_OBJECT
+  public:
+    Tf_record(Session& session, Tf_mdi& mdi);
+
+    void FormShow() override;
+
+  private:
+    void ShowRecord(const record::RecordReader& reader);
+    void ShowSentence(const QString& sentence);
+    void ShowLessons(const record::RecordReader& reader);
+    void ShowMistakes(const record::RecordReader& reader);
+    void ShowExams(const record::RecordReader& reader);
+    void ShowProgress(const record::RecordReader& reader);
+    void lst_mistakesClick(QListWidgetItem* item);
+    void bbtn_menuClick();
+
+    // The course menu that opened the screen: 1 General, 2 Professional. A chart page opened
+    // from here comes back to this screen, which then still returns to that menu.
+    int returnMenu_ = 1;
+    QLabel* l_empty_;
+    QListWidget* lst_lessons_;
+    QListWidget* lst_mistakes_;
+    QListWidget* lst_exams_;
+    QLabel* img_progress_;
+    std::vector<ChartPart> mistakeParts_;  // the chart part of each row of lst_mistakes
+};
+
+}  // namespace vantrel
