@@ -1,6 +1,7 @@
 #include "chunk.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
@@ -13,6 +14,7 @@
 #include "ui/delay.h"
 #include "ui/mdi.h"
 #include "ui/practical.h"
+#include "ui/recording.h"
 #include "ui/session.h"
 #include "ui/startup.h"
 
@@ -58,6 +60,7 @@ int RunChunk(const ChunkOptions& options) {
     // The shoes have a generator of their own, so that the student's choices do not move them.
     std::mt19937 shoeSeeds(options.seed ^ 0x5eedu);
     const std::unique_ptr<Tf_mdi> frame = StartUp(session);
+    StartRecording(session);
     auto* screen = frame->findChild<Tf_practical*>();
     Table& table = screen->table();
     table.SetSeedSource([&shoeSeeds] { return static_cast<std::uint32_t>(shoeSeeds()); });
@@ -75,6 +78,13 @@ int RunChunk(const ChunkOptions& options) {
     QApplication::exec();
 
     table.SetStepObserver(nullptr);
+    session.recorder.reset();  // everything heard is written and the record closed
+    if (!options.keepRecord.empty()) {
+        const QString kept = QString::fromStdString(options.keepRecord);
+        QFile::remove(kept);
+        if (!QFile::copy(QString::fromStdString(session.installation.progress.record), kept))
+            std::fprintf(stderr, "vantrel-soak: cannot keep the record as %s\n", qPrintable(kept));
+    }
     std::printf("played: %s\n", student.Summary().c_str());
     std::printf("chunk: rounds=%d violations=%d\n", audit.roundsSettled(), audit.violations());
     std::fflush(stdout);

@@ -2,6 +2,7 @@
 // every event (scripts/soak). Run it in the data directory:
 //   vantrel-soak [--minutes M] [--seed S] [--time-scale F]
 //   vantrel-soak --chunk SECONDS --seed S     one chunk in this process, to replay a fault
+//   ... --chunk SECONDS --keep-record FILE    and keep the student's record it made as FILE
 // A seed fixes the student's choices, the shoes and the table rules of each chunk. Where a click
 // falls among the table's shortened waits depends on timing, so a replay takes the same course
 // only as far as the timing agrees.
@@ -25,11 +26,11 @@ QStringList Arguments(int argc, char* argv[]) {
 }
 
 int Usage(const QString& error) {
-    std::fprintf(
-        stderr,
-        "vantrel-soak: %s\nusage: vantrel-soak [--minutes M] [--seed S] "
-        "[--time-scale F]\n       vantrel-soak --chunk SECONDS --seed S [--time-scale F]\n",
-        qPrintable(error));
+    std::fprintf(stderr,
+                 "vantrel-soak: %s\nusage: vantrel-soak [--minutes M] [--seed S] "
+                 "[--time-scale F]\n       vantrel-soak --chunk SECONDS --seed S [--time-scale F] "
+                 "[--keep-record FILE]\n",
+                 qPrintable(error));
     return 2;
 }
 
@@ -41,7 +42,8 @@ int main(int argc, char* argv[]) {
     const QCommandLineOption seed("seed", "Seed of the whole run (default: a random one).", "S");
     const QCommandLineOption timeScale("time-scale", "Waits last F of their length.", "F", "0.01");
     const QCommandLineOption chunk("chunk", "Play one chunk in this process.", "SECONDS");
-    parser.addOptions({minutes, seed, timeScale, chunk});
+    const QCommandLineOption keepRecord("keep-record", "Keep the chunk's record as FILE.", "FILE");
+    parser.addOptions({minutes, seed, timeScale, chunk, keepRecord});
     if (!parser.parse(Arguments(argc, argv))) return Usage(parser.errorText());
     if (!parser.positionalArguments().isEmpty()) return Usage("unexpected arguments");
 
@@ -61,7 +63,7 @@ int main(int argc, char* argv[]) {
         if (!ok || seconds < 1) return Usage("--chunk takes a number of seconds");
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
         QApplication app(argc, argv);
-        return RunChunk({runSeed, seconds, scale});
+        return RunChunk({runSeed, seconds, scale, parser.value(keepRecord).toStdString()});
     }
     const double runMinutes = parser.value(minutes).toDouble(&ok);
     if (!ok || runMinutes <= 0) return Usage("--minutes takes a positive number");

@@ -29,6 +29,7 @@ constexpr double kPatientMenuChance = 0.0005;
 constexpr double kSplitPairChance = 0.5;
 constexpr double kLeaveChance = 0.4;  // the Menu question answered with OK
 constexpr double kWrongCountChance = 0.4;
+constexpr double kRecordChance = 0.1;  // of a look at the Record screen between visits
 
 // The lessons with a table, and the course-menu button that opens each.
 struct LessonWay {
@@ -70,6 +71,7 @@ std::string Student::Summary() const {
            " wrong=" + std::to_string(played_.wrongCounts) +
            " no-chips=" + std::to_string(played_.noChips) +
            " passed=" + std::to_string(played_.passes) +
+           " record-looks=" + std::to_string(played_.recordLooks) +
            " most-hands=" + std::to_string(played_.mostHands);
 }
 
@@ -159,7 +161,15 @@ void Student::FindTheWayToTheTable(QWidget& screen) {
         auto* button = screen.findChild<QAbstractButton*>("bbtn_menu");
         if (button && button->text() == "Finish") ++played_.passes;
         ClickControl(screen, "bbtn_menu");  // "Start" on a lesson's first page
+    } else if (name == "Tf_record") {
+        // A mistake's chart page now and then; its lecture comes back here.
+        ClickControl(screen, Chance(0.5) ? "lst_mistakes" : "bbtn_menu");
     } else if (name == "Tf_menu" || name == "Tf_promenu") {
+        if (lessonWanted_.empty() && Chance(kRecordChance)) {
+            ClickControl(screen, "bbtn_record");
+            ++played_.recordLooks;
+            return;
+        }
         const auto wanted =
             std::find_if(std::begin(kTableLessons), std::end(kTableLessons),
                          [this](const LessonWay& way) { return way.code == lessonWanted_; });

@@ -31,6 +31,7 @@ class Student : public QObject {
 
     void Start();
     // What the student got to do, e.g. "acts=25000 in-waits=9000 visits=12 ... most-hands=3".
+    // Between visits it looks at the Record screen now and then, and at a mistake's chart page.
     std::string Summary() const;
 
   private:
@@ -42,8 +43,9 @@ class Student : public QObject {
         int stays = 0;   // and with Cancel
         int countAnswers = 0;
         int wrongCounts = 0;
-        int noChips = 0;  // "no chips" boxes dismissed
-        int passes = 0;   // lessons passed: their closing page's "Finish"
+        int noChips = 0;      // "no chips" boxes dismissed
+        int passes = 0;       // lessons passed: their closing page's "Finish"
+        int recordLooks = 0;  // the Record screen opened from a menu
         int mostHands = 1;
     };
 

@@ -1,15 +1,18 @@
 // Walks the trainer the way a student would and saves a PNG of every screen: the start screen,
 // the introduction, both menus, the Rules screen, every lecture page, and the table while betting,
 // in a round split into three hands, with a strategy verdict, at settlement and with the count
-// question up.
+// question up; the Record screen while nothing is recorded and, given a record, with it and the
+// chart page its costliest mistake opens.
 //
-// Run it in a data directory on a display (e.g. under xvfb-run): vantrel-tour OUTDIR
+// Run it in a data directory on a display (e.g. under xvfb-run): vantrel-tour OUTDIR [RECORD]
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QTemporaryDir>
@@ -24,6 +27,7 @@
 #include "ui/cpin.h"
 #include "ui/mdi.h"
 #include "ui/practical.h"
+#include "ui/recording.h"
 #include "ui/session.h"
 #include "ui/startup.h"
 
@@ -137,10 +141,12 @@ void WalkLectures(Session& session, Tf_mdi& frame, Tour& tour) {
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: vantrel-tour OUTDIR   (run it in the data directory)\n");
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr,
+                     "usage: vantrel-tour OUTDIR [RECORD]   (run it in the data directory)\n");
         return 2;
     }
+    const QString record = argc == 3 ? QFileInfo(argv[2]).absoluteFilePath() : QString();
     const QString outDir = QDir(argv[1]).absolutePath();
     QDir().mkpath(outDir);
 
@@ -188,6 +194,9 @@ int main(int argc, char* argv[]) {
         [] {});
     tour.Shot("rules-1-deck");
     tour.Then([&] { button("bbtn_back")->click(); });
+    // Nothing is recorded in the walk's own settings folder yet.
+    tour.Then([&] { button("bbtn_record")->click(); });
+    tour.Shot("record-empty");
     tour.Then([&] { WalkLectures(session, frame, tour); });
 
     // The strategy practice: a pair of eights split twice, a double, a wrong hit, a stand.
@@ -245,6 +254,27 @@ int main(int argc, char* argv[]) {
     tour.Then([&] { Find<QAbstractButton>(&frame.CountDialog(), "bbtn_ok")->click(); });
     tour.When([&] { return balloon("OK!"); }, [] {});
     tour.Shot("table-count-verdict");
+
+    // The Record screen with a record played elsewhere (the soak), and the chart page that its
+    // costliest mistake opens.
+    if (!record.isEmpty()) {
+        tour.When([&] { return !table->state().roundActive; },
+                  [&] {
+                      frame.ShowScreen(ScreenId::ProMenu);
+                      const QString path =
+                          QString::fromStdString(session.installation.progress.record);
+                      QFile::remove(path);
+                      if (!QFile::copy(record, path))
+                          std::fprintf(stderr, "cannot copy %s\n", qPrintable(record));
+                      button("bbtn_record")->click();
+                  });
+        tour.Shot("record");
+        tour.Then([&] {
+            auto* mistakes = Find<QListWidget>(frame.CurrentScreen(), "lst_mistakes");
+            if (mistakes->count() > 0) emit mistakes->itemClicked(mistakes->item(0));
+        });
+        tour.Shot("record-chart-page");
+    }
 
     tour.Run();
     return QApplication::exec();
