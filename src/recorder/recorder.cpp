@@ -48,7 +48,8 @@ std::optional<double> ValueOf(const strategy::ActionValues& values, Action actio
 }
 
 // The best of the actions the table offered on this hand, whatever the chips: a hand of split
-// aces may only stand or split again, and the fourth hand no longer splits.
+// aces may only stand or split again, and a pair splits only while fewer than four hands are
+// on the table.
 double BestOffered(const strategy::ActionValues& values, const Decision& decision) {
     const bool splitAces = decision.hands >= 2 && decision.cardCount == 2 &&
                            decision.cards[0].rank == 1 && decision.cards[1].rank == 1;
@@ -129,27 +130,26 @@ void Recorder::Work() {
     std::error_code ignored;
     std::filesystem::create_directories(std::filesystem::path(path_).parent_path(), ignored);
     writer.store.Open(path_);
-    std::unique_lock lock(mutex_);
     for (;;) {
-        lock.unlock();
-        const std::string message = writer.store.TakeMessage();
-        lock.lock();
-        if (!message.empty()) message_ += message_.empty() ? message : "\n\n" + message;
-        if (tasks_.empty()) {
-            busy_ = false;
-            changed_.notify_all();
-            if (stopping_) break;
-            changed_.wait(lock, [this] { return stopping_ || !tasks_.empty(); });
-            continue;
+        if (std::string message = writer.store.TakeMessage(); !message.empty()) {
+            std::lock_guard lock(mutex_);
+            message_ += message_.empty() ? message : "\n\n" + message;
         }
-        Task task = std::move(tasks_.front());
-        tasks_.pop_front();
-        busy_ = true;
-        lock.unlock();
+        Task task;
+        {
+            std::unique_lock lock(mutex_);
+            if (tasks_.empty()) {
+                busy_ = false;
+                changed_.notify_all();
+                changed_.wait(lock, [this] { return stopping_ || !tasks_.empty(); });
+                if (tasks_.empty()) break;  // stopping, with everything heard written
+            }
+            task = std::move(tasks_.front());
+            tasks_.pop_front();
+            busy_ = true;
+        }
         task(writer);
-        lock.lock();
     }
-    lock.unlock();
     writer.KeepUnsettled();
     writer.store.Close();
 }
