@@ -4,7 +4,8 @@
 
 #include "coach/strategy_table.h"
 #include "engine/action.h"
-#include "engine/table_events.h"
+#include "engine/card.h"
+#include "engine/chart_cell.h"
 
 namespace vantrel {
 
