@@ -28,13 +28,13 @@ const LessonInfo* FindLesson(std::string_view code) {
 int BasicStrategyChartPage(ChartPart part) {
     switch (part) {
         case ChartPart::Soft:
-            return 4;
-        case ChartPart::Pair:
             return 5;
+        case ChartPart::Pair:
+            return 7;
         case ChartPart::Hard:
             break;
     }
-    return 3;
+    return 4;
 }
 
 void SetTableValues(LessonSetup& setup, const LessonInfo& lesson) {
