@@ -66,38 +66,25 @@ double LabValue(int decks, const std::string& cell, char action) {
 
 // A pair row holds its one pair alone, so the trainer's figures for standing on 8,8 against a
 // ten, and for the split it should have made, are the lab's for that cell, for the DECK in force.
-TEST_F(RecorderTest, ValuesADecisionAsTheLabValuesItsCell) {
+// A round the student then walks away from keeps the decision taken in it.
+TEST_F(RecorderTest, ValuesEachDecisionAsTheLabValuesItsCellAndKeepsEveryOne) {
     table.rules.deck = 2;
     Open(LessonMode::DecisionQuota, 10000, 100);
     Play("S08 H08 D10 C13", "s");
-    table.EndVisit(VisitEnd::Menu);
-    const std::vector<record::DecisionRow> rows = Decisions();
-    ASSERT_EQ(rows.size(), 1u);
-    EXPECT_EQ(rows[0].decks, 2);
-    EXPECT_EQ(rows[0].cell, (ChartCell{ChartPart::Pair, 8, 10}));
-    EXPECT_FALSE(rows[0].right);
-    ASSERT_TRUE(rows[0].evTaken && rows[0].evBest);
-    EXPECT_NEAR(*rows[0].evTaken, LabValue(2, "pair 8,8  v T", 'S'), 0.00005);
-    EXPECT_NEAR(*rows[0].evBest, LabValue(2, "pair 8,8  v T", 'P'), 0.00005);
-}
-
-// A round the student walks away from keeps the decisions taken in it, and a round in a lesson
-// that checks nothing is judged all the same.
-TEST_F(RecorderTest, KeepsTheDecisionsOfARoundLeftUnsettled) {
-    lesson.lessonCode = "P";
-    Open(LessonMode::FreePlay, 1000, 1, 200);
     Play("S10 H02 D10 C08 D03", "h");  // 15: the round waits for the next decision
     view.boxAnswers.push_back(1);
     table.bbtn_menuClick();
     const std::vector<record::DecisionRow> rows = Decisions();
-    ASSERT_EQ(rows.size(), 1u);
-    EXPECT_EQ(rows[0].cards, "S10 H02");
-    EXPECT_EQ(rows[0].action, Action::Hit);
-    EXPECT_TRUE(rows[0].right);
-    const record::LessonSummary playRoom =
-        record::LessonSummaries(record::RecordReader(path)).back();
-    EXPECT_EQ(std::tuple(playRoom.lessonCode, playRoom.visits, playRoom.rounds),
-              std::tuple("P", 1, 0));
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(std::tuple(rows[0].decks, rows[0].cell, rows[0].right),
+              std::tuple(2, ChartCell{ChartPart::Pair, 8, 10}, false));
+    ASSERT_TRUE(rows[0].evTaken && rows[0].evBest);
+    EXPECT_NEAR(*rows[0].evTaken, LabValue(2, "pair 8,8  v T", 'S'), 0.00005);
+    EXPECT_NEAR(*rows[0].evBest, LabValue(2, "pair 8,8  v T", 'P'), 0.00005);
+    EXPECT_EQ(std::tuple(rows[1].cards, rows[1].action, rows[1].right),
+              std::tuple("S10 H02", Action::Hit, true));
+    const record::LessonSummary strategy = record::LessonSummaries(record::RecordReader(path))[1];
+    EXPECT_EQ(std::tuple(strategy.lessonCode, strategy.rounds), std::tuple("NL5", 1));
 }
 
 }  // namespace

@@ -7,13 +7,8 @@
 
 namespace vantrel::testing {
 
-// Hears the table's events and writes each as one line, e.g.
-//   "visit NL5 mode 2 chips 10000 quota 100 decks 6"
-//   "decision hand 1 S10 H06 vs C10 hard 16/10 STAND advice 1 wrong stake 5"
-//   "round staked 5 payout 0 up C10 dealer 20: 16 Lose $5"
-//   "count 3 answer 2 wrong 4.5s"
-//   "end Menu chips 9995 quota 101"
-// and keeps the decisions as they came.
+// Hears the table's events and writes each as one line ("visit NL5 mode 2 chips 10000 quota 100
+// decks 6", "end Menu chips 9995 quota 101"), and keeps the decisions as they came.
 class RecordingEvents : public TableEvents {
   public:
     std::vector<std::string> lines;
