@@ -1,5 +1,6 @@
 #include "record/chart_differences.h"
 
+#include "coach/judge.h"
 #include "record/record_text.h"
 
 namespace vantrel::record {
@@ -18,25 +19,13 @@ constexpr PartRows kReadRows[] = {
 
 }  // namespace
 
-int CodeAt(const StrategyTable& chart, const ChartCell& cell) {
-    switch (cell.part) {
-        case ChartPart::Hard:
-            return chart.hard[cell.row][cell.column];
-        case ChartPart::Soft:
-            return chart.soft[cell.row][cell.column];
-        case ChartPart::Pair:
-            return chart.pair[cell.row][cell.column];
-    }
-    return 0;
-}
-
 std::vector<ChartCell> DifferingCells(const StrategyTable& a, const StrategyTable& b) {
     std::vector<ChartCell> cells;
     for (const PartRows& rows : kReadRows) {
         for (int row = rows.first; row <= rows.last; ++row) {
             for (int column = 1; column <= 10; ++column) {
                 const ChartCell cell{rows.part, row, column};
-                if (CodeAt(a, cell) != CodeAt(b, cell)) cells.push_back(cell);
+                if (ChartCode(a, cell) != ChartCode(b, cell)) cells.push_back(cell);
             }
         }
     }

@@ -8,9 +8,6 @@
 
 namespace vantrel::record {
 
-// The code a chart holds in a cell.
-int CodeAt(const StrategyTable& chart, const ChartCell& cell);
-
 // The cells the decision check reads (hard 8..17, soft 2..8, pair 1..10 against every up card) in
 // which two charts hold different codes, in the chart file's order: for the student, the plays
 // judged otherwise than the lectures teach.

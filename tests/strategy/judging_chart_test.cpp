@@ -16,7 +16,6 @@ using record::CellLabel;
 using record::CellList;
 using record::ChartCell;
 using record::ChartPart;
-using record::CodeAt;
 using record::DifferingCells;
 
 const ChartFile& Shipped() {
@@ -95,7 +94,7 @@ TEST_F(JudgingAtTheTable, OneDeckJudgesEachDifferingCellByTheComputedChart) {
         view.playerBalloons.clear();
         Play(CellHand(cell), "hs");
         ASSERT_FALSE(view.playerBalloons.empty()) << CellLabel(cell);
-        const int code = CodeAt(oneDeck, cell);
+        const int code = ChartCode(oneDeck, cell);
         EXPECT_EQ(view.playerBalloons.front().first,
                   "Incorrect!(" +
                       std::string(ActionName(code == kChartDoubleElseStand ? kChartDouble : code)) +

@@ -8,8 +8,8 @@
 #include <system_error>
 
 #include "coach/lessons.h"
+#include "command_options.h"
 #include "commands.h"
-#include "parse_number.h"
 #include "sim/exam_sim.h"
 #include "sim/sim_report.h"
 
@@ -18,7 +18,6 @@ namespace vantrel::lab {
 namespace {
 
 constexpr long long kMaxTrials = 100'000'000;
-constexpr int kMaxThreads = 256;
 
 constexpr std::string_view kHelp =
     R"help(Usage: vantrel-lab exam NL6|PL3 [--bet N] [--trials T] [--seed S] [--threads T]
@@ -56,9 +55,7 @@ struct ExamOptions {
     const LessonInfo* exam = nullptr;
     int bet = 0;  // 0: the exam's table maximum
     long long trials = 10'000;
-    std::uint64_t seed = 1;
-    int threads = 1;
-    std::string chart = kDefaultChartPath;
+    PlayOptions play;
     bool help = false;
 };
 
@@ -84,37 +81,20 @@ std::string ParseOptions(std::span<const std::string_view> args, ExamOptions& op
             continue;
         }
         const std::string_view name = arg.substr(0, arg.find('='));
-        if (name != "--bet" && name != "--trials" && name != "--seed" && name != "--threads" &&
-            name != "--chart")
+        if (name != "--bet" && name != "--trials" && !IsPlayOption(name))
             return "unknown option '" + std::string(arg) + "'";
-        std::string_view value;
-        if (name.size() < arg.size()) {
-            value = arg.substr(name.size() + 1);
-        } else if (i + 1 < args.size()) {
-            value = args[++i];
-        } else {
-            return std::string(name) + " needs a value";
-        }
-        const std::string quoted = ", not '" + std::string(value) + "'";
+        const std::optional<std::string_view> value = OptionValue(args, i, name);
+        if (!value) return std::string(name) + " needs a value";
         if (name == "--bet") {
-            betText = value;
+            betText = *value;
         } else if (name == "--trials") {
-            const auto trials = ParseNumber<long long>(value, 1, kMaxTrials);
-            if (!trials) return "--trials needs a whole number from 1 to 10^8" + quoted;
+            const auto trials = ParseNumber<long long>(*value, 1, kMaxTrials);
+            if (!trials)
+                return "--trials needs a whole number from 1 to 10^8, not '" + std::string(*value) +
+                       "'";
             options.trials = *trials;
-        } else if (name == "--seed") {
-            const auto seed = ParseNumber<std::uint64_t>(value, 0, UINT64_MAX);
-            if (!seed) return "--seed needs a whole number from 0 to 2^64-1" + quoted;
-            options.seed = *seed;
-        } else if (name == "--threads") {
-            const auto threads = ParseNumber<int>(value, 1, kMaxThreads);
-            if (!threads)
-                return "--threads needs a whole number from 1 to " + std::to_string(kMaxThreads) +
-                       quoted;
-            options.threads = *threads;
-        } else {
-            if (value.empty()) return "--chart needs a file name";
-            options.chart = value;
+        } else if (std::string error = ReadPlayOption(name, *value, options.play); !error.empty()) {
+            return error;
         }
     }
     if (options.help) return {};
@@ -161,15 +141,15 @@ int RunExam(std::span<const std::string_view> args) {
         std::cout << kHelp;
         return 0;
     }
-    const std::optional<StrategyTable> chart = ReadChartFile(options.chart);
-    if (!chart) return UsageError("cannot read a chart from '" + options.chart + "'");
+    const std::optional<StrategyTable> chart = ReadChartFile(options.play.chart);
+    if (!chart) return UsageError("cannot read a chart from '" + options.play.chart + "'");
 
     ExamTally tally;
     try {
-        tally = SimulateExams(*chart, *options.exam, options.bet, options.trials, options.seed,
-                              options.threads);
+        tally = SimulateExams(*chart, *options.exam, options.bet, options.trials, options.play.seed,
+                              options.play.threads);
     } catch (const std::system_error& error) {
-        std::cerr << "vantrel-lab exam: cannot start " << options.threads
+        std::cerr << "vantrel-lab exam: cannot start " << options.play.threads
                   << " threads: " << error.what() << '\n';
         return 1;
     }

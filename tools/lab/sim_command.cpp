@@ -6,8 +6,8 @@
 #include <string>
 #include <system_error>
 
+#include "command_options.h"
 #include "commands.h"
-#include "parse_number.h"
 #include "sim/sim_report.h"
 #include "sim/table_sim.h"
 
@@ -16,7 +16,6 @@ namespace vantrel::lab {
 namespace {
 
 constexpr long long kMaxRounds = 1'000'000'000'000LL;
-constexpr int kMaxThreads = 256;
 
 constexpr std::string_view kHelp =
     R"(Usage: vantrel-lab sim [--rounds N] [--seed S] [--threads T] [--chart FILE]
@@ -51,9 +50,7 @@ the player was dealt a blackjack, busted a hand, split and doubled down.
 
 struct SimOptions {
     long long rounds = 1'000'000;
-    std::uint64_t seed = 1;
-    int threads = 1;
-    std::string chart = kDefaultChartPath;
+    PlayOptions play;
     bool help = false;
 };
 
@@ -71,35 +68,20 @@ std::string ParseOptions(std::span<const std::string_view> args, SimOptions& opt
             continue;
         }
         const std::string_view name = arg.substr(0, arg.find('='));
-        if (name != "--rounds" && name != "--seed" && name != "--threads" && name != "--chart")
+        if (name != "--rounds" && !IsPlayOption(name))
             return "unknown option '" + std::string(arg) + "'";
-        std::string_view value;
-        if (name.size() < arg.size()) {
-            value = arg.substr(name.size() + 1);
-        } else if (i + 1 < args.size()) {
-            value = args[++i];
-        } else {
-            return std::string(name) + " needs a value";
+        const std::optional<std::string_view> value = OptionValue(args, i, name);
+        if (!value) return std::string(name) + " needs a value";
+        if (name != "--rounds") {
+            if (std::string error = ReadPlayOption(name, *value, options.play); !error.empty())
+                return error;
+            continue;
         }
-        const std::string quoted = ", not '" + std::string(value) + "'";
-        if (name == "--rounds") {
-            const auto rounds = ParseNumber<long long>(value, 1, kMaxRounds);
-            if (!rounds) return "--rounds needs a whole number from 1 to 10^12" + quoted;
-            options.rounds = *rounds;
-        } else if (name == "--seed") {
-            const auto seed = ParseNumber<std::uint64_t>(value, 0, UINT64_MAX);
-            if (!seed) return "--seed needs a whole number from 0 to 2^64-1" + quoted;
-            options.seed = *seed;
-        } else if (name == "--threads") {
-            const auto threads = ParseNumber<int>(value, 1, kMaxThreads);
-            if (!threads)
-                return "--threads needs a whole number from 1 to " + std::to_string(kMaxThreads) +
-                       quoted;
-            options.threads = *threads;
-        } else {
-            if (value.empty()) return "--chart needs a file name";
-            options.chart = value;
-        }
+        const auto rounds = ParseNumber<long long>(*value, 1, kMaxRounds);
+        if (!rounds)
+            return "--rounds needs a whole number from 1 to 10^12, not '" + std::string(*value) +
+                   "'";
+        options.rounds = *rounds;
     }
     return {};
 }
@@ -114,15 +96,15 @@ int RunSim(std::span<const std::string_view> args) {
         std::cout << kHelp;
         return 0;
     }
-    const std::optional<StrategyTable> chart = ReadChartFile(options.chart);
-    if (!chart) return UsageError("cannot read a chart from '" + options.chart + "'");
+    const std::optional<StrategyTable> chart = ReadChartFile(options.play.chart);
+    if (!chart) return UsageError("cannot read a chart from '" + options.play.chart + "'");
 
     const auto start = std::chrono::steady_clock::now();
     SimTally tally;
     try {
-        tally = Simulate(*chart, options.rounds, options.seed, options.threads);
+        tally = Simulate(*chart, options.rounds, options.play.seed, options.play.threads);
     } catch (const std::system_error& error) {
-        std::cerr << "vantrel-lab sim: cannot start " << options.threads
+        std::cerr << "vantrel-lab sim: cannot start " << options.play.threads
                   << " threads: " << error.what() << '\n';
         return 1;
     }
