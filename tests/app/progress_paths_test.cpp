@@ -83,29 +83,16 @@ INSTANTIATE_TEST_SUITE_P(
                                  "usr/bin/vantrel.INI", "usr/bin/vantrel.INI"}),
     [](const ::testing::TestParamInfo<LayoutCase>& info) { return info.param.name; });
 
-struct DataDirCase {
-    const char* name;
-    bool installed;
-    bool chartInCurrentDir;
-    const char* expected;
-};
-
-class DataDirectoryTest : public ::testing::TestWithParam<DataDirCase> {};
-
-TEST_P(DataDirectoryTest, IsTheCurrentDirectoryUnlessAnInstalledCopyFindsNoCourseThere) {
+// An installed copy started where there is no course uses its installed data directory.
+TEST(DataDirectory, IsTheCurrentDirectoryUnlessAnInstalledCopyFindsNoCourseThere) {
     TempFolder folder;
     std::filesystem::create_directories(folder / "here");
-    if (GetParam().chartInCurrentDir) WriteBytes(folder / "here/bs4bj.dat", "");
     Installation installation;
-    if (GetParam().installed) installation.dataDir = folder / "usr/share/vantrel";
-    EXPECT_EQ(DataDirectoryFor(folder / "here", installation), folder / GetParam().expected);
+    installation.dataDir = folder / "usr/share/vantrel";
+    EXPECT_EQ(DataDirectoryFor(folder / "here", installation), installation.dataDir);
+    WriteBytes(folder / "here/bs4bj.dat", "");
+    EXPECT_EQ(DataDirectoryFor(folder / "here", installation), folder / "here");
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Starts, DataDirectoryTest,
-    ::testing::Values(DataDirCase{"InstalledInACourse", true, true, "here"},
-                      DataDirCase{"InstalledElsewhere", true, false, "usr/share/vantrel"}),
-    [](const ::testing::TestParamInfo<DataDirCase>& info) { return info.param.name; });
 
 // The per-user folder does not exist before the first save; the older file's other sections
 // come along, and the older file stays as it was.
@@ -138,27 +125,16 @@ TEST(SaveProgress, AFolderThatCannotBeMadeFailsTheSave) {
     EXPECT_EQ(ReadBytes(folder / "config"), "not a folder");
 }
 
-struct PathCase {
-    const char* name;
-    const char* executable;
-    const char* settings;
-};
-
-class SettingsPathTest : public ::testing::TestWithParam<PathCase> {};
-
-TEST_P(SettingsPathTest, ReplacesTheExtensionOfTheFileName) {
-    EXPECT_EQ(SettingsPathFor(GetParam().executable), GetParam().settings);
+TEST(SettingsPath, ReplacesTheExtensionOfTheFileName) {
+    const std::pair<const char*, const char*> paths[] = {{"/a/b/vantrel", "/a/b/vantrel.INI"},
+                                                         {"/a/b.c/vantrel", "/a/b.c/vantrel.INI"},
+                                                         {"/a/x.exe", "/a/x.INI"},
+                                                         {"/a/x.tar.gz", "/a/x.tar.INI"},
+                                                         {"/a/x.", "/a/x.INI"},
+                                                         {"vantrel", "vantrel.INI"}};
+    for (const auto& [executable, settings] : paths)
+        EXPECT_EQ(SettingsPathFor(executable), settings);
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Paths, SettingsPathTest,
-    ::testing::Values(PathCase{"NoExtension", "/a/b/vantrel", "/a/b/vantrel.INI"},
-                      PathCase{"DotInFolder", "/a/b.c/vantrel", "/a/b.c/vantrel.INI"},
-                      PathCase{"Extension", "/a/x.exe", "/a/x.INI"},
-                      PathCase{"LastDotCounts", "/a/x.tar.gz", "/a/x.tar.INI"},
-                      PathCase{"TrailingDot", "/a/x.", "/a/x.INI"},
-                      PathCase{"NoFolder", "vantrel", "vantrel.INI"}),
-    [](const ::testing::TestParamInfo<PathCase>& info) { return info.param.name; });
 
 }  // namespace
 }  // namespace vantrel

@@ -1,5 +1,3 @@
-#include <signal.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -8,6 +6,7 @@
 #include <string>
 
 #include "app/settings.h"
+#include "support/file_size_limit.h"
 #include "support/temp_folder.h"
 #include "support/unprivileged_user.h"
 
@@ -25,21 +24,16 @@ Settings Graduated() {
     return settings;
 }
 
-// Disk full, simulated with a file size limit that stops root too. A save that fails must leave
-// the old file and nothing else, and say which file it was.
+// A save that fails must leave the old file and nothing else, and say which file it was.
 TEST(SaveSettings, NoRoomForTheNewFile) {
     TempFolder folder;
     const std::string path = folder / "vantrel.INI";
     WriteBytes(path, kOldBytes);
-    rlimit old{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
-    rlimit small = old;
-    small.rlim_cur = 16;
-    const auto oldHandler = signal(SIGXFSZ, SIG_IGN);
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const std::string message = SaveSettings(Graduated(), path);
-    setrlimit(RLIMIT_FSIZE, &old);
-    signal(SIGXFSZ, oldHandler);
+    std::string message;
+    {
+        const testing::FileSizeLimit diskFull(16);
+        message = SaveSettings(Graduated(), path);
+    }
 
     EXPECT_EQ(message, "Cannot save your progress to " + path + ": File too large");
     EXPECT_EQ(ReadBytes(path), kOldBytes);
@@ -106,15 +100,8 @@ class SavePermissionTest : public ::testing::TestWithParam<PermissionCase> {
   protected:
     void SetUp() override {
         WriteBytes(path_, kProtectedBytes);
-        for (const std::string& entry : {folder_.path(), path_})
-            ASSERT_EQ(chown(entry.c_str(), AsUnprivilegedUser::User(), AsUnprivilegedUser::Group()),
-                      0);
-        ASSERT_EQ(chmod(path_.c_str(), GetParam().fileMode), 0);
-        ASSERT_EQ(chmod(folder_.path().c_str(), GetParam().folderMode), 0);
-    }
-    void TearDown() override {
-        chmod(folder_.path().c_str(), 0700);
-        chmod(path_.c_str(), 0600);
+        ASSERT_TRUE(AsUnprivilegedUser::HandOver(path_, GetParam().fileMode));
+        ASSERT_TRUE(AsUnprivilegedUser::HandOver(folder_.path(), GetParam().folderMode));
     }
 
     TempFolder folder_;
@@ -122,14 +109,12 @@ class SavePermissionTest : public ::testing::TestWithParam<PermissionCase> {
 };
 
 TEST_P(SavePermissionTest, FailsKeepingTheOldFile) {
-    Settings settings;
-    settings.LV = "PL1";
     std::string message;
     Settings loaded;
     {
         AsUnprivilegedUser user;
         loaded = LoadSettings(path_);
-        message = SaveSettings(settings, path_);
+        message = SaveSettings(Graduated(), path_);
     }
     EXPECT_EQ(message, "Cannot save your progress to " + path_ + ": Permission denied");
     EXPECT_EQ(loaded.LV, GetParam().readable ? "N1" : "00");

@@ -118,24 +118,5 @@ TEST(StrategyTableRecords, EveryActionDigitIsStoredAsItIs) {
         EXPECT_EQ(Parsed("30203" + std::to_string(code)).pair[2][3], code);
 }
 
-TEST(ShippedChart, HasEveryReadCellWithAnActionCode) {
-    StrategyTable table;
-    LoadStrategyTable(table, VANTREL_SOURCE_DIR "/data/bs4bj.dat");
-    int cells = 0;
-    auto count = [&](const auto& rows, int first, int last) {
-        for (int row = first; row <= last; ++row) {
-            for (int up = 1; up <= 10; ++up) {
-                const int code = rows[row][up];
-                EXPECT_TRUE(code >= 1 && code <= 5) << "row " << row << " up " << up;
-                if (code != 0) ++cells;
-            }
-        }
-    };
-    count(table.hard, 8, 17);
-    count(table.soft, 2, 8);
-    count(table.pair, 1, 10);
-    EXPECT_EQ(cells, 270);
-}
-
 }  // namespace
 }  // namespace vantrel

@@ -28,8 +28,8 @@ transcript=$(
         timeout 60 "$program"
     echo "exit $?"
 )
-expected='front Tf_main img_title 600x365
-front Tf_first m_first text
+expected='front Tf_main
+front Tf_first
 front Tf_menu
 exit 0'
 status=0

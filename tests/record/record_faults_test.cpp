@@ -1,10 +1,9 @@
 // Bad files and faults: nothing stops a lesson, and nothing the student played is lost.
 #include <signal.h>
-#include <sys/resource.h>
-#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <functional>
 #include <regex>
 
 #include <gtest/gtest.h>
@@ -13,6 +12,7 @@
 #include "record/record_store.h"
 #include "record/set_aside.h"
 #include "record_samples.h"
+#include "support/file_size_limit.h"
 #include "support/temp_folder.h"
 #include "support/unprivileged_user.h"
 
@@ -30,52 +30,43 @@ void MakeRecord(const std::string& path, int rounds) {
     }
 }
 
-struct DamageCase {
-    const char* name;
-    void (*damage)(const std::string& path);
-};
+// Not a database, pages overwritten in the middle, another program's database.
+TEST(DamagedRecord, IsKeptAsideAndANewRecordStarted) {
+    const std::function<void(const std::string&)> damages[] = {
+        [](const std::string& path) {
+            WriteBytes(path, std::string(4096, 'x') + "the student's shopping list");
+        },
+        [](const std::string& path) {
+            MakeRecord(path, 400);
+            std::string bytes = ReadBytes(path);
+            bytes.replace(bytes.size() / 2, 3000, 3000, '\x55');
+            WriteBytes(path, bytes);
+        },
+        MakeOtherDatabase};
+    for (const auto& damage : damages) {
+        TempFolder folder;
+        const std::string path = folder / "vantrel.sqlite";
+        damage(path);
+        const std::string damaged = ReadBytes(path);
 
-class DamagedRecord : public ::testing::TestWithParam<DamageCase> {};
+        RecordStore store;
+        ASSERT_TRUE(store.Open(path)) << store.TakeMessage();
+        const std::string aside = store.setAsidePath();
+        EXPECT_TRUE(
+            std::regex_match(aside, std::regex(".*/vantrel\\.damaged-\\d{8}-\\d{6}\\.sqlite")))
+            << aside;
+        EXPECT_EQ(ReadBytes(aside), damaged);
+        const std::string message = store.TakeMessage();
+        EXPECT_NE(message.find(path), std::string::npos) << message;
+        EXPECT_NE(message.find(aside), std::string::npos) << message;
+        EXPECT_EQ(store.TakeMessage(), "");
 
-TEST_P(DamagedRecord, IsKeptAsideAndANewRecordStarted) {
-    TempFolder folder;
-    const std::string path = folder / "vantrel.sqlite";
-    GetParam().damage(path);
-    const std::string damaged = ReadBytes(path);
-
-    RecordStore store;
-    ASSERT_TRUE(store.Open(path)) << store.TakeMessage();
-    const std::string aside = store.setAsidePath();
-    EXPECT_TRUE(std::regex_match(aside, std::regex(".*/vantrel\\.damaged-\\d{8}-\\d{6}\\.sqlite")))
-        << aside;
-    EXPECT_EQ(ReadBytes(aside), damaged);
-    const std::string message = store.TakeMessage();
-    EXPECT_NE(message.find(path), std::string::npos) << message;
-    EXPECT_NE(message.find(aside), std::string::npos) << message;
-    EXPECT_EQ(store.TakeMessage(), "");
-
-    store.BeginVisit({"NL3", LessonMode::WinQuota, 10000, 10, 6});
-    store.AddRound(OneHandRound(10, 20));
-    EXPECT_TRUE(store.ok());
-    EXPECT_EQ(LessonSummaries(RecordReader(path))[0].rounds, 1);
+        store.BeginVisit({"NL3", LessonMode::WinQuota, 10000, 10, 6});
+        store.AddRound(OneHandRound(10, 20));
+        EXPECT_TRUE(store.ok());
+        EXPECT_EQ(LessonSummaries(RecordReader(path))[0].rounds, 1);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Record, DamagedRecord,
-    ::testing::Values(DamageCase{"NotADatabase",
-                                 [](const std::string& path) {
-                                     WriteBytes(path, std::string(4096, 'x') +
-                                                          "the student's shopping list");
-                                 }},
-                      DamageCase{"PagesOverwritten",
-                                 [](const std::string& path) {
-                                     MakeRecord(path, 400);
-                                     std::string bytes = ReadBytes(path);
-                                     bytes.replace(bytes.size() / 2, 3000, 3000, '\x55');
-                                     WriteBytes(path, bytes);
-                                 }},
-                      DamageCase{"AnotherProgramsDatabase", MakeOtherDatabase}),
-    [](const ::testing::TestParamInfo<DamageCase>& info) { return info.param.name; });
 
 TEST(SetAside, NeverReplacesAFileAndTakesTheLogAlong) {
     TempFolder folder;
@@ -93,57 +84,45 @@ TEST(SetAside, NeverReplacesAFileAndTakesTheLogAlong) {
     EXPECT_EQ(folder.Entries().size(), 3u);
 }
 
-struct LockedCase {
-    const char* name;
-    bool recordExists;
-    mode_t folderMode;
-    mode_t fileMode;
-    const char* reason;
-};
+// A new record in a read-only folder, a record there, and a read-only record.
+TEST(RecordCannotBeWritten, TheLessonGoesOnAndTheStudentIsToldOnce) {
+    const struct {
+        bool recordExists;
+        mode_t folderMode, fileMode;
+        const char* reason;
+    } cases[] = {{false, 0555, 0, "its folder cannot be written"},
+                 {true, 0555, 0644, "its folder cannot be written"},
+                 {true, 0755, 0444, "the file is read-only"}};
+    for (const auto& c : cases) {
+        TempFolder folder;
+        const std::string path = folder / "vantrel.sqlite";
+        if (c.recordExists) {
+            MakeRecord(path, 3);
+            ASSERT_TRUE(AsUnprivilegedUser::HandOver(path, c.fileMode));
+        }
+        const std::string before = ReadBytes(path);
+        ASSERT_TRUE(AsUnprivilegedUser::HandOver(folder.path(), c.folderMode));
 
-class RecordCannotBeWritten : public ::testing::TestWithParam<LockedCase> {};
-
-TEST_P(RecordCannotBeWritten, TheLessonGoesOnAndTheStudentIsToldOnce) {
-    TempFolder folder;
-    const std::string path = folder / "vantrel.sqlite";
-    if (GetParam().recordExists) {
-        MakeRecord(path, 3);
-        ASSERT_EQ(chown(path.c_str(), AsUnprivilegedUser::User(), AsUnprivilegedUser::Group()), 0);
-        ASSERT_EQ(chmod(path.c_str(), GetParam().fileMode), 0);
+        std::string first, second;
+        {
+            AsUnprivilegedUser user;
+            RecordStore store;
+            EXPECT_FALSE(store.Open(path));
+            store.BeginVisit({"NL5", LessonMode::DecisionQuota, 10000, 100, 6});
+            store.AddRound(OneHandRound(10, 20, {RightHit(10)}));
+            store.AddCountAnswer({.runningCount = 1, .answer = 1, .seconds = 1});
+            store.EndVisit({VisitEnding::Menu, 10010, 99});
+            EXPECT_FALSE(store.ok());
+            first = store.TakeMessage();
+            second = store.TakeMessage();
+        }
+        EXPECT_NE(first.find("The record " + path + " cannot be opened (" + c.reason),
+                  std::string::npos)
+            << first;
+        EXPECT_EQ(second, "");
+        EXPECT_EQ(ReadBytes(path), before);
     }
-    const std::string before = ReadBytes(path);
-    ASSERT_EQ(chown(folder.path().c_str(), AsUnprivilegedUser::User(), AsUnprivilegedUser::Group()),
-              0);
-    ASSERT_EQ(chmod(folder.path().c_str(), GetParam().folderMode), 0);
-
-    std::string first, second;
-    {
-        AsUnprivilegedUser user;
-        RecordStore store;
-        EXPECT_FALSE(store.Open(path));
-        store.BeginVisit({"NL5", LessonMode::DecisionQuota, 10000, 100, 6});
-        store.AddRound(OneHandRound(10, 20, {RightHit(10)}));
-        store.AddCountAnswer({.runningCount = 1, .answer = 1, .seconds = 1});
-        store.EndVisit({VisitEnding::Menu, 10010, 99});
-        EXPECT_FALSE(store.ok());
-        first = store.TakeMessage();
-        second = store.TakeMessage();
-    }
-    chmod(folder.path().c_str(), 0700);
-    EXPECT_NE(first.find("The record " + path + " cannot be opened (" + GetParam().reason),
-              std::string::npos)
-        << first;
-    EXPECT_EQ(second, "");
-    EXPECT_EQ(ReadBytes(path), before);
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Record, RecordCannotBeWritten,
-    ::testing::Values(
-        LockedCase{"NewRecordInReadOnlyFolder", false, 0555, 0, "its folder cannot be written"},
-        LockedCase{"RecordInReadOnlyFolder", true, 0555, 0644, "its folder cannot be written"},
-        LockedCase{"ReadOnlyRecord", true, 0755, 0444, "the file is read-only"}),
-    [](const ::testing::TestParamInfo<LockedCase>& info) { return info.param.name; });
 
 // The disk fills up in the middle of a lesson: no file may grow past a small size.
 TEST(RecordFull, RecordingStopsQuietlyKeepingWhatWasWritten) {
@@ -153,18 +132,12 @@ TEST(RecordFull, RecordingStopsQuietlyKeepingWhatWasWritten) {
     ASSERT_TRUE(store.Open(path));
     store.BeginVisit({"NL5", LessonMode::DecisionQuota, 10000, 100, 6});
     store.AddRound(OneHandRound(10, 20, {RightHit(10)}));
-    rlimit unlimited{};
-    getrlimit(RLIMIT_FSIZE, &unlimited);
-    const auto defaultAction = signal(SIGXFSZ, SIG_IGN);
-    rlimit full = unlimited;
-    full.rlim_cur = 256 * 1024;
-    setrlimit(RLIMIT_FSIZE, &full);
-    for (int round = 0; round < 500; ++round) store.AddRound(OneHandRound(10, 20, {RightHit(10)}));
-    const bool ok = store.ok();
-    setrlimit(RLIMIT_FSIZE, &unlimited);
-    signal(SIGXFSZ, defaultAction);
-
-    EXPECT_FALSE(ok);
+    {
+        const testing::FileSizeLimit diskFull(256 * 1024);
+        for (int round = 0; round < 500; ++round)
+            store.AddRound(OneHandRound(10, 20, {RightHit(10)}));
+    }
+    EXPECT_FALSE(store.ok());
     const std::string message = store.TakeMessage();
     EXPECT_NE(message.find("The record " + path + " cannot be written (writing a round: "),
               std::string::npos)

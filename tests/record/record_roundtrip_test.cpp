@@ -1,4 +1,5 @@
-// What the trainer writes comes back through the queries the Record screen and the lab read.
+// What the trainer writes comes back through the queries and the words the Record screen and the
+// lab share.
 #include <gtest/gtest.h>
 
 #include "record/record_queries.h"
@@ -14,24 +15,7 @@ class RecordRoundTrip : public testing::Test {
   protected:
     void SetUp() override {
         ASSERT_TRUE(store_.Open(path_));
-        // The strategy practice, passed: three decisions, one of them right.
-        store_.BeginVisit({"NL5", LessonMode::DecisionQuota, 10000, 100, 8});
-        store_.AddRound(OneHandRound(10, 0, {RightHit(10), StandOnSixteenAgainstTen(10)}));
-        store_.AddRound(OneHandRound(20, 40, {StandOnSixteenAgainstTen(20)}));
-        store_.EndVisit({VisitEnding::Passed, 10010, 0});
-        // Two exam attempts: +$100 with $4 given up by a mistake, then -$50.
-        store_.BeginVisit({"NL6", LessonMode::WinningsQuota, 1000, 1000, 6});
-        store_.AddRound(OneHandRound(100, 200, {StandOnSixteenAgainstTen(100)}));
-        store_.EndVisit({VisitEnding::Menu, 1100, 900});
-        store_.BeginVisit({"NL6", LessonMode::WinningsQuota, 1000, 1000, 6});
-        store_.AddRound(OneHandRound(50, 0));
-        store_.EndVisit({VisitEnding::ProgramQuit, 950, 1050});
-        // The counting practice, left open as a killed program leaves it.
-        store_.BeginVisit({"PL2", LessonMode::CountQuota, 10000, 10, 6});
-        store_.AddCountAnswer({.runningCount = 3, .answer = 3, .seconds = 2.5});
-        store_.AddCountAnswer({.runningCount = -2, .answer = 1, .seconds = 4});
-        const DecisionEntry unsettled[] = {RightHit(5)};
-        store_.AddUnsettledDecisions(unsettled);
+        WriteSampleRecord(store_);
         ASSERT_TRUE(store_.ok());
     }
 
@@ -96,6 +80,20 @@ TEST_F(RecordRoundTrip, RoundsKeepTheirHandsAndTheDealersHand) {
               "C13 20 -10, C13 20 20, C13 20 100, C13 20 -50");
     EXPECT_EQ(QueryText(path_, "SELECT group_concat(result || ' ' || bet, ', ') FROM round_hands"),
               "Lose 10, Win 20, Win 100, Lose 50");
+}
+
+TEST(RecordText, CellLabelsNameTheHandAsTheStudentHoldsIt) {
+    const std::pair<ChartCell, const char*> cases[] = {
+        {{ChartPart::Hard, 16, 10}, "Hard 16 vs 10"},
+        {{ChartPart::Hard, 8, 5}, "Hard 8 or less vs 5"},
+        {{ChartPart::Hard, 17, 1}, "Hard 17 or more vs A"},
+        {{ChartPart::Soft, 7, 1}, "Soft 18 vs A"},
+        {{ChartPart::Soft, 2, 5}, "Soft 13 vs 5"},
+        {{ChartPart::Soft, 8, 6}, "Soft 19 or more vs 6"},
+        {{ChartPart::Pair, 8, 6}, "Pair of 8s vs 6"},
+        {{ChartPart::Pair, 1, 10}, "Pair of aces vs 10"},
+    };
+    for (const auto& [cell, label] : cases) EXPECT_EQ(CellLabel(cell), label);
 }
 
 TEST(Record, TwoCopiesWritingTheSameRecordKeepEveryRound) {

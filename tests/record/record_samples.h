@@ -46,6 +46,27 @@ inline RoundEntry OneHandRound(int bet, int payout, std::vector<DecisionEntry> d
             .decisions = std::move(decisions)};
 }
 
+// Four visits: the strategy practice passed with three decisions, one of them right; two exam
+// attempts, +$100 with $4 given up by a mistake, then -$50; the counting practice with two
+// answers and an unsettled decision, left open as a killed program leaves it.
+inline void WriteSampleRecord(RecordStore& store) {
+    store.BeginVisit({"NL5", LessonMode::DecisionQuota, 10000, 100, 8});
+    store.AddRound(OneHandRound(10, 0, {RightHit(10), StandOnSixteenAgainstTen(10)}));
+    store.AddRound(OneHandRound(20, 40, {StandOnSixteenAgainstTen(20)}));
+    store.EndVisit({VisitEnding::Passed, 10010, 0});
+    store.BeginVisit({"NL6", LessonMode::WinningsQuota, 1000, 1000, 6});
+    store.AddRound(OneHandRound(100, 200, {StandOnSixteenAgainstTen(100)}));
+    store.EndVisit({VisitEnding::Menu, 1100, 900});
+    store.BeginVisit({"NL6", LessonMode::WinningsQuota, 1000, 1000, 6});
+    store.AddRound(OneHandRound(50, 0));
+    store.EndVisit({VisitEnding::ProgramQuit, 950, 1050});
+    store.BeginVisit({"PL2", LessonMode::CountQuota, 10000, 10, 6});
+    store.AddCountAnswer({.runningCount = 3, .answer = 3, .seconds = 2.5});
+    store.AddCountAnswer({.runningCount = -2, .answer = 1, .seconds = 4});
+    const DecisionEntry unsettled[] = {RightHit(5)};
+    store.AddUnsettledDecisions(unsettled);
+}
+
 // A database of another program where the record should be.
 inline void MakeOtherDatabase(const std::string& path) {
     sqlite3* db = nullptr;

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <cstdio>
 #include <sstream>
 #include <tuple>
 #include <vector>
@@ -11,6 +10,7 @@
 #include "coach/coach.h"
 #include "record/record_queries.h"
 #include "record/record_reader.h"
+#include "support/run_command.h"
 #include "support/table_fixture.h"
 #include "support/temp_folder.h"
 
@@ -46,14 +46,8 @@ class RecorderTest : public testing::TableTest {
 
 // What `vantrel-lab chart --ev` prints for an action of one cell: "pair 8,8  v T ... S -0.5369".
 double LabValue(int decks, const std::string& cell, char action) {
-    const std::string command =
-        std::string(VANTREL_LAB) + " chart --ev --decks " + std::to_string(decks);
-    FILE* pipe = popen(command.c_str(), "r");
-    EXPECT_NE(pipe, nullptr);
-    std::string output;
-    char buffer[4096];
-    while (pipe && fgets(buffer, sizeof buffer, pipe)) output += buffer;
-    if (pipe) pclose(pipe);
+    const std::string output =
+        testing::RunCommand(VANTREL_LAB " chart --ev --decks " + std::to_string(decks)).output;
     std::istringstream lines(output);
     for (std::string line; std::getline(lines, line);) {
         if (line.rfind(cell, 0) != 0) continue;

@@ -1,9 +1,11 @@
 #pragma once
 
+#include <sys/stat.h>
 #include <sys/types.h>
 #include <unistd.h>
 
 #include <cstdlib>
+#include <string>
 
 namespace vantrel::testing {
 
@@ -26,6 +28,10 @@ class AsUnprivilegedUser {
     // Who should own the files the test sets up, so that their bits mean what the test says.
     static uid_t User() { return geteuid() == 0 ? kNobody : geteuid(); }
     static gid_t Group() { return geteuid() == 0 ? kNobody : getegid(); }
+    // Gives a file or folder to that user with these permission bits.
+    static bool HandOver(const std::string& path, mode_t mode) {
+        return chown(path.c_str(), User(), Group()) == 0 && chmod(path.c_str(), mode) == 0;
+    }
 
   private:
     bool switched_;
