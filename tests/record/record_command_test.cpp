@@ -28,13 +28,15 @@ TEST(RecordCommand, PrintsTheSummaryAndTheCostliestMistakesOrEveryDecisionAsCsv)
     EXPECT_EQ(text.status, 0) << text.output;
     for (const char* line :
          {"NL5  Practice 2 (Strategy)       1      1      2  1 of 3 (33.3 %)           -\n",
-          "\n  Hard 16 vs 10: you STAND, right HIT, 3 times, 4.0 % of the bet each, $5.20 in all\n"})
+          "\n  Hard 16 vs 10: you STAND, right HIT, 3 times, 4.0 % of the bet each, $5.20 in "
+          "all\n"})
         EXPECT_NE(text.output.find(line), std::string::npos) << text.output;
 
     const CommandRun csv = RunRecordCommand(path + " --csv", "");
     EXPECT_EQ(csv.status, 0);
-    EXPECT_TRUE(csv.output.starts_with("time,lesson,decks,hand,cards,up_card,chart,row,column,cell,"
-                                       "action,advice,right,ev_taken,ev_best,stake\n"))
+    EXPECT_TRUE(
+        csv.output.starts_with("time,lesson,decks,hand,cards,up_card,chart,row,column,cell,"
+                               "action,advice,right,ev_taken,ev_best,stake\n"))
         << csv.output;
     EXPECT_NE(csv.output.find(",NL5,8,1,S10 D06,C13,hard,16,10,Hard 16 vs 10,STAND,HIT,0,"
                               "-0.540000,-0.500000,10\n"),
