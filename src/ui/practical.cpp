@@ -1,11 +1,8 @@
 #include "ui/practical.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QPushButton>
 #include <algorithm>
 #include <iterator>
@@ -14,9 +11,7 @@
 #include "engine/table_check.h"
 #include "recorder/recorder.h"
 #include "ui/cpin.h"
-#include "ui/data_file_loaders.h"
 #include "ui/delay.h"
-#include "ui/fonts.h"
 #include "ui/judging.h"
 #include "ui/mdi.h"
 #include "ui/message_box.h"
@@ -27,18 +22,6 @@
 namespace vantrel {
 
 namespace {
-
-// A stand-in for a card or chip picture that cannot be read: a white card with its name.
-QPixmap StandInPicture(const QString& name) {
-    QPixmap picture(48, 64);
-    picture.fill(Qt::white);
-    QPainter painter(&picture);
-    painter.setPen(Qt::black);
-    painter.drawRect(0, 0, 47, 63);
-    painter.setFont(GothicFont(12, true));
-    painter.drawText(picture.rect(), Qt::AlignCenter, name);
-    return picture;
-}
 
 // The table's keys: each works one button or chip, and its tooltip names the key. A chip's
 // "BET" label bets as the chip does, so it shows the same tooltip.
@@ -64,6 +47,7 @@ constexpr TableKey kKeys[] = {
 
 Tf_practical::Tf_practical(Session& session, Tf_mdi& mdi)
     : Screen(session, mdi, "Practice"),
+      pictures_(session),
       table_(*this, session.lesson),
       coach_(table_, judgingChart_),
       chartGate_(table_, coach_, judgingChart_) {
@@ -216,26 +200,12 @@ void Tf_practical::EnableActions(bool on) {
     for (QPushButton* action : actions_) action->setEnabled(on);
 }
 
-QPixmap Tf_practical::Picture(const std::string& path) {
-    const auto known = pictures_.find(path);
-    if (known != pictures_.end()) return known->second;
-    QPixmap picture = ReadBitmap(QString::fromStdString(path));
-    if (picture.isNull()) {
-        const QString name = QFileInfo(QString::fromStdString(path)).completeBaseName();
-        missingPictures_.append(QDir(QString::fromStdString(session().appDir))
-                                    .relativeFilePath(QString::fromStdString(path)));
-        picture = StandInPicture(name);
-    }
-    pictures_.emplace(path, picture);
-    return picture;
-}
-
 void Tf_practical::ShowCardFace(int slot, const Card& card) {
-    slots_[slot]->setPixmap(Picture(CardFacePath(session().appDir, card.code())));
+    slots_[slot]->setPixmap(pictures_.Face(card));
 }
 
 void Tf_practical::ShowCardBack(int slot) {
-    slots_[slot]->setPixmap(Picture(CardBackPath(session().appDir)));
+    slots_[slot]->setPixmap(pictures_.Back());
 }
 
 void Tf_practical::SetSlotVisible(int slot, bool visible) {
@@ -251,24 +221,10 @@ void Tf_practical::LoadChipBitmaps() {
     for (const auto& [value, images] : chips)
         for (Control image : images)
             static_cast<QLabel*>(controls_[static_cast<int>(image)])
-                ->setPixmap(Picture(ChipBitmapPath(appDir, value)));
-    // Every card picture is read now, so that a missing one is reported here, once, rather
-    // than in the middle of a deal.
-    Picture(CardBackPath(appDir));
-    for (int suit = 1; suit <= 4; ++suit)
-        for (int rank = 1; rank <= 13; ++rank)
-            Picture(CardFacePath(appDir, Card{suit, rank}.code()));
-    ReportMissingPictures();
-}
-
-void Tf_practical::ReportMissingPictures() {
-    if (missingPictures_.isEmpty()) return;
-    QStringList shown = missingPictures_.mid(0, 6);
-    if (missingPictures_.size() > shown.size())
-        shown.append(QString("and %1 more").arg(missingPictures_.size() - shown.size()));
-    missingPictures_.clear();
-    vantrel::ShowMessageBox(
-        "Cannot read these pictures; plain cards stand in for them: " + shown.join(", ") + ".");
+                ->setPixmap(pictures_.Picture(ChipBitmapPath(appDir, value)));
+    // Not in the middle of a deal.
+    pictures_.ReadCards();
+    pictures_.ReportMissing();
 }
 
 void Tf_practical::SetStartTimer(bool running) {

@@ -1,15 +1,14 @@
 #pragma once
 
-#include <QPixmap>
 #include <QString>
 #include <QTimer>
 #include <array>
-#include <map>
 
 #include "coach/chart_gate.h"
 #include "coach/coach.h"
 #include "engine/table.h"
 #include "engine/table_view.h"
+#include "ui/pictures.h"
 #include "ui/screen.h"
 
 class QLabel;
@@ -56,10 +55,6 @@ class Tf_practical : public Screen, public TableView {
   private:
     void BuildLayout();
     void ConnectControls();
-    // The picture of a data file, loaded once; a file that cannot be read is noted and drawn
-    // as a plain card with its name.
-    QPixmap Picture(const std::string& path);
-    void ReportMissingPictures();
     bool OnSurface(const QMouseEvent* event) const;
     // The click handler of a chip picture or of the "BET" label beside it; null for any other.
     using ChipHandler = void (Table::*)();
@@ -69,6 +64,7 @@ class Tf_practical : public Screen, public TableView {
         return findChild<T*>(name, Qt::FindDirectChildrenOnly);
     }
 
+    Pictures pictures_;
     // The chart of the current visit, fixed at its set-up: later rules wait for the next visit.
     StrategyTable judgingChart_;
     Table table_;
@@ -78,8 +74,6 @@ class Tf_practical : public Screen, public TableView {
     std::array<QWidget*, static_cast<int>(Control::Count)> controls_{};
     std::array<QLabel*, kSlotCount> slots_{};
     std::array<QPushButton*, 4> actions_{};
-    std::map<std::string, QPixmap> pictures_;
-    QStringList missingPictures_;
     int waitsRunning_ = 0;  // Delay calls not yet returned, nested in each other
 };
 
