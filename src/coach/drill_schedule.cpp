@@ -1,0 +1,117 @@
+#include "coach/drill_schedule.h"
+
+#include <algorithm>
+
+namespace vantrel {
+
+namespace {
+
+// Sessions a cell waits after a right answer, by the box it then lies in.
+constexpr std::array<int, CellProgress::kTopBox + 1> kWait = {0, 1, 2, 4, 8, 16, 32};
+
+// Of the cells that are candidates, one of those that `better` (a strict order) puts first, at
+// random.
+template <class Candidate, class Better>
+int RandomBest(int count, Candidate&& candidate, Better&& better, Random& random) {
+    std::vector<int> best;
+    for (int i = 0; i < count; ++i) {
+        if (!candidate(i)) continue;
+        if (!best.empty() && better(best.front(), i)) continue;
+        if (!best.empty() && better(i, best.front())) best.clear();
+        best.push_back(i);
+    }
+    return best.empty() ? -1 : best[random.RandomBelow(static_cast<int>(best.size()))];
+}
+
+}  // namespace
+
+DrillSchedule::DrillSchedule(int session, const std::vector<CellProgress>& known, Random& random)
+    : session_(session), random_(random) {
+    for (int i = 0; i < kJudgedCellCount; ++i) cells_[i].progress.cell = JudgedCells()[i];
+    for (const CellProgress& progress : known) {
+        const int i = CellIndex(progress.cell);
+        if (i >= 0) cells_[i].progress = progress;
+    }
+}
+
+void DrillSchedule::MissedAtTable(const ChartCell& cell) {
+    const int i = CellIndex(cell);
+    if (i < 0) return;
+    cells_[i].progress.box = 1;
+    cells_[i].progress.dueSession = session_;
+}
+
+const CellProgress& DrillSchedule::ProgressOf(const ChartCell& cell) const {
+    return cells_[std::max(CellIndex(cell), 0)].progress;
+}
+
+ChartCell DrillSchedule::Next() {
+    ++cardsAsked_;
+    int next = MissedCellDue();
+    if (next < 0 && cardsAsked_ % kNewEvery == 0) next = NewCell();
+    if (next < 0) next = DueCell();
+    if (next < 0) next = NewCell();
+    if (next < 0) next = LeastRecentlyDueCell();
+    asked_ = next < 0 ? random_.RandomBelow(kJudgedCellCount) : next;
+    return cells_[asked_].progress.cell;
+}
+
+CellProgress DrillSchedule::Answer(bool right) {
+    if (asked_ < 0) return {};
+    CellInSession& asked = cells_[asked_];
+    CellProgress& progress = asked.progress;
+    if (!right) {
+        asked.missed = true;
+        asked.againAtCard = std::min(cardsAsked_ + kAgainAfter + 1, kSessionCards);
+        progress.box = 1;
+        progress.dueSession = session_ + 1;
+    } else {
+        asked.done = true;
+        // Right again after a miss of this session: still due first thing in the next one.
+        if (!asked.missed) progress.box = std::min(std::max(progress.box, 1) + 1, CellProgress::kTopBox);
+        progress.dueSession = session_ + kWait[progress.box];
+    }
+    return progress;
+}
+
+int DrillSchedule::MissedCellDue() const {
+    int found = -1;
+    for (int i = 0; i < kJudgedCellCount; ++i) {
+        const CellInSession& c = cells_[i];
+        if (c.missed && !c.done && c.againAtCard <= cardsAsked_ &&
+            (found < 0 || c.againAtCard < cells_[found].againAtCard))
+            found = i;
+    }
+    return found;
+}
+
+int DrillSchedule::NewCell() {
+    return RandomBest(
+        kJudgedCellCount,
+        [this](int i) { return cells_[i].progress.box == 0 && !cells_[i].done && !cells_[i].missed; },
+        [](int, int) { return false; }, random_);
+}
+
+int DrillSchedule::DueCell() {
+    const auto rank = [this](int i) {
+        return std::pair(cells_[i].progress.box, cells_[i].progress.dueSession);
+    };
+    return RandomBest(
+        kJudgedCellCount,
+        [this](int i) {
+            const CellInSession& c = cells_[i];
+            return c.progress.box > 0 && !c.done && !c.missed && c.progress.dueSession <= session_;
+        },
+        [&rank](int a, int b) { return rank(a) < rank(b); }, random_);
+}
+
+int DrillSchedule::LeastRecentlyDueCell() {
+    return RandomBest(
+        kJudgedCellCount, [this](int i) { return !cells_[i].done && !cells_[i].missed; },
+        [this](int a, int b) {
+            return cells_[a].progress.dueSession < cells_[b].progress.dueSession;
+        },
+        random_);
+}
+
+}  // namespace vantrel
