@@ -1,9 +1,11 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "coach/drill_schedule.h"
 #include "engine/action.h"
 #include "engine/card.h"
 #include "engine/chart_cell.h"
@@ -76,6 +78,40 @@ struct CountAnswerEntry {
     int runningCount = 0;  // the right answer
     int answer = 0;
     double seconds = 0;  // from the question to the answer
+
+    bool right() const { return answer == runningCount; }
+};
+
+// A strategy drill session as it begins.
+struct DrillStart {
+    int decks = 6;                    // the settings' DECK in force
+    std::int64_t lastDecisionId = 0;  // the table's mistakes up to this decision are taken in
+    // The cells that those mistakes have made due, as they now stand.
+    std::vector<CellProgress> cells;
+};
+
+// One answer of a strategy drill, judged as the table judges the first hand of a round, and the
+// cell's place in the schedule after it.
+struct DrillAnswerEntry {
+    DecisionEntry decision;
+    double seconds = 0;  // from the card to the answer
+    CellProgress progress;
+};
+
+// A strategy drill session played to its end.
+struct DrillEnd {
+    int cards = 0;
+    int right = 0;
+    double seconds = 0;
+};
+
+// A count-down: a deck, or half of one, dealt card by card, then the running count asked.
+struct CountDownEntry {
+    int cards = 52;
+    int paceMs = 0;  // milliseconds a card; 0: the next card whenever the student asks
+    int runningCount = 0;
+    int answer = 0;
+    double seconds = 0;  // from the first card to the end of the last
 
     bool right() const { return answer == runningCount; }
 };

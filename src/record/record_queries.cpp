@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "record/statement.h"
+#include "record/reader_rows.h"
 
 namespace vantrel::record {
 
@@ -11,22 +11,6 @@ namespace {
 // What one mistake gave up per unit bet. A best action's EV a hair under the taken one's (the
 // two worked out apart) counts as nothing given up; unknown EVs give NULL, which sums skip.
 constexpr std::string_view kCostPerUnit = "max(ev_best - ev_taken, 0)";
-
-// Runs a query for its rows; a failure part-way leaves the rows read so far, as the screen
-// should rather show a partial record than none.
-template <class Row>
-void ForEachRow(const RecordReader& reader, const std::string& sql, Row&& row) {
-    if (!reader.ok()) return;
-    try {
-        Statement statement(reader.db(), sql);
-        while (statement.Step()) row(statement);
-    } catch (const SqlError&) {
-    }
-}
-
-int Int(const Statement& statement, int column) {
-    return static_cast<int>(statement.Integer(column));
-}
 
 }  // namespace
 

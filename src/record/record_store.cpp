@@ -5,6 +5,7 @@
 #include <optional>
 #include <utility>
 
+#include "record/drill_writes.h"
 #include "record/record_file.h"
 #include "record/statement.h"
 
@@ -29,15 +30,6 @@ std::string_view EndingText(VisitEnding ending) {
             return "quit";
     }
     return "menu";
-}
-
-std::string CardsText(const std::vector<Card>& cards) {
-    std::string text;
-    for (const Card& card : cards) {
-        if (!text.empty()) text += ' ';
-        text += card.code();
-    }
-    return text;
 }
 
 }  // namespace
@@ -113,6 +105,7 @@ bool RecordStore::Open(const std::string& path) {
     path_ = path;
     failed_ = false;
     visitId_ = 0;
+    drillId_ = 0;
     WritableRecord record = OpenWritableRecord(path);
     setAsidePath_ = record.setAside;
     if (!record.db) {
@@ -138,6 +131,7 @@ void RecordStore::Close() {
     std::lock_guard lock(mutex_);
     connection_.reset();
     visitId_ = 0;
+    drillId_ = 0;
 }
 
 bool RecordStore::ok() const {
@@ -270,6 +264,36 @@ void RecordStore::AddCountAnswer(const CountAnswerEntry& answer) {
             .Bind(6, answer.seconds)
             .Run();
     });
+}
+
+void RecordStore::BeginDrill(const DrillStart& start) {
+    std::lock_guard lock(mutex_);
+    drillId_ = 0;
+    Transaction("writing a drill", [&](Connection& connection) {
+        drillId_ = InsertDrillSession(connection.db, start, NowMs());
+    });
+}
+
+void RecordStore::AddDrillAnswer(const DrillAnswerEntry& answer) {
+    std::lock_guard lock(mutex_);
+    if (drillId_ == 0) return;
+    Transaction("writing a drill answer", [&](Connection& connection) {
+        InsertDrillAnswer(connection.db, drillId_, answer, NowMs());
+    });
+}
+
+void RecordStore::EndDrill(const DrillEnd& end) {
+    std::lock_guard lock(mutex_);
+    if (drillId_ == 0) return;
+    Transaction("ending a drill",
+                [&](Connection& connection) { EndDrillSession(connection.db, drillId_, end, NowMs()); });
+    drillId_ = 0;
+}
+
+void RecordStore::AddCountDown(const CountDownEntry& countDown) {
+    std::lock_guard lock(mutex_);
+    Transaction("writing a count-down",
+                [&](Connection& connection) { InsertCountDown(connection.db, countDown, NowMs()); });
 }
 
 }  // namespace vantrel::record

@@ -11,7 +11,8 @@
 namespace vantrel::record {
 
 // The student's record, written as the table plays: one transaction per settled round (with
-// its decisions) and per count answer, and a small write when a visit begins and ends.
+// its decisions) and per count answer, and a small write when a visit begins and ends; in the
+// drills, one per answer and per count-down.
 //
 // Nothing here throws or stops a lesson. When the file cannot be opened or written, the store
 // keeps a message naming the file and every later write does nothing. All calls may come from
@@ -55,6 +56,13 @@ class RecordStore {
     void AddUnsettledDecisions(std::span<const DecisionEntry> decisions);
     void AddCountAnswer(const CountAnswerEntry& answer);
 
+    // The drills, outside any table visit. Answers belong to the drill session begun last; a
+    // session left before its end stays without one.
+    void BeginDrill(const DrillStart& start);
+    void AddDrillAnswer(const DrillAnswerEntry& answer);
+    void EndDrill(const DrillEnd& end);
+    void AddCountDown(const CountDownEntry& countDown);
+
   private:
     struct Connection;
 
@@ -72,6 +80,7 @@ class RecordStore {
     bool failed_ = false;
     std::string setAsidePath_;
     std::int64_t visitId_ = 0;
+    std::int64_t drillId_ = 0;
 };
 
 }  // namespace vantrel::record

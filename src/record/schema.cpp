@@ -84,7 +84,62 @@ CREATE TABLE count_answers (
 CREATE INDEX count_answers_by_visit ON count_answers (visit_id, is_right);
 )";
 
-constexpr std::string_view kSteps[] = {kFirstSchema};
+// The drills. drill_cells is the strategy drill's schedule: how well each chart cell is known (its
+// Leitner box) and the drill session from which it is asked again. A drill session notes the last
+// table decision there was when it began, so that the next one takes the mistakes made since.
+// A count-down's pace is milliseconds a card, 0 for the student's own pace.
+constexpr std::string_view kDrills = R"(
+CREATE TABLE drill_sessions (
+    id INTEGER PRIMARY KEY,
+    started_at INTEGER NOT NULL,
+    decks INTEGER NOT NULL,
+    last_decision_id INTEGER NOT NULL,
+    ended_at INTEGER,
+    cards INTEGER,
+    right_answers INTEGER,
+    seconds REAL
+);
+
+CREATE TABLE drill_answers (
+    id INTEGER PRIMARY KEY,
+    session_id INTEGER NOT NULL REFERENCES drill_sessions (id),
+    answered_at INTEGER NOT NULL,
+    cards TEXT NOT NULL,
+    up_card TEXT NOT NULL,
+    chart_part INTEGER NOT NULL CHECK (chart_part BETWEEN 1 AND 3),
+    chart_row INTEGER NOT NULL,
+    chart_column INTEGER NOT NULL,
+    action INTEGER NOT NULL CHECK (action BETWEEN 1 AND 4),
+    advice INTEGER NOT NULL,
+    is_right INTEGER NOT NULL CHECK (is_right IN (0, 1)),
+    ev_taken REAL,
+    ev_best REAL,
+    seconds REAL NOT NULL
+);
+CREATE INDEX drill_answers_by_session ON drill_answers (session_id, is_right);
+
+CREATE TABLE drill_cells (
+    chart_part INTEGER NOT NULL CHECK (chart_part BETWEEN 1 AND 3),
+    chart_row INTEGER NOT NULL,
+    chart_column INTEGER NOT NULL,
+    box INTEGER NOT NULL,
+    due_session INTEGER NOT NULL,
+    PRIMARY KEY (chart_part, chart_row, chart_column)
+) WITHOUT ROWID;
+
+CREATE TABLE count_downs (
+    id INTEGER PRIMARY KEY,
+    done_at INTEGER NOT NULL,
+    cards INTEGER NOT NULL,
+    pace_ms INTEGER NOT NULL,
+    running_count INTEGER NOT NULL,
+    answer INTEGER NOT NULL,
+    is_right INTEGER NOT NULL CHECK (is_right IN (0, 1)),
+    seconds REAL NOT NULL
+);
+)";
+
+constexpr std::string_view kSteps[] = {kFirstSchema, kDrills};
 
 }  // namespace
 

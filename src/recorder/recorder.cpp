@@ -67,10 +67,11 @@ double BestOffered(const strategy::ActionValues& values, const Decision& decisio
 struct Recorder::Writer {
     record::RecordStore store;
     strategy::HandEv ev;
-    int decks = 6;
+    int decks = 6;       // of the table visit
+    int drillDecks = 6;  // of the strategy drill
     std::vector<record::DecisionEntry> roundDecisions;
 
-    record::DecisionEntry Entry(const Decision& decision) {
+    record::DecisionEntry Entry(const Decision& decision, int deckSetting) {
         record::DecisionEntry entry;
         entry.hand = decision.hand;
         const int shown = std::min(decision.cardCount, Decision::kMaxCards);
@@ -84,7 +85,7 @@ struct Recorder::Writer {
         // A hand of more cards than the table's slots is not fully known: no values.
         if (shown == decision.cardCount) {
             const int up = std::min(decision.upCard.rank, 10);
-            if (const auto values = ev.Values(entry.cards, up, decks)) {
+            if (const auto values = ev.Values(entry.cards, up, deckSetting)) {
                 entry.evTaken = ValueOf(*values, decision.action);
                 entry.evBest = BestOffered(*values, decision);
             }
@@ -175,7 +176,9 @@ void Recorder::VisitStarted(const VisitStart& visit) {
 }
 
 void Recorder::DecisionJudged(const Decision& decision) {
-    Post([decision](Writer& writer) { writer.roundDecisions.push_back(writer.Entry(decision)); });
+    Post([decision](Writer& writer) {
+        writer.roundDecisions.push_back(writer.Entry(decision, writer.decks));
+    });
 }
 
 void Recorder::RoundSettled(const RoundSettlement& round) {
@@ -205,6 +208,28 @@ void Recorder::VisitEnded(const VisitClose& close) {
         writer.KeepUnsettled();
         writer.store.EndVisit(entry);
     });
+}
+
+void Recorder::DrillStarted(record::DrillStart start) {
+    Post([start = std::move(start)](Writer& writer) {
+        writer.drillDecks = start.decks;
+        writer.store.BeginDrill(start);
+    });
+}
+
+void Recorder::DrillAnswered(const Decision& decision, double seconds,
+                             const CellProgress& progress) {
+    Post([decision, seconds, progress](Writer& writer) {
+        writer.store.AddDrillAnswer({writer.Entry(decision, writer.drillDecks), seconds, progress});
+    });
+}
+
+void Recorder::DrillEnded(const record::DrillEnd& end) {
+    Post([end](Writer& writer) { writer.store.EndDrill(end); });
+}
+
+void Recorder::CountDownDone(const record::CountDownEntry& countDown) {
+    Post([countDown](Writer& writer) { writer.store.AddCountDown(countDown); });
 }
 
 }  // namespace vantrel

@@ -9,6 +9,7 @@
 #include <thread>
 
 #include "engine/table_events.h"
+#include "record/entries.h"
 
 namespace vantrel {
 
@@ -34,6 +35,13 @@ class Recorder : public TableEvents {
     void RoundSettled(const RoundSettlement& round) override;
     void CountAnswered(const CountAnswer& answer) override;
     void VisitEnded(const VisitClose& close) override;
+
+    // The drills, heard from their screens. A drill answer is valued for the session's decks
+    // as a table decision is.
+    void DrillStarted(record::DrillStart start);
+    void DrillAnswered(const Decision& decision, double seconds, const CellProgress& progress);
+    void DrillEnded(const record::DrillEnd& end);
+    void CountDownDone(const record::CountDownEntry& countDown);
 
     // What the student should be told about the record and has not been yet; empty when nothing.
     std::string TakeMessage();

@@ -2,6 +2,7 @@
 // everything they hold.
 #include <gtest/gtest.h>
 
+#include "record/drill_queries.h"
 #include "record/record_queries.h"
 #include "record/record_store.h"
 #include "record/record_text.h"
@@ -62,6 +63,47 @@ TEST(SchemaSteps, AFirstVersionRecordOpensWithItsRowsAndTakesNewOnes) {
     EXPECT_EQ(MistakeText(mistakes[0]),
               "Hard 12 vs 6: you HIT, right STAND, 1 time, 10.0 % of the bet each, $20.00 in all");
     EXPECT_EQ(mistakes[1].count, 2);
+}
+
+// The drills keep their schedule in tables a first-version record lacks. The first drill session
+// on such a record takes in the mistakes made at its table; the next one only those made since.
+TEST(SchemaSteps, AFirstVersionRecordTakesDrillsFromItsTableMistakes) {
+    TempFolder folder;
+    const std::string path = folder / "vantrel.sqlite";
+    MakeDatabase(path,
+                 Fixture("schema_v1.sql") + Fixture("rows_v1.sql") + "PRAGMA user_version = 1;");
+    RecordStore store;
+    ASSERT_TRUE(store.Open(path)) << store.TakeMessage();
+    const ChartCell hard16Against10{ChartPart::Hard, 16, 10};
+    const ChartCell hard12Against6{ChartPart::Hard, 12, 6};
+
+    DrillState state = LoadDrillState(RecordReader(path));
+    EXPECT_EQ(state.session, 1);
+    EXPECT_TRUE(state.cells.empty());
+    EXPECT_EQ(state.missedAtTable, (std::vector<ChartCell>{hard16Against10, hard12Against6}));
+    store.BeginDrill({1, state.lastDecisionId, {{hard16Against10, 1, 1}, {hard12Against6, 1, 1}}});
+    DecisionEntry answer = StandOnSixteenAgainstTen(1);
+    answer.right = true;
+    store.AddDrillAnswer({answer, 2.5, {hard16Against10, 2, 3}});
+    store.EndDrill({1, 1, 2.5});
+    store.AddCountDown({52, 0, 2, 2, 31.5});
+    store.AddCountDown({52, 500, -1, 3, 26.0});
+    store.AddCountDown({52, 300, 4, 4, 15.6});
+    store.BeginVisit({"NL5", LessonMode::DecisionQuota, 10000, 100, 6});
+    store.AddRound(OneHandRound(10, 0, {StandOnSixteenAgainstTen(10)}));
+
+    const RecordReader reader(path);
+    state = LoadDrillState(reader);
+    EXPECT_EQ(state.session, 2);
+    EXPECT_EQ(state.cells,
+              (std::vector<CellProgress>{{hard12Against6, 1, 1}, {hard16Against10, 2, 3}}));
+    EXPECT_EQ(state.missedAtTable, std::vector<ChartCell>{hard16Against10});
+    const DrillSummary drills = StrategyDrillSummary(reader);
+    EXPECT_EQ(std::tuple(drills.sessions, drills.answers, drills.right), std::tuple(1, 1, 1));
+    const CountDownSummary countDowns = CountDowns(reader);
+    EXPECT_EQ(std::tuple(countDowns.attempts, countDowns.right), std::tuple(3, 2));
+    EXPECT_EQ(countDowns.bestDeck, 15.6);
+    EXPECT_EQ(countDowns.bestHalfDeck, std::nullopt);
 }
 
 TEST(SchemaSteps, ARecordOfANewerTrainerIsLeftAsItIs) {

@@ -1,0 +1,64 @@
+#include "record/drill_queries.h"
+
+#include "record/reader_rows.h"
+
+namespace vantrel::record {
+
+namespace {
+
+ChartCell CellAt(const Statement& row, int first) {
+    return {static_cast<ChartPart>(Int(row, first)), Int(row, first + 1), Int(row, first + 2)};
+}
+
+}  // namespace
+
+DrillState LoadDrillState(const RecordReader& reader) {
+    DrillState state;
+    ForEachRow(reader, "SELECT count(*) + 1 FROM drill_sessions",
+               [&](const Statement& row) { state.session = Int(row, 0); });
+    ForEachRow(reader,
+               "SELECT chart_part, chart_row, chart_column, box, due_session FROM drill_cells "
+               "WHERE chart_part BETWEEN 1 AND 3",
+               [&](const Statement& row) {
+                   state.cells.push_back({CellAt(row, 0), Int(row, 3), Int(row, 4)});
+               });
+    ForEachRow(reader, "SELECT coalesce(max(id), 0) FROM decisions",
+               [&](const Statement& row) { state.lastDecisionId = row.Integer(0); });
+    ForEachRow(reader,
+               "SELECT DISTINCT chart_part, chart_row, chart_column FROM decisions "
+               "WHERE is_right = 0 AND id > coalesce((SELECT last_decision_id FROM drill_sessions "
+               "ORDER BY id DESC LIMIT 1), 0) AND id <= " +
+                   std::to_string(state.lastDecisionId),
+               [&](const Statement& row) { state.missedAtTable.push_back(CellAt(row, 0)); });
+    return state;
+}
+
+DrillSummary StrategyDrillSummary(const RecordReader& reader) {
+    DrillSummary summary;
+    ForEachRow(reader,
+               "SELECT (SELECT count(*) FROM drill_sessions WHERE ended_at IS NOT NULL), "
+               "count(*), total(is_right) FROM drill_answers",
+               [&](const Statement& row) {
+                   summary.sessions = Int(row, 0);
+                   summary.answers = Int(row, 1);
+                   summary.right = static_cast<int>(row.Real(2));
+               });
+    return summary;
+}
+
+CountDownSummary CountDowns(const RecordReader& reader) {
+    CountDownSummary summary;
+    ForEachRow(reader,
+               "SELECT count(*), total(is_right), "
+               "min(CASE WHEN is_right = 1 AND cards = 52 THEN seconds END), "
+               "min(CASE WHEN is_right = 1 AND cards = 26 THEN seconds END) FROM count_downs",
+               [&](const Statement& row) {
+                   summary.attempts = Int(row, 0);
+                   summary.right = static_cast<int>(row.Real(1));
+                   summary.bestDeck = row.OptionalReal(2);
+                   summary.bestHalfDeck = row.OptionalReal(3);
+               });
+    return summary;
+}
+
+}  // namespace vantrel::record

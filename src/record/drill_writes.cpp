@@ -1,0 +1,94 @@
+#include "record/drill_writes.h"
+
+#include "record/statement.h"
+
+namespace vantrel::record {
+
+namespace {
+
+void KeepProgress(sqlite3* db, const CellProgress& progress) {
+    Statement(db,
+              "INSERT OR REPLACE INTO drill_cells (chart_part, chart_row, chart_column, box, "
+              "due_session) VALUES (?, ?, ?, ?, ?)")
+        .Bind(1, static_cast<int>(progress.cell.part))
+        .Bind(2, progress.cell.row)
+        .Bind(3, progress.cell.column)
+        .Bind(4, progress.box)
+        .Bind(5, progress.dueSession)
+        .Run();
+}
+
+}  // namespace
+
+std::string CardsText(const std::vector<Card>& cards) {
+    std::string text;
+    for (const Card& card : cards) {
+        if (!text.empty()) text += ' ';
+        text += card.code();
+    }
+    return text;
+}
+
+std::int64_t InsertDrillSession(sqlite3* db, const DrillStart& start, std::int64_t now) {
+    Statement(db,
+              "INSERT INTO drill_sessions (started_at, decks, last_decision_id) VALUES (?, ?, ?)")
+        .Bind(1, now)
+        .Bind(2, start.decks)
+        .Bind(3, start.lastDecisionId)
+        .Run();
+    const std::int64_t session = sqlite3_last_insert_rowid(db);
+    for (const CellProgress& progress : start.cells) KeepProgress(db, progress);
+    return session;
+}
+
+void InsertDrillAnswer(sqlite3* db, std::int64_t session, const DrillAnswerEntry& answer,
+                       std::int64_t now) {
+    const DecisionEntry& decision = answer.decision;
+    Statement(db,
+              "INSERT INTO drill_answers (session_id, answered_at, cards, up_card, chart_part, "
+              "chart_row, chart_column, action, advice, is_right, ev_taken, ev_best, seconds) "
+              "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")
+        .Bind(1, session)
+        .Bind(2, now)
+        .Bind(3, CardsText(decision.cards))
+        .Bind(4, decision.upCard.code())
+        .Bind(5, static_cast<int>(decision.cell.part))
+        .Bind(6, decision.cell.row)
+        .Bind(7, decision.cell.column)
+        .Bind(8, static_cast<int>(decision.action))
+        .Bind(9, decision.advice)
+        .Bind(10, decision.right ? 1 : 0)
+        .Bind(11, decision.evTaken)
+        .Bind(12, decision.evBest)
+        .Bind(13, answer.seconds)
+        .Run();
+    KeepProgress(db, answer.progress);
+}
+
+void EndDrillSession(sqlite3* db, std::int64_t session, const DrillEnd& end, std::int64_t now) {
+    Statement(db,
+              "UPDATE drill_sessions SET ended_at = ?, cards = ?, right_answers = ?, seconds = ? "
+              "WHERE id = ?")
+        .Bind(1, now)
+        .Bind(2, end.cards)
+        .Bind(3, end.right)
+        .Bind(4, end.seconds)
+        .Bind(5, session)
+        .Run();
+}
+
+void InsertCountDown(sqlite3* db, const CountDownEntry& countDown, std::int64_t now) {
+    Statement(db,
+              "INSERT INTO count_downs (done_at, cards, pace_ms, running_count, answer, is_right, "
+              "seconds) VALUES (?, ?, ?, ?, ?, ?, ?)")
+        .Bind(1, now)
+        .Bind(2, countDown.cards)
+        .Bind(3, countDown.paceMs)
+        .Bind(4, countDown.runningCount)
+        .Bind(5, countDown.answer)
+        .Bind(6, countDown.right() ? 1 : 0)
+        .Bind(7, countDown.seconds)
+        .Run();
+}
+
+}  // namespace vantrel::record
