@@ -20,6 +20,10 @@ std::string_view ActionName(int code) {
     }
 }
 
+std::string VerdictText(bool right, std::string_view correction) {
+    return right ? "OK!" : "Incorrect!(" + std::string(correction) + ")";
+}
+
 Judgement JudgeCurrentHand(const StrategyTable& chart, const Table& table) {
     const TableState& state = table.state();
     const int hand = state.currentHand;
@@ -70,13 +74,8 @@ void Coach::CountCheck() {
 }
 
 void Coach::Verdict(bool right, std::string_view correction) {
-    if (right) {
-        --table_.state().quotaLeft;
-        table_.ShowPlayerMessage("OK!", 500);
-    } else {
-        ++table_.state().quotaLeft;
-        table_.ShowPlayerMessage("Incorrect!(" + std::string(correction) + ")", 1000);
-    }
+    table_.state().quotaLeft += right ? -1 : 1;
+    table_.ShowPlayerMessage(VerdictText(right, correction), right ? 500 : 1000);
 }
 
 }  // namespace vantrel

@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <functional>
+#include <string>
 #include <string_view>
 
 #include "coach/judge.h"
@@ -12,6 +13,9 @@ namespace vantrel {
 
 // "HIT", "STAND", "DOUBLE", "SPLIT"; empty for any other code.
 std::string_view ActionName(int code);
+
+// What the student is told of an answer: "OK!", or "Incorrect!(" with the correction and ")".
+std::string VerdictText(bool right, std::string_view correction);
 
 // The chart's word on the table's current hand against the dealer's up card.
 Judgement JudgeCurrentHand(const StrategyTable& chart, const Table& table);

@@ -8,6 +8,7 @@
 #include <QPushButton>
 
 #include "ui/fonts.h"
+#include "ui/shape.h"
 
 namespace vantrel {
 
@@ -84,6 +85,8 @@ QWidget* MakeControl(QWidget* parent, const ControlSpec& row) {
             return MakeList(parent, row);
         case ControlKind::Edit:
             return MakeEdit(parent, row);
+        case ControlKind::Balloon:
+            return new Shape(parent, Shape::Form::RoundRect, Qt::white, Qt::black, 1);
         case ControlKind::Shape:
             break;
     }

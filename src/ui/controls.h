@@ -20,6 +20,7 @@ enum class ControlKind {
     List,       // rows of text to choose from, fixed-pitch font
     Edit,       // one-line entry, proportional font
     Shape,      // a filled rectangle with a one-pixel outline
+    Balloon,    // a speech balloon as the table draws it: white rounded rectangle, black outline
 };
 
 // One row of a screen's layout table. The control's objectName is its name.

@@ -20,7 +20,7 @@ namespace {
 
 using enum ControlKind;
 
-constexpr std::array<ControlSpec, 16> kLayout = {{
+constexpr std::array<ControlSpec, 17> kLayout = {{
     {Shape, "Shape1", {12, 4, 345, 49}},
     {BoldLabel, "l_msg", {16, 4, 337, 49}, "How much is your current Counting Point?", 20},
     {Edit, "e_cp", {12, 60, 345, 28}, "", 20},
@@ -37,6 +37,7 @@ constexpr std::array<ControlSpec, 16> kLayout = {{
     {Button, "bbtn_0", {132, 192, 105, 25}, "0", 16},
     {Button, "bbtn_bs", {252, 192, 105, 25}, "BS", 16},
     {Button, "bbtn_ok", {124, 228, 121, 25}, "OK", 16},
+    {Button, "bbtn_back", {12, 228, 105, 25}, "<- Back", 16},  // only where a drill asks
 }};
 
 // An optional sign and decimal digits, blanks around them allowed; a number outside 32 bits or
@@ -88,6 +89,9 @@ Tf_cpin::Tf_cpin(QWidget* frame) : QDialog(frame) {
     auto* ok = FindControl<QPushButton>(this, "bbtn_ok");
     ok->setDefault(true);  // Enter in the entry answers
     connect(ok, &QPushButton::clicked, this, &Tf_cpin::bbtn_okClick);
+    auto* back = FindControl<QPushButton>(this, "bbtn_back");
+    back->hide();
+    connect(back, &QPushButton::clicked, this, &Tf_cpin::bbtn_backClick);
 }
 
 int Tf_cpin::Ask() {
@@ -97,7 +101,16 @@ int Tf_cpin::Ask() {
     return enteredCount_;
 }
 
+int Tf_cpin::AskOrBack() {
+    auto* back = FindControl<QPushButton>(this, "bbtn_back");
+    back->show();
+    const int count = Ask();
+    back->hide();
+    return count;
+}
+
 void Tf_cpin::FormShow() {
+    backTaken_ = false;
     enteredCount_ = kNoNumber;
     e_cp_->clear();
     e_cp_->setFocus();
@@ -110,7 +123,7 @@ void Tf_cpin::showEvent(QShowEvent* event) {
 
 void Tf_cpin::done(int result) {
     // Every way out (OK, Escape, the close box, the system menu) passes here.
-    if (enteredCount_ == kNoNumber && !IsApplicationQuitting()) {
+    if (enteredCount_ == kNoNumber && !backTaken_ && !IsApplicationQuitting()) {
         ShowMessageBox("Enter Counting Point and click \"OK\".");
         return;
     }
@@ -140,6 +153,12 @@ void Tf_cpin::bbtn_okClick() {
         return;
     }
     accept();
+}
+
+void Tf_cpin::bbtn_backClick() {
+    enteredCount_ = kNoNumber;
+    backTaken_ = true;
+    reject();
 }
 
 }  // namespace vantrel

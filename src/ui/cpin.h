@@ -19,6 +19,9 @@ class Tf_cpin : public QDialog {
     // Shows the dialog modally and returns the number entered; kNoNumber only when the
     // application quit while it was open.
     int Ask();
+    // The same with a "Back" button beside OK, the one way out without a number: kNoNumber when
+    // the student takes it (or the application quits).
+    int AskOrBack();
 
     int enteredCount() const { return enteredCount_; }
 
@@ -35,9 +38,11 @@ class Tf_cpin : public QDialog {
     void ToggleMinus();
     void DeleteLastCharacter();
     void bbtn_okClick();
+    void bbtn_backClick();
 
     QLineEdit* e_cp_;
     int enteredCount_ = kNoNumber;
+    bool backTaken_ = false;
 };
 
 }  // namespace vantrel

@@ -12,7 +12,18 @@ class Screen;
 class Tf_cpin;
 class Tf_menu;
 
-enum class ScreenId { First, Menu, ProMenu, Lecture, Practical, Rules, Record, Main };
+enum class ScreenId {
+    First,
+    Menu,
+    ProMenu,
+    Lecture,
+    Practical,
+    Rules,
+    Record,
+    Drill,
+    CountDown,
+    Main
+};
 
 // The frame window: a fixed 632 x 453 client area hosting one full-size screen at a time.
 class Tf_mdi : public QMainWindow {

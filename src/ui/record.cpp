@@ -5,17 +5,21 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTimer>
 #include <array>
 #include <chrono>
 #include <cstdlib>
 
 #include "coach/lessons.h"
+#include "record/drill_queries.h"
 #include "record/record_queries.h"
 #include "record/record_reader.h"
 #include "record/record_text.h"
 #include "recorder/recorder.h"
 #include "ui/controls.h"
 #include "ui/course_menu.h"
+#include "ui/fonts.h"
+#include "ui/judging.h"
 #include "ui/mdi.h"
 #include "ui/progress_plot.h"
 #include "ui/recording.h"
@@ -30,23 +34,27 @@ using enum ControlKind;
 constexpr char kMistakesHeading[] =
     "Mistakes by chart cell, costliest first: choose one to see its chart";
 
-constexpr std::array<ControlSpec, 10> kLayout = {{
+constexpr std::array<ControlSpec, 14> kLayout = {{
     {BoldLabel, "l_lessons", {16, 54, 601, 18}, "Lessons", 14},
-    {List, "lst_lessons", {16, 72, 601, 110}, "", 12},
-    {BoldLabel, "l_mistakes", {16, 186, 601, 18}, kMistakesHeading, 14},
-    {List, "lst_mistakes", {16, 204, 601, 90}, "", 12},
+    {List, "lst_lessons", {16, 72, 601, 92}, "", 12},
+    {Label, "l_judging", {16, 166, 601, 48}, "", 12, Qt::AlignLeft | Qt::AlignVCenter},
+    {BoldLabel, "l_mistakes", {16, 216, 601, 18}, kMistakesHeading, 14},
+    {List, "lst_mistakes", {16, 234, 601, 62}, "", 12},
     {BoldLabel, "l_exams", {16, 298, 292, 18}, "Exams: net = luck - mistakes", 14},
     {List, "lst_exams", {16, 316, 292, 88}, "", 12},
     {BoldLabel, "l_progress", {316, 298, 301, 18}, "Right per visit, last 30", 14},
     {Image, "img_progress", {316, 316, 301, 88}},
     {Label, "l_empty", {64, 140, 505, 140}, "", 16, Qt::AlignCenter},
-    {Button, "bbtn_menu", {256, 412, 121, 25}, "Menu", 16},
+    {Button, "bbtn_drill", {16, 412, 121, 25}, "Drill", 16},
+    {Button, "bbtn_countdown", {144, 412, 121, 25}, "Count-down", 16},
+    {Label, "l_drills", {272, 406, 217, 40}, "", 12, Qt::AlignLeft | Qt::AlignVCenter},
+    {Button, "bbtn_menu", {496, 412, 121, 25}, "Menu", 16},
 }};
 
 // What the screen shows of a record; hidden while there is none.
-constexpr std::array<const char*, 8> kRecordControls = {"l_lessons",    "lst_lessons", "l_mistakes",
-                                                        "lst_mistakes", "l_exams",     "lst_exams",
-                                                        "l_progress",   "img_progress"};
+constexpr std::array<const char*, 9> kRecordControls = {
+    "l_lessons", "lst_lessons", "l_judging",  "l_mistakes",  "lst_mistakes",
+    "l_exams",   "lst_exams",   "l_progress", "img_progress"};
 
 constexpr char kNothingYet[] =
     "Nothing is recorded yet. Play at any practice table and this page will show how each "
@@ -102,6 +110,21 @@ void AddHeading(QListWidget* list, const QString& text) {
     heading->setBackground(QColor(224, 224, 224));
 }
 
+// "28.1 s", or "-" for a size never counted down right.
+QString BestTime(const std::optional<double>& seconds) {
+    return seconds ? QString("%1 s").arg(*seconds, 0, 'f', 1) : QString("-");
+}
+
+QString DrillsText(const record::DrillSummary& drill, const record::CountDownSummary& countDowns) {
+    if (drill.answers == 0 && countDowns.attempts == 0) return "No drill yet.";
+    return QString("Drill: %1/%2 right, count-down %3/%4\nBest: deck %5, half deck %6")
+        .arg(drill.right)
+        .arg(drill.answers)
+        .arg(countDowns.right)
+        .arg(countDowns.attempts)
+        .arg(BestTime(countDowns.bestDeck), BestTime(countDowns.bestHalfDeck));
+}
+
 std::vector<double> Shares(const std::vector<record::VisitShare>& visits) {
     std::vector<double> shares;
     for (const record::VisitShare& visit : visits) shares.push_back(visit.share());
@@ -120,12 +143,22 @@ Tf_record::Tf_record(Session& session, Tf_mdi& mdi) : Screen(session, mdi, "Reco
     lst_mistakes_ = FindControl<QListWidget>(this, "lst_mistakes");
     lst_exams_ = FindControl<QListWidget>(this, "lst_exams");
     img_progress_ = FindControl<QLabel>(this, "img_progress");
+    l_judging_ = FindControl<QLabel>(this, "l_judging");
+    l_drills_ = FindControl<QLabel>(this, "l_drills");
+    for (QLabel* label : {l_judging_, l_drills_}) {
+        label->setFont(PGothicFont(12));  // proportional: more words to the line
+        label->setWordWrap(true);
+    }
     for (QListWidget* list : {lst_lessons_, lst_exams_})
         list->setSelectionMode(QListWidget::NoSelection);
     lst_mistakes_->setCursor(Qt::PointingHandCursor);
     connect(lst_mistakes_, &QListWidget::itemClicked, this, &Tf_record::lst_mistakesClick);
     connect(FindControl<QPushButton>(this, "bbtn_menu"), &QPushButton::clicked, this,
             &Tf_record::bbtn_menuClick);
+    connect(FindControl<QPushButton>(this, "bbtn_drill"), &QPushButton::clicked, this,
+            [this] { this->mdi().ShowScreen(ScreenId::Drill); });
+    connect(FindControl<QPushButton>(this, "bbtn_countdown"), &QPushButton::clicked, this,
+            [this] { this->mdi().ShowScreen(ScreenId::CountDown); });
 }
 
 void Tf_record::FormShow() {
@@ -138,9 +171,12 @@ void Tf_record::FormShow() {
     TellRecordTrouble(session());
 
     const std::string& path = session().installation.progress.record;
+    l_drills_->clear();
     if (!QFileInfo::exists(QString::fromStdString(path))) return ShowSentence(kNothingYet);
     const record::RecordReader reader(path);
     if (!reader.ok()) return ShowSentence(QString::fromStdString(reader.error()));
+    l_drills_->setText(
+        DrillsText(record::StrategyDrillSummary(reader), record::CountDowns(reader)));
     if (record::IsEmpty(reader)) return ShowSentence(kNothingYet);
     ShowRecord(reader);
 }
@@ -155,6 +191,7 @@ void Tf_record::ShowRecord(const record::RecordReader& reader) {
     l_empty_->hide();
     for (const char* name : kRecordControls) FindControl<QWidget>(this, name)->show();
     ShowLessons(reader);
+    ShowJudging();
     ShowMistakes(reader);
     ShowExams(reader);
     ShowProgress(reader);
@@ -171,6 +208,16 @@ void Tf_record::ShowLessons(const record::RecordReader& reader) {
                                       {"Exam best/last", 17}}));
     for (const record::LessonSummary& lesson : record::LessonSummaries(reader))
         lst_lessons_->addItem(LessonRow(lesson));
+}
+
+void Tf_record::ShowJudging() {
+    const std::string text = JudgingText(session(), session().settings.DECK);
+    l_judging_->setText(QString::fromStdString(text));
+    // A chart still being worked out: look again shortly, while the screen is shown.
+    if (text.ends_with("…"))
+        QTimer::singleShot(100, this, [this] {
+            if (isVisible()) ShowJudging();
+        });
 }
 
 void Tf_record::ShowMistakes(const record::RecordReader& reader) {

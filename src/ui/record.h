@@ -17,7 +17,8 @@ class RecordReader;
 
 // The student's record: a summary per lesson, the mistakes by chart cell with what they cost,
 // the exams as skill beside luck and a plot of the share of right answers per visit. Choosing a
-// mistake opens the page of "Basic Strategy" that shows its part of the chart.
+// mistake opens the page of "Basic Strategy" that shows its part of the chart. The drills open
+// from here, and their results are summed up at the foot.
 class Tf_record : public Screen {
     Q_OBJECT
   public:
@@ -29,6 +30,8 @@ class Tf_record : public Screen {
     void ShowRecord(const record::RecordReader& reader);
     void ShowSentence(const QString& sentence);
     void ShowLessons(const record::RecordReader& reader);
+    // Which chart the right and wrong come from, for the decks in force.
+    void ShowJudging();
     void ShowMistakes(const record::RecordReader& reader);
     void ShowExams(const record::RecordReader& reader);
     void ShowProgress(const record::RecordReader& reader);
@@ -43,6 +46,8 @@ class Tf_record : public Screen {
     QListWidget* lst_mistakes_;
     QListWidget* lst_exams_;
     QLabel* img_progress_;
+    QLabel* l_judging_;
+    QLabel* l_drills_;
     std::vector<ChartPart> mistakeParts_;  // the chart part of each row of lst_mistakes
 };
 

@@ -2,7 +2,9 @@
 
 #include <QCoreApplication>
 
+#include "ui/countdown.h"
 #include "ui/cpin.h"
+#include "ui/drill.h"
 #include "ui/first.h"
 #include "ui/lecture.h"
 #include "ui/main.h"
@@ -40,6 +42,8 @@ std::unique_ptr<Tf_mdi> StartUp(Session& session) {
     CreateScreen<Tf_practical>(session, *mdi, ScreenId::Practical);
     CreateScreen<Tf_rules>(session, *mdi, ScreenId::Rules);
     CreateScreen<Tf_record>(session, *mdi, ScreenId::Record);
+    CreateScreen<Tf_drill>(session, *mdi, ScreenId::Drill);
+    CreateScreen<Tf_countdown>(session, *mdi, ScreenId::CountDown);
     Tf_main* start = CreateScreen<Tf_main>(session, *mdi, ScreenId::Main);
 
     mdi->CenterOnScreen();

@@ -89,8 +89,14 @@ void LayoutTest::controlsStandWhereTheyBelong_data() {
     row("Tf_rules", "m_rules", {16, 236, 601, 161}, {});
     row("Tf_rules", "bbtn_save", {496, 412, 121, 25}, "Save");
     row("Tf_record", "l_title", {28, 16, 577, 28}, "Record");
-    row("Tf_record", "lst_mistakes", {16, 204, 601, 90}, {});
-    row("Tf_record", "bbtn_menu", {256, 412, 121, 25}, "Menu");
+    row("Tf_record", "lst_mistakes", {16, 234, 601, 62}, {});
+    row("Tf_record", "bbtn_drill", {16, 412, 121, 25}, "Drill");
+    row("Tf_record", "bbtn_countdown", {144, 412, 121, 25}, "Count-down");
+    row("Tf_record", "bbtn_menu", {496, 412, 121, 25}, "Menu");
+    row("Tf_drill", "l_title", {28, 16, 577, 28}, "Strategy Drill");
+    row("Tf_drill", "bbtn_double", {496, 264, 121, 25}, "DOUBLE DOWN");
+    row("Tf_countdown", "l_title", {28, 16, 577, 28}, "Count-down Drill");
+    row("Tf_countdown", "bbtn_mypace", {464, 108, 113, 29}, "My pace");
 
     row("Tf_cpin", "l_msg", {16, 4, 337, 49}, "How much is your current Counting Point?");
     row("Tf_cpin", "e_cp", {12, 60, 345, 28}, {});
@@ -126,7 +132,7 @@ void LayoutTest::controlsStandWhereTheyBelong() {
 
 void LayoutTest::buttonsShareOneLook() {
     for (const char* name : {"Tf_main", "Tf_first", "Tf_menu", "Tf_promenu", "Tf_lecture",
-                             "Tf_rules", "Tf_record", "Tf_cpin"}) {
+                             "Tf_rules", "Tf_record", "Tf_drill", "Tf_countdown", "Tf_cpin"}) {
         const QWidget* window = Window(name);
         const auto buttons = window->findChildren<QPushButton*>(Qt::FindDirectChildrenOnly);
         QVERIFY(!buttons.isEmpty());

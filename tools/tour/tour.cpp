@@ -24,6 +24,7 @@
 
 #include "app/settings.h"
 #include "coach/lessons.h"
+#include "ui/countdown.h"
 #include "ui/cpin.h"
 #include "ui/mdi.h"
 #include "ui/practical.h"
@@ -275,6 +276,54 @@ int main(int argc, char* argv[]) {
         });
         tour.Shot("record-chart-page");
     }
+
+    // The drills, recorded from here on: a strategy card asked and answered, then half a deck
+    // counted down at 0.3 s a card; the Record screen then sums them up.
+    const auto shown = [&frame](const char* name) {
+        auto* widget = Find<QWidget>(frame.CurrentScreen(), name);
+        return widget && widget->isVisible();
+    };
+    tour.Then([&] {
+        if (!session.recorder) StartRecording(session);
+        frame.ShowScreen(ScreenId::Record);
+        button("bbtn_drill")->click();
+    });
+    tour.When([&] { return button("bbtn_hit") && button("bbtn_hit")->isEnabled(); }, [] {});
+    tour.Shot("drill-strategy-question");
+    tour.Then([&] { button("bbtn_stand")->click(); });
+    tour.When(
+        [&] {
+            auto* value = Find<QLabel>(frame.CurrentScreen(), "l_evstand");
+            return shown("l_pmsg") && !value->text().contains(QChar(0x2026));
+        },
+        [] {});
+    tour.Pause(600);
+    tour.Shot("drill-strategy-verdict");
+    tour.Then([&] {
+        button("bbtn_back")->click();
+        button("bbtn_countdown")->click();
+        button("bbtn_halfdeck")->click();
+        button("bbtn_pace03")->click();
+    });
+    tour.Shot("drill-countdown-choices");
+    tour.Then([&] { button("bbtn_start")->click(); });
+    tour.When([&] { return Find<QLabel>(frame.CurrentScreen(), "l_dealt")->text() == "5/26"; },
+              [] {});
+    tour.Shot("drill-countdown-dealing");
+    tour.When([&] { return QApplication::activeModalWidget() == &frame.CountDialog(); },
+              [&] {
+                  const auto* countdown = static_cast<Tf_countdown*>(frame.CurrentScreen());
+                  Find<QLineEdit>(&frame.CountDialog(), "e_cp")
+                      ->setText(QString::number(countdown->shoe().runningCount));
+              });
+    tour.Pause(300);
+    tour.Shot("drill-countdown-question", true);
+    tour.Then([&] { Find<QAbstractButton>(&frame.CountDialog(), "bbtn_ok")->click(); });
+    tour.Pause(300);
+    tour.Shot("drill-countdown-result");
+    tour.Then([&] { button("bbtn_back")->click(); });
+    tour.Pause(300);
+    tour.Shot("record-after-drills");
 
     tour.Run();
     return QApplication::exec();

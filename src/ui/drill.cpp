@@ -1,0 +1,348 @@
+#include "ui/drill.h"
+
+#include <QDateTime>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <array>
+#include <chrono>
+
+#include "coach/coach.h"
+#include "coach/judge.h"
+#include "record/drill_queries.h"
+#include "recorder/recorder.h"
+#include "ui/controls.h"
+#include "ui/delay.h"
+#include "ui/judging.h"
+#include "ui/mdi.h"
+#include "ui/quitting.h"
+#include "ui/session.h"
+
+namespace vantrel {
+
+namespace {
+
+using enum ControlKind;
+
+constexpr std::array<ControlSpec, 26> kLayout = {{
+    {BoldLabel, "l_dealer", {16, 60, 101, 20}, "DEALER", 20},
+    {Image, "img_d1", {160, 56, 72, 96}},
+    {Image, "img_d2", {244, 56, 72, 96}},
+    {Shape, "s_score", {464, 56, 153, 61}},
+    {BoldLabel, "l_card", {472, 62, 137, 22}, "", 20},
+    {BoldLabel, "l_right", {472, 88, 137, 22}, "", 20},
+    {Shape, "Shape1", {0, 160, 632, 9}},
+    {BoldLabel, "l_player", {16, 176, 101, 20}, "PLAYER", 20},
+    {Image, "img_p1_1", {160, 176, 72, 96}},
+    {Image, "img_p1_2", {244, 176, 72, 96}},
+    {Button, "bbtn_hit", {496, 192, 121, 25}, "HIT", 16},
+    {Button, "bbtn_stand", {496, 228, 121, 25}, "STAND", 16},
+    {Button, "bbtn_double", {496, 264, 121, 25}, "DOUBLE DOWN", 16},
+    {Button, "bbtn_split", {496, 300, 121, 25}, "SPLIT", 16},
+    {Balloon, "s_pmsg", {144, 284, 337, 45}},
+    {BoldLabel, "l_pmsg", {152, 284, 321, 45}, "", 20, Qt::AlignCenter},
+    {BoldLabel, "l_evtitle", {16, 336, 121, 40}, "EV of a\n$1 bet", 16},
+    {BoldLabel, "l_evhit", {144, 336, 168, 20}, "", 16},
+    {BoldLabel, "l_evstand", {312, 336, 169, 20}, "", 16},
+    {BoldLabel, "l_evdouble", {144, 356, 168, 20}, "", 16},
+    {BoldLabel, "l_evsplit", {312, 356, 169, 20}, "", 16},
+    {BoldLabel, "l_next", {16, 382, 601, 20}, "", 16, Qt::AlignCenter},
+    {Button, "bbtn_back", {16, 412, 121, 25}, "<- Back", 16},
+    {Shape, "Shape7", {388, 412, 229, 25}},
+    {BoldLabel, "l_decks", {392, 412, 221, 24}, "", 20, Qt::AlignCenter},
+    {Label, "l_keys", {144, 412, 237, 25}, "Keys: H S D P", 12, Qt::AlignCenter},
+}};
+
+constexpr QColor kBlack(0x00, 0x00, 0x00);
+constexpr QColor kLightYellow(0xFF, 0xFF, 0x80);
+constexpr QColor kPaleYellow(0xFF, 0xFF, 0xC0);
+constexpr QColor kAqua(0x00, 0xFF, 0xFF);
+constexpr QColor kPalePink(0xFF, 0xC0, 0xFF);
+
+// The text colour of each label that is not white.
+constexpr std::pair<const char*, QColor> kTextColours[] = {
+    {"l_dealer", kLightYellow}, {"l_player", kLightYellow}, {"l_card", kBlack},
+    {"l_right", kBlack},        {"l_pmsg", kBlack},         {"l_evtitle", kLightYellow},
+    {"l_evhit", kPaleYellow},   {"l_evstand", kPaleYellow}, {"l_evdouble", kPaleYellow},
+    {"l_evsplit", kPaleYellow}, {"l_next", kPalePink},      {"l_decks", kPalePink},
+};
+
+// The answers: button, key and the action both take.
+struct AnswerKey {
+    const char* button;
+    Qt::Key key;
+    Action action;
+    const char* name;  // as the chart names it
+    const char* valueLabel;
+};
+constexpr AnswerKey kAnswers[] = {
+    {"bbtn_hit", Qt::Key_H, Action::Hit, "HIT", "l_evhit"},
+    {"bbtn_stand", Qt::Key_S, Action::Stand, "STAND", "l_evstand"},
+    {"bbtn_double", Qt::Key_D, Action::DoubleDown, "DOUBLE", "l_evdouble"},
+    {"bbtn_split", Qt::Key_P, Action::Split, "SPLIT", "l_evsplit"},
+};
+
+void Paint(QWidget* label, QColor colour) {
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
+}
+
+std::optional<double> ValueOf(const strategy::ActionValues& values, Action action) {
+    switch (action) {
+        case Action::Hit:
+            return values.hit;
+        case Action::Stand:
+            return values.stand;
+        case Action::DoubleDown:
+            return values.doubleDown;
+        case Action::Split:
+            return values.split;
+    }
+    return std::nullopt;
+}
+
+// "45 s", "2 min 5 s".
+QString DurationText(double seconds) {
+    const int whole = static_cast<int>(seconds + 0.5);
+    if (whole < 60) return QString("%1 s").arg(whole);
+    return QString("%1 min %2 s").arg(whole / 60).arg(whole % 60);
+}
+
+bool IsModifier(int key) {
+    return key == Qt::Key_Shift || key == Qt::Key_Control || key == Qt::Key_Alt ||
+           key == Qt::Key_Meta || key == Qt::Key_AltGr || key == Qt::Key_CapsLock;
+}
+
+}  // namespace
+
+Tf_drill::Tf_drill(Session& session, Tf_mdi& mdi)
+    : Screen(session, mdi, "Strategy Drill"), pictures_(session) {
+    setObjectName("Tf_drill");
+    BuildControls(this, kLayout);
+    for (const auto& [name, colour] : kTextColours) Paint(FindControl<QWidget>(this, name), colour);
+    PaintShape(FindControl<QFrame>(this, "s_score"), kPaleYellow, Qt::black);
+    PaintShape(FindControl<QFrame>(this, "Shape1"), Qt::white, Qt::white);
+    PaintShape(FindControl<QFrame>(this, "Shape7"), Qt::black, kPaleYellow);
+    for (const char* image : {"img_d1", "img_d2", "img_p1_1", "img_p1_2"})
+        FindControl<QLabel>(this, image)->setScaledContents(true);
+    FindControl<QLabel>(this, "l_pmsg")->setWordWrap(true);
+    for (const AnswerKey& answer : kAnswers) {
+        auto* button = FindControl<QPushButton>(this, answer.button);
+        button->setToolTip(QString("%1 (%2)").arg(button->text()).arg(QChar(answer.key)));
+        connect(button, &QPushButton::clicked, this,
+                [this, action = answer.action] { Answer(action); });
+    }
+    bbtn_split_ = FindControl<QPushButton>(this, "bbtn_split");
+    connect(FindControl<QPushButton>(this, "bbtn_back"), &QPushButton::clicked, this,
+            &Tf_drill::bbtn_backClick);
+}
+
+void Tf_drill::FormShow() {
+    setFocus();  // the answer keys come to the screen
+    if (!IsRunning()) return;
+    pictures_.ReadCards();
+    pictures_.ReportMissing();
+    StartSession();
+}
+
+void Tf_drill::StartSession() {
+    const int run = ++run_;
+    phase_ = Phase::Preparing;
+    for (const char* name : {"img_d1", "img_d2", "img_p1_1", "img_p1_2", "s_pmsg", "l_pmsg"})
+        FindControl<QWidget>(this, name)->hide();
+    for (const AnswerKey& answer : kAnswers) {
+        FindControl<QWidget>(this, answer.button)->setEnabled(false);
+        FindControl<QLabel>(this, answer.valueLabel)->clear();
+    }
+    FindControl<QLabel>(this, "l_next")->clear();
+    const int decks = session().settings.DECK;
+    FindControl<QLabel>(this, "l_decks")->setText(QString::fromStdString(DecksText(decks)));
+
+    record::DrillState state;
+    Recorder* recorder = session().recorder.get();
+    if (recorder) recorder->WaitUntilWritten(std::chrono::milliseconds(1000));
+    const std::string& path = session().installation.progress.record;
+    if (QFileInfo::exists(QString::fromStdString(path)))
+        state = record::LoadDrillState(record::RecordReader(path));
+    random_.Seed(static_cast<std::uint32_t>(QDateTime::currentMSecsSinceEpoch()));
+    schedule_ = std::make_unique<DrillSchedule>(state.session, state.cells, random_);
+    record::DrillStart start{decks, state.lastDecisionId, {}};
+    for (const ChartCell& cell : state.missedAtTable) {
+        schedule_->MissedAtTable(cell);
+        start.cells.push_back(schedule_->ProgressOf(cell));
+    }
+    if (recorder) recorder->DrillStarted(std::move(start));
+
+    if (!TakeJudgingChart(run)) return;
+    cards_ = 0;
+    right_ = 0;
+    sessionClock_.start();
+    NextCard();
+}
+
+bool Tf_drill::TakeJudgingChart(int run) {
+    const int decks = session().settings.DECK;
+    const std::shared_future<StrategyTable> chart = JudgingChartFor(session(), decks);
+    if (chart.wait_for(std::chrono::seconds(0)) != std::future_status::ready)
+        ShowBalloon(
+            QString("Working out the chart for %1…")
+                .arg(QString::fromStdString(strategy::DeckCount(strategy::TableDecks(decks)))));
+    while (chart.wait_for(std::chrono::seconds(0)) != std::future_status::ready) {
+        Delay(10);
+        if (run != run_ || IsApplicationQuitting()) return false;
+    }
+    try {
+        chart_ = chart.get();
+    } catch (...) {
+        chart_ = session().chartFile.chart;  // memory ran out working it out
+    }
+    return true;
+}
+
+void Tf_drill::NextCard() {
+    if (cards_ == DrillSchedule::kSessionCards) return ShowScore();
+    ++cards_;
+    hand_ = HandForCell(schedule_->Next(), random_);
+    const std::pair<const char*, QPixmap> shown[] = {{"img_d1", pictures_.Back()},
+                                                     {"img_d2", pictures_.Face(hand_.up)},
+                                                     {"img_p1_1", pictures_.Face(hand_.cards[0])},
+                                                     {"img_p1_2", pictures_.Face(hand_.cards[1])}};
+    for (const auto& [name, picture] : shown) {
+        auto* image = FindControl<QLabel>(this, name);
+        image->setPixmap(picture);
+        image->show();
+    }
+    for (const char* name : {"s_pmsg", "l_pmsg"}) FindControl<QWidget>(this, name)->hide();
+    for (const AnswerKey& answer : kAnswers) {
+        FindControl<QWidget>(this, answer.button)->setEnabled(true);
+        FindControl<QLabel>(this, answer.valueLabel)->clear();
+    }
+    // The table splits two cards of one rank only.
+    bbtn_split_->setEnabled(hand_.cards[0].rank == hand_.cards[1].rank);
+    FindControl<QLabel>(this, "l_next")->clear();
+    FindControl<QLabel>(this, "l_card")
+        ->setText(QString("CARD %1/%2").arg(cards_).arg(DrillSchedule::kSessionCards));
+    FindControl<QLabel>(this, "l_right")->setText(QString("RIGHT %1").arg(right_));
+
+    phase_ = Phase::Asking;
+    cardClock_.start();
+    // Worked out while the student thinks.
+    shownValues_.reset();
+    valuesKnown_ = false;
+    values_.Ask({hand_.cards[0], hand_.cards[1]}, std::min(hand_.up.rank, 10),
+                session().settings.DECK, [this](const std::optional<strategy::ActionValues>& v) {
+                    shownValues_ = v;
+                    valuesKnown_ = true;
+                    if (phase_ == Phase::Holding || phase_ == Phase::MovingOn) ShowValues();
+                });
+}
+
+void Tf_drill::Answer(Action action) {
+    if (phase_ != Phase::Asking) return;
+    const int run = run_;
+    phase_ = Phase::Holding;
+    for (const AnswerKey& answer : kAnswers)
+        FindControl<QWidget>(this, answer.button)->setEnabled(false);
+
+    // The table's own judgement of these cards as its first hand.
+    const Judgement judgement = JudgeDrillHand(chart_, hand_);
+    const bool right = judgement.Accepts(action);
+    right_ += right ? 1 : 0;
+    ShowBalloon(QString::fromStdString(VerdictText(right, ActionName(judgement.advice))));
+    ShowValues();
+    FindControl<QLabel>(this, "l_right")->setText(QString("RIGHT %1").arg(right_));
+
+    const CellProgress progress = schedule_->Answer(right);
+    const bool last = cards_ == DrillSchedule::kSessionCards;
+    if (Recorder* recorder = session().recorder.get()) {
+        Decision decision;
+        decision.cards[0] = hand_.cards[0];
+        decision.cards[1] = hand_.cards[1];
+        decision.cardCount = 2;
+        decision.upCard = hand_.up;
+        decision.cell = judgement.cell;
+        decision.action = action;
+        decision.advice = judgement.advice;
+        decision.right = right;
+        recorder->DrillAnswered(decision, cardClock_.elapsed() / 1000.0, progress);
+        if (last) recorder->DrillEnded({cards_, right_, sessionClock_.elapsed() / 1000.0});
+    }
+    if (last) sessionSeconds_ = sessionClock_.elapsed() / 1000.0;
+
+    Delay(kVerdictHoldMs);
+    if (run != run_ || IsApplicationQuitting()) return;
+    phase_ = Phase::MovingOn;
+    FindControl<QLabel>(this, "l_next")
+        ->setText(last ? "Any key or click: your score" : "Any key or click: the next card");
+}
+
+void Tf_drill::ShowValues() {
+    const bool pair = hand_.cards[0].rank == hand_.cards[1].rank;
+    std::optional<double> best;
+    if (shownValues_) best = shownValues_->Best();
+    for (const AnswerKey& answer : kAnswers) {
+        auto* label = FindControl<QLabel>(this, answer.valueLabel);
+        if (answer.action == Action::Split && !pair) {
+            label->clear();
+            continue;
+        }
+        std::optional<double> value;
+        if (shownValues_) value = ValueOf(*shownValues_, answer.action);
+        QString figure = "-";
+        if (!valuesKnown_)
+            figure = QChar(0x2026);
+        else if (value)
+            figure = QString::asprintf("%+.3f", *value);
+        label->setText(QString("%1 %2").arg(answer.name, -6).arg(figure));
+        Paint(label, value && value == best ? kAqua : kPaleYellow);
+    }
+}
+
+void Tf_drill::ShowScore() {
+    phase_ = Phase::Finished;
+    for (const AnswerKey& answer : kAnswers) FindControl<QLabel>(this, answer.valueLabel)->clear();
+    ShowBalloon(
+        QString("%1 of %2 right in %3").arg(right_).arg(cards_).arg(DurationText(sessionSeconds_)));
+    FindControl<QLabel>(this, "l_next")
+        ->setText(QString("Any key or click: %1 more cards").arg(DrillSchedule::kSessionCards));
+}
+
+void Tf_drill::MoveOn() {
+    if (phase_ == Phase::MovingOn)
+        NextCard();
+    else if (phase_ == Phase::Finished)
+        StartSession();
+}
+
+void Tf_drill::ShowBalloon(const QString& text) {
+    FindControl<QLabel>(this, "l_pmsg")->setText(text);
+    for (const char* name : {"s_pmsg", "l_pmsg"}) FindControl<QWidget>(this, name)->show();
+}
+
+void Tf_drill::keyPressEvent(QKeyEvent* event) {
+    // One press, one answer: the repeats of a held key do nothing.
+    if (event->isAutoRepeat()) return;
+    if (phase_ == Phase::Asking) {
+        for (const AnswerKey& answer : kAnswers) {
+            auto* button = FindControl<QPushButton>(this, answer.button);
+            if (event->key() == answer.key && button->isEnabled()) return button->click();
+        }
+        return Screen::keyPressEvent(event);
+    }
+    if (!IsModifier(event->key())) MoveOn();
+}
+
+void Tf_drill::mousePressEvent(QMouseEvent*) {
+    // A click on the screen, its cards, labels or disabled buttons.
+    MoveOn();
+}
+
+void Tf_drill::bbtn_backClick() {
+    ++run_;
+    phase_ = Phase::Preparing;
+    mdi().ShowScreen(ScreenId::Record);
+}
+
+}  // namespace vantrel
