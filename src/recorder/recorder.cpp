@@ -33,20 +33,6 @@ record::VisitEnding EndingOf(VisitEnd how) {
     return record::VisitEnding::Menu;
 }
 
-std::optional<double> ValueOf(const strategy::ActionValues& values, Action action) {
-    switch (action) {
-        case Action::Hit:
-            return values.hit;
-        case Action::Stand:
-            return values.stand;
-        case Action::DoubleDown:
-            return values.doubleDown;
-        case Action::Split:
-            return values.split;
-    }
-    return std::nullopt;
-}
-
 // The best of the actions the table offered on this hand, whatever the chips: a hand of split
 // aces may only stand or split again, and a pair splits only while fewer than four hands are
 // on the table.
@@ -86,7 +72,7 @@ struct Recorder::Writer {
         if (shown == decision.cardCount) {
             const int up = std::min(decision.upCard.rank, 10);
             if (const auto values = ev.Values(entry.cards, up, deckSetting)) {
-                entry.evTaken = ValueOf(*values, decision.action);
+                entry.evTaken = values->Of(decision.action);
                 entry.evBest = BestOffered(*values, decision);
             }
         }

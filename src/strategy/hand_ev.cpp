@@ -30,6 +30,20 @@ double ActionValues::Best() const {
     return std::max({hit, stand, doubleDown.value_or(hit), split.value_or(hit)});
 }
 
+std::optional<double> ActionValues::Of(Action action) const {
+    switch (action) {
+        case Action::Hit:
+            return hit;
+        case Action::Stand:
+            return stand;
+        case Action::DoubleDown:
+            return doubleDown;
+        case Action::Split:
+            return split;
+    }
+    return std::nullopt;
+}
+
 // What has been worked out for one number of decks: the dealer's odds and the best play of every
 // hand asked about so far, per up card. Values are jointly with no dealer blackjack.
 struct HandEv::ShoeValues {

@@ -5,6 +5,7 @@
 #include <span>
 #include <vector>
 
+#include "engine/action.h"
 #include "engine/card.h"
 
 namespace vantrel::strategy {
@@ -21,6 +22,8 @@ struct ActionValues {
 
     // The value of the best action offered.
     double Best() const;
+    // The value of an action; nothing where it is not offered.
+    std::optional<double> Of(Action action) const;
 };
 
 // The exact expected values of the trainer's table: the dealer stands on all 17s and checks for

@@ -171,7 +171,8 @@ void Tf_countdown::ShowResult(int answer, double seconds) {
 void Tf_countdown::keyPressEvent(QKeyEvent* event) {
     // At the student's pace each press is one card; at a set pace keys do nothing, and nothing
     // is kept for later.
-    if (dealing_ && paceMs_ == 0 && !event->isAutoRepeat()) return DealNext();
+    if (dealing_ && paceMs_ == 0 && !event->isAutoRepeat() && !IsModifierKey(event->key()))
+        return DealNext();
     Screen::keyPressEvent(event);
 }
 

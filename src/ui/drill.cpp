@@ -73,14 +73,13 @@ struct AnswerKey {
     const char* button;
     Qt::Key key;
     Action action;
-    const char* name;  // as the chart names it
     const char* valueLabel;
 };
 constexpr AnswerKey kAnswers[] = {
-    {"bbtn_hit", Qt::Key_H, Action::Hit, "HIT", "l_evhit"},
-    {"bbtn_stand", Qt::Key_S, Action::Stand, "STAND", "l_evstand"},
-    {"bbtn_double", Qt::Key_D, Action::DoubleDown, "DOUBLE", "l_evdouble"},
-    {"bbtn_split", Qt::Key_P, Action::Split, "SPLIT", "l_evsplit"},
+    {"bbtn_hit", Qt::Key_H, Action::Hit, "l_evhit"},
+    {"bbtn_stand", Qt::Key_S, Action::Stand, "l_evstand"},
+    {"bbtn_double", Qt::Key_D, Action::DoubleDown, "l_evdouble"},
+    {"bbtn_split", Qt::Key_P, Action::Split, "l_evsplit"},
 };
 
 void Paint(QWidget* label, QColor colour) {
@@ -89,30 +88,11 @@ void Paint(QWidget* label, QColor colour) {
     label->setPalette(palette);
 }
 
-std::optional<double> ValueOf(const strategy::ActionValues& values, Action action) {
-    switch (action) {
-        case Action::Hit:
-            return values.hit;
-        case Action::Stand:
-            return values.stand;
-        case Action::DoubleDown:
-            return values.doubleDown;
-        case Action::Split:
-            return values.split;
-    }
-    return std::nullopt;
-}
-
 // "45 s", "2 min 5 s".
 QString DurationText(double seconds) {
     const int whole = static_cast<int>(seconds + 0.5);
     if (whole < 60) return QString("%1 s").arg(whole);
     return QString("%1 min %2 s").arg(whole / 60).arg(whole % 60);
-}
-
-bool IsModifier(int key) {
-    return key == Qt::Key_Shift || key == Qt::Key_Control || key == Qt::Key_Alt ||
-           key == Qt::Key_Meta || key == Qt::Key_AltGr || key == Qt::Key_CapsLock;
 }
 
 }  // namespace
@@ -289,13 +269,15 @@ void Tf_drill::ShowValues() {
             continue;
         }
         std::optional<double> value;
-        if (shownValues_) value = ValueOf(*shownValues_, answer.action);
+        if (shownValues_) value = shownValues_->Of(answer.action);
         QString figure = "-";
         if (!valuesKnown_)
             figure = QChar(0x2026);
         else if (value)
             figure = QString::asprintf("%+.3f", *value);
-        label->setText(QString("%1 %2").arg(answer.name, -6).arg(figure));
+        label->setText(QString("%1 %2")
+                           .arg(QString::fromUtf8(ActionName(static_cast<int>(answer.action))), -6)
+                           .arg(figure));
         Paint(label, value && value == best ? kAqua : kPaleYellow);
     }
 }
@@ -331,7 +313,7 @@ void Tf_drill::keyPressEvent(QKeyEvent* event) {
         }
         return Screen::keyPressEvent(event);
     }
-    if (!IsModifier(event->key())) MoveOn();
+    if (!IsModifierKey(event->key())) MoveOn();
 }
 
 void Tf_drill::mousePressEvent(QMouseEvent*) {

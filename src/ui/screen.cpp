@@ -48,4 +48,9 @@ bool Screen::SaveProgressOrShowError() {
     return false;
 }
 
+bool IsModifierKey(int key) {
+    return key == Qt::Key_Shift || key == Qt::Key_Control || key == Qt::Key_Alt ||
+           key == Qt::Key_Meta || key == Qt::Key_AltGr || key == Qt::Key_CapsLock;
+}
+
 }  // namespace vantrel

@@ -39,4 +39,7 @@ class Screen : public QWidget {
     QLabel* title_;
 };
 
+// Shift, Control, Alt, Meta and the like: pressed alone they are not "any key".
+bool IsModifierKey(int key);
+
 }  // namespace vantrel
