@@ -45,11 +45,6 @@ Options:
   -h, --help    show this help
 )";
 
-int UsageError(const std::string& message) {
-    std::cerr << "vantrel-lab bench: " << message << "\nTry 'vantrel-lab bench --help'.\n";
-    return kExitUsage;
-}
-
 }  // namespace
 
 int RunBench(std::span<const std::string_view> args) {
@@ -61,20 +56,21 @@ int RunBench(std::span<const std::string_view> args) {
             return 0;
         }
         if (args[i] == "--ev") {
-            return args.size() == 1 ? RunEvBench() : UsageError("--ev takes no other option");
+            return args.size() == 1 ? RunEvBench()
+                                    : UsageError("bench", "--ev takes no other option");
         }
         if (args[i] == "--chart" && i + 1 < args.size() && !args[i + 1].empty()) {
             chartPath = args[++i];
         } else if (args[i].starts_with("--chart=") && args[i].size() > 8) {
             chartPath = args[i].substr(8);
         } else {
-            return UsageError(args[i].starts_with("--chart")
-                                  ? "--chart needs a file name"
-                                  : "unknown option '" + std::string(args[i]) + "'");
+            return UsageError("bench", args[i].starts_with("--chart")
+                                           ? "--chart needs a file name"
+                                           : "unknown option '" + std::string(args[i]) + "'");
         }
     }
     const std::optional<StrategyTable> chart = ReadChartFile(chartPath);
-    if (!chart) return UsageError("cannot read a chart from '" + chartPath + "'");
+    if (!chart) return UsageError("bench", "cannot read a chart from '" + chartPath + "'");
 
     const auto start = std::chrono::steady_clock::now();
     const std::clock_t startCpu = std::clock();

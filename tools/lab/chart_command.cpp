@@ -79,11 +79,6 @@ struct ChartOptions {
     std::optional<std::string> settings;
 };
 
-int UsageError(const std::string& message) {
-    std::cerr << "vantrel-lab chart: " << message << "\nTry 'vantrel-lab chart --help'.\n";
-    return kExitUsage;
-}
-
 std::optional<int> ParseDecks(std::string_view text) {
     int decks = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), decks);
@@ -145,7 +140,7 @@ std::string ParseOptions(std::span<const std::string_view> args, ChartOptions& o
 int RunChart(std::span<const std::string_view> args) {
     ChartOptions options;
     if (const std::string error = ParseOptions(args, options); !error.empty()) {
-        return UsageError(error);
+        return UsageError("chart", error);
     }
     if (options.help) {
         std::cout << kHelp;

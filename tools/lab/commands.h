@@ -1,5 +1,6 @@
 #pragma once
 
+#include <iostream>
 #include <optional>
 #include <span>
 #include <string>
@@ -16,6 +17,13 @@ struct Command {
 };
 
 inline constexpr int kExitUsage = 2;
+
+// Says what is wrong with a command's arguments and where its help is; returns kExitUsage.
+inline int UsageError(std::string_view command, std::string_view message) {
+    std::cerr << "vantrel-lab " << command << ": " << message << "\nTry 'vantrel-lab " << command
+              << " --help'.\n";
+    return kExitUsage;
+}
 
 // Each command lives in a file of its own and is listed in main.cpp.
 int RunChart(std::span<const std::string_view> args);

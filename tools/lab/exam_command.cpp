@@ -59,11 +59,6 @@ struct ExamOptions {
     bool help = false;
 };
 
-int UsageError(const std::string& message) {
-    std::cerr << "vantrel-lab exam: " << message << "\nTry 'vantrel-lab exam --help'.\n";
-    return kExitUsage;
-}
-
 // Fills `options`; returns an error message, empty when the arguments are good.
 std::string ParseOptions(std::span<const std::string_view> args, ExamOptions& options) {
     std::string_view betText;
@@ -136,13 +131,13 @@ void WriteExamReport(std::ostream& out, const ExamOptions& options, const ExamTa
 int RunExam(std::span<const std::string_view> args) {
     ExamOptions options;
     if (const std::string error = ParseOptions(args, options); !error.empty())
-        return UsageError(error);
+        return UsageError("exam", error);
     if (options.help) {
         std::cout << kHelp;
         return 0;
     }
     const std::optional<StrategyTable> chart = ReadChartFile(options.play.chart);
-    if (!chart) return UsageError("cannot read a chart from '" + options.play.chart + "'");
+    if (!chart) return UsageError("exam", "cannot read a chart from '" + options.play.chart + "'");
 
     ExamTally tally;
     try {

@@ -35,11 +35,6 @@ Options:
   -h, --help  show this help
 )";
 
-int UsageError(const std::string& message) {
-    std::cerr << "vantrel-lab record: " << message << "\nTry 'vantrel-lab record --help'.\n";
-    return kExitUsage;
-}
-
 std::string WholeDollars(int dollars) {
     return (dollars < 0 ? "-$" : "$") + std::to_string(dollars < 0 ? -dollars : dollars);
 }
@@ -180,14 +175,15 @@ int RunRecord(std::span<const std::string_view> args) {
         if (arg == "--csv") {
             csv = true;
         } else if (arg.starts_with("-") && arg != "-") {
-            return UsageError("unknown option '" + std::string(arg) + "'");
+            return UsageError("record", "unknown option '" + std::string(arg) + "'");
         } else if (!path.empty()) {
-            return UsageError("one record at a time, not also '" + std::string(arg) + "'");
+            return UsageError("record",
+                              "one record at a time, not also '" + std::string(arg) + "'");
         } else {
             path = arg;
         }
     }
-    if (path.empty()) return UsageError("which record? Name its file");
+    if (path.empty()) return UsageError("record", "which record? Name its file");
 
     const RecordReader reader(path);
     if (!reader.ok()) {

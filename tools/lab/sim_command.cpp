@@ -54,11 +54,6 @@ struct SimOptions {
     bool help = false;
 };
 
-int UsageError(const std::string& message) {
-    std::cerr << "vantrel-lab sim: " << message << "\nTry 'vantrel-lab sim --help'.\n";
-    return kExitUsage;
-}
-
 // Fills `options`; returns an error message, empty when the arguments are good.
 std::string ParseOptions(std::span<const std::string_view> args, SimOptions& options) {
     for (std::size_t i = 0; i < args.size(); ++i) {
@@ -91,13 +86,13 @@ std::string ParseOptions(std::span<const std::string_view> args, SimOptions& opt
 int RunSim(std::span<const std::string_view> args) {
     SimOptions options;
     if (const std::string error = ParseOptions(args, options); !error.empty())
-        return UsageError(error);
+        return UsageError("sim", error);
     if (options.help) {
         std::cout << kHelp;
         return 0;
     }
     const std::optional<StrategyTable> chart = ReadChartFile(options.play.chart);
-    if (!chart) return UsageError("cannot read a chart from '" + options.play.chart + "'");
+    if (!chart) return UsageError("sim", "cannot read a chart from '" + options.play.chart + "'");
 
     const auto start = std::chrono::steady_clock::now();
     SimTally tally;
