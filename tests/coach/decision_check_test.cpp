@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "coach/coach.h"
+#include "support/filled_chart.h"
 #include "support/recording_events.h"
 #include "support/table_fixture.h"
 
@@ -14,15 +15,6 @@ using testing::RecordingEvents;
 using testing::TableTest;
 using Texts = std::vector<std::string>;
 
-// Fills every cell the check can read with one code.
-StrategyTable ChartOf(int code) {
-    StrategyTable chart;
-    for (auto& row : chart.hard) row.fill(code);
-    for (auto& row : chart.soft) row.fill(code);
-    for (auto& row : chart.pair) row.fill(code);
-    return chart;
-}
-
 class DecisionCheck : public TableTest {
   protected:
     void SetUp() override {
@@ -30,7 +22,7 @@ class DecisionCheck : public TableTest {
         table.SetEvents(&events);
         Open(LessonMode::DecisionQuota, 10000, 100);
     }
-    StrategyTable chart = ChartOf(kChartHit);
+    StrategyTable chart = testing::FilledChart(kChartHit);
     Coach coach{table, chart};
     RecordingEvents events;
 };
@@ -51,7 +43,7 @@ class Verdicts : public DecisionCheck, public ::testing::WithParamInterface<Verd
 // hand's cards alone, judged away from the table, get the same cell and advice.
 TEST_P(Verdicts, JudgeByTheCellOfTheHand) {
     const Verdict& c = GetParam();
-    chart = ChartOf(c.fill);
+    chart = testing::FilledChart(c.fill);
     char kind = 0;
     int row = 0, up = 0, code = 0;
     if (std::sscanf(c.cell, "%c%dv%d=%d", &kind, &row, &up, &code) == 4)
@@ -98,7 +90,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(DecisionCheck, APairInHandFourIsJudgedByItsTotal) {
-    chart = ChartOf(kChartStand);
+    chart = testing::FilledChart(kChartStand);
     for (auto& row : chart.pair) row.fill(kChartSplit);
     // Three splits leave hand 1 with 8,3 and hands 2 to 4 to stand on 8,2, 8,2 and 8,8, which is
     // read as hard 16: stand.
@@ -116,7 +108,7 @@ TEST_F(DecisionCheck, TheQuotaMovesBothWaysAndShowsOnceTheRoundIsSettled) {
     EXPECT_EQ(view.Text(Control::l_norm), "100 times to go");
     EXPECT_FALSE(table.state().roundActive);
     // Ten more wrong decisions raise the quota by ten.
-    chart = ChartOf(kChartStand);
+    chart = testing::FilledChart(kChartStand);
     for (int round = 0; round < 10; ++round) Play("S10 H02 D10 C07 D09", "h");  // 21 ends it
     EXPECT_EQ(view.Text(Control::l_norm), "110 times to go");
 }
@@ -142,7 +134,7 @@ class QuietJudging : public DecisionCheck, public ::testing::WithParamInterface<
 // Outside the strategy practice every decision is judged for the record, and the student sees
 // and waits for nothing: no balloon, no quota change, no extra wait.
 TEST_P(QuietJudging, TellsTheDecisionsAndShowsNothing) {
-    chart = ChartOf(kChartStand);
+    chart = testing::FilledChart(kChartStand);
     Open(GetParam(), 1000, 7, 200);
     view.log.clear();
     Play("S10 H02 D10 C10 D05", "hs");  // 12, then 17 against the dealer's 20

@@ -8,6 +8,7 @@
 #include "coach/coach.h"
 #include "coach/drill_schedule.h"
 #include "engine/hand.h"
+#include "support/filled_chart.h"
 #include "support/table_fixture.h"
 
 namespace vantrel {
@@ -44,21 +45,13 @@ StrategyTable ShippedChart() {
     return chart;
 }
 
-StrategyTable ChartOf(int code) {
-    StrategyTable chart;
-    for (auto& row : chart.hard) row.fill(code);
-    for (auto& row : chart.soft) row.fill(code);
-    for (auto& row : chart.pair) row.fill(code);
-    return chart;
-}
-
 // Each cell's hand played at the table with each action the table takes on it: the table's
 // balloon and the drill's verdict are the same text. The charts include code 5 (double, else
 // stand), 9 (anything goes) and 0, which names no action.
 class DrillVerdict : public testing::TableTest, public ::testing::WithParamInterface<int> {};
 
 TEST_P(DrillVerdict, IsTheTablesOwnForEveryCell) {
-    const StrategyTable chart = GetParam() < 0 ? ShippedChart() : ChartOf(GetParam());
+    const StrategyTable chart = GetParam() < 0 ? ShippedChart() : testing::FilledChart(GetParam());
     Coach coach(table, chart);
     table.SetCoaching(&coach);
     Open(LessonMode::DecisionQuota, 1000000, 100000);
