@@ -42,7 +42,6 @@ struct Refusal {
     const char* cards;    // player, player, hole, up, draws
     const char* actions;  // the last one is refused
     const char* balloon;
-    friend std::ostream& operator<<(std::ostream& out, const Refusal& r) { return out << r.name; }
 };
 
 class Refusals : public TableTest, public ::testing::WithParamInterface<Refusal> {};
@@ -83,7 +82,6 @@ struct ChipsCase {
     const char* action;
     int chipsLeft;  // after the $100 bet
     bool allowed;
-    friend std::ostream& operator<<(std::ostream& out, const ChipsCase& c) { return out << c.name; }
 };
 
 class ChipsForTheStake : public TableTest, public ::testing::WithParamInterface<ChipsCase> {};
@@ -150,7 +148,6 @@ struct Gesture {
     int dx;
     int dy;
     const char* action;  // "hit", "stand", "split" or "" for nothing
-    friend std::ostream& operator<<(std::ostream& out, const Gesture& g) { return out << g.name; }
 };
 
 class Gestures : public TableTest, public ::testing::WithParamInterface<Gesture> {};
@@ -174,10 +171,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(Gesture{"Right70", 70, 0, ""}, Gesture{"Right71", 71, 0, "stand"},
                       Gesture{"Down70", 0, 70, ""}, Gesture{"Down71", 0, 71, "hit"},
                       Gesture{"RightDown71", 71, 71, "split"},
-                      Gesture{"Right200Down60", 200, 60, "stand"},
-                      Gesture{"Right60Down200", 60, 200, "hit"}, Gesture{"Left100", -100, 0, ""},
-                      Gesture{"Up100", 0, -100, ""}, Gesture{"Left100Down100", -100, 100, "hit"},
-                      Gesture{"Right100Up100", 100, -100, "stand"}),
+                      Gesture{"Right200Down60", 200, 60, "stand"}, Gesture{"Up100", 0, -100, ""},
+                      Gesture{"Left100Down100", -100, 100, "hit"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Actions, DoubleClickDoublesAndAReleaseWithoutPressDoesNothing) {

@@ -63,14 +63,6 @@ TEST_F(Betting, TheTableMaximumRefusesAFurtherChip) {
     EXPECT_EQ(lesson.chips, 800);
 }
 
-TEST_F(Betting, ChipsAreIgnoredDuringARound) {
-    Open();
-    Play("S10 H07 D10 C08");
-    table.l_bet025Click();
-    EXPECT_EQ(lesson.chips, 10000 - 5);
-    EXPECT_FALSE(view.startTimerRunning);
-}
-
 struct Countdown {
     int gamespeed;
     std::vector<std::string> shown;  // the numbers on the disc before the deal

@@ -21,7 +21,6 @@ struct VisitCase {
     const char* cards;    // player, player, hole, up, draws
     const char* actions;  // then 'm' leaves by the Menu button, 'q' quits
     const char* told;     // the lines told, separated by " | "
-    friend std::ostream& operator<<(std::ostream& out, const VisitCase& c) { return out << c.name; }
 };
 
 class Visits : public TableEventsTest, public ::testing::WithParamInterface<VisitCase> {};

@@ -33,9 +33,6 @@ struct PlayedRound {
     const char* result;
     int won;
     bool cardsLeft;  // whether the dealer left stacked cards in the shoe
-    friend std::ostream& operator<<(std::ostream& out, const PlayedRound& c) {
-        return out << c.name;
-    }
 };
 
 class Rounds : public TableTest, public ::testing::WithParamInterface<PlayedRound> {};

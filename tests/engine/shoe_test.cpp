@@ -48,17 +48,6 @@ INSTANTIATE_TEST_SUITE_P(Settings, ShoeRefill,
                                            CutCase{6, INT_MAX, INT_MAX, 6},
                                            CutCase{6, INT_MIN, INT_MIN / 2, 6}));
 
-TEST(Shoe, TheCardAfterTheCutMakesTheCountdownNegative) {
-    Shoe shoe;
-    Random random(3);
-    shoe.Refill(6, 60);
-    for (int i = 0; i < 187; ++i) shoe.DrawCard(random);
-    EXPECT_EQ(shoe.cardsToCut, 0);
-    shoe.DrawCard(random);
-    EXPECT_EQ(shoe.cardsToCut, -1);
-    EXPECT_EQ(Total(shoe), 6 * 52 - 188);
-}
-
 // A shoe holding exactly the given cards.
 Shoe ShoeOf(std::initializer_list<std::pair<Card, int>> cells) {
     Shoe shoe;

@@ -26,20 +26,6 @@ TEST_F(LeavingTheTable, MenuAsksFirstAndStopsTheCountdown) {
     EXPECT_FALSE(view.startTimerRunning);
 }
 
-TEST_F(LeavingTheTable, DuringTheSettlementPauseAbandonsTheRest) {
-    Open(LessonMode::WinQuota, 10000, 1);
-    table.shoe().cardsToCut = 1;
-    Play("S10 H09 D10 C08");
-    view.DuringWaitOf(3000, [&] { table.bbtn_menuClick(); });
-    table.bbtn_standClick();
-    // The quota was met and the cut passed, but the student left first: no closing page, no
-    // table cleared, no shuffle.
-    EXPECT_EQ(view.navigation, std::vector<std::string>{"general menu"});
-    EXPECT_EQ(std::count(view.log.begin(), view.log.end(), "text l_dmsg Shuffling..."), 1)
-        << "only the opening shuffle";
-    EXPECT_TRUE(view.Visible(Control::l_p1rslt)) << "nothing was touched after leaving";
-}
-
 TEST_F(LeavingTheTable, WhileCardsAreDealtStopsTheDeal) {
     Open();
     view.DuringWaitOf(300, [&] { table.EndVisit(VisitEnd::Quit); });
@@ -49,10 +35,12 @@ TEST_F(LeavingTheTable, WhileCardsAreDealtStopsTheDeal) {
     EXPECT_FALSE(view.actionsEnabled);
 }
 
+// The quota was met and the cut passed, but the student left during the settlement pause and
+// came straight back: no closing page, no shuffle, and the new visit's table stays as it is.
 TEST_F(LeavingTheTable, AnEarlierVisitsFlowLeavesTheNextVisitAlone) {
     Open(LessonMode::WinQuota, 10000, 1);
+    table.shoe().cardsToCut = 1;
     Play("S10 H09 D10 C08");
-    // During the settlement pause the student leaves and comes straight back.
     view.DuringWaitOf(3000, [&] {
         view.boxAnswers.push_back(1);
         table.bbtn_menuClick();
@@ -60,6 +48,8 @@ TEST_F(LeavingTheTable, AnEarlierVisitsFlowLeavesTheNextVisitAlone) {
     });
     table.bbtn_standClick();
     EXPECT_EQ(view.navigation, std::vector<std::string>{"general menu"});
+    EXPECT_EQ(std::count(view.log.begin(), view.log.end(), "text l_dmsg Shuffling..."), 2)
+        << "only the opening shuffles of both visits";
     EXPECT_EQ(view.Text(Control::l_norm), "1 wins to go") << "the new visit's quota stands";
     EXPECT_FALSE(table.state().roundActive);
     EXPECT_EQ(table.state().handCards[1], 0);

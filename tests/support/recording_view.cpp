@@ -43,7 +43,6 @@ void RecordingView::Delay(int ms) {
             break;
         }
     }
-    now += ms;
 }
 
 void RecordingView::SetText(Control control, std::string_view value) {
@@ -57,7 +56,6 @@ void RecordingView::SetVisible(Control control, bool value) {
 }
 
 void RecordingView::SetEnabled(Control control, bool value) {
-    enabled[static_cast<int>(control)] = value;
     log.push_back((value ? "enable " : "disable ") + Name(control));
 }
 

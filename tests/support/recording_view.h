@@ -12,19 +12,16 @@
 
 namespace vantrel::testing {
 
-// A table screen that draws nothing: it records what the engine shows, keeps a virtual clock
-// that every Delay advances at once, answers message boxes and count questions from scripts, and
-// can deliver a click while the engine waits.
+// A table screen that draws nothing: it records what the engine shows, returns from every Delay
+// at once, answers message boxes and count questions from scripts, and can deliver a click while
+// the engine waits.
 class RecordingView : public TableView {
   public:
-    // Virtual milliseconds since the view was made.
-    long long now = 0;
     // Every call, in order, e.g. "text l_bet $5", "show s_dmsg", "face 7 S01", "delay 300".
     std::vector<std::string> log;
     // What each control shows now.
     std::array<std::string, static_cast<int>(Control::Count)> text{};
     std::array<bool, static_cast<int>(Control::Count)> visible{};
-    std::array<bool, static_cast<int>(Control::Count)> enabled{};
     std::array<std::string, kSlotCount> slotPicture{};  // card code, "back" or empty
     std::array<bool, kSlotCount> slotVisible{};
     bool actionsEnabled = false;
