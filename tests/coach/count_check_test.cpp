@@ -110,14 +110,6 @@ TEST_F(CountCheck, TheQuestionDisarmsAPendingGesture) {
     EXPECT_EQ(table.state().handCards[1], 2) << "no hit from a press made before the question";
 }
 
-TEST_F(CountCheck, TheLastRightAnswerPassesTheLessonAtTheEndOfThatRound) {
-    Open(LessonMode::CountQuota, 10000, 1);
-    table.shoe().roundsSinceShuffle = 9;
-    view.countAnswers.push_back(-2);
-    PlayRound();
-    EXPECT_EQ(view.navigation, Texts{"closing page"});
-}
-
 TEST_F(CountCheck, OtherLessonsNeverAsk) {
     Open(LessonMode::DecisionQuota, 10000, 100);
     table.shoe().roundsSinceShuffle = 9;

@@ -11,6 +11,7 @@
 namespace vantrel {
 namespace {
 
+using testing::ChartOf;
 using testing::RecordingEvents;
 using testing::TableTest;
 using Texts = std::vector<std::string>;
@@ -34,7 +35,6 @@ struct Verdict {
     const char* cards;  // player, player, hole, up, draws
     const char* actions;
     const char* balloons;
-    friend std::ostream& operator<<(std::ostream& out, const Verdict& c) { return out << c.name; }
 };
 
 class Verdicts : public DecisionCheck, public ::testing::WithParamInterface<Verdict> {};
@@ -73,13 +73,11 @@ INSTANTIATE_TEST_SUITE_P(
         Verdict{"AceNineSoftRow8", 1, "s8v6=2", "S01 H09 S10 C06", "s", "OK!"},
         Verdict{"AceTwoThreeSoftRow5", 1, "s5v6=2", "S01 H02 S10 C06 D03", "hs", "OK! OK!"},
         Verdict{"HardFiveUsesRow8", 1, "h8v5=2", "S02 H03 S10 C05", "s", "OK!"},
-        Verdict{"HardNineteenUsesRow17", 1, "h17v8=2", "S10 H09 S10 C08", "s", "OK!"},
         Verdict{"KingQueenIsHard20", 1, "h17v9=2", "S13 H12 S10 C09", "s", "OK!"},
         Verdict{"TwoKingsArePair10", 1, "p10v9=2", "S13 H13 S10 C09", "s", "OK!"},
         Verdict{"TwoAcesArePair1", 1, "p1v2=2", "S01 H01 S10 C02", "s", "OK!"},
         Verdict{"AceAceSixIsSoft18", 1, "s7v9=2", "S01 H01 S10 C09 D06", "hs", "OK! OK!"},
         Verdict{"AceAceTenIsHard12", 1, "h12v4=2", "S01 H01 S10 C04 D10", "hs", "OK! OK!"},
-        Verdict{"AceFiveTenIsHard16", 1, "h16v10=2", "S01 H05 S10 C10 D10", "hs", "OK! OK!"},
         Verdict{"ThreeCardDoubleIsHit", 1, "h10v6=3", "S02 H03 D10 C06 D05", "hs",
                 "OK! Incorrect!(HIT)"},
         Verdict{"DoubleElseStandOnTwo", 1, "s7v4=5", "S01 H07 D10 C04", "s", "Incorrect!(DOUBLE)"},

@@ -14,6 +14,8 @@
 namespace vantrel {
 namespace {
 
+using testing::ChartOf;
+
 int Index(const ChartCell& cell) {
     return CellIndex(cell);
 }

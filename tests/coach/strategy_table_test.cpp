@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/table_fixture.h"
 #include "support/temp_folder.h"
 
 namespace vantrel {
@@ -21,19 +22,11 @@ StrategyTable Parsed(std::string_view bytes) {
     return table;
 }
 
-StrategyTable Filled() {
-    StrategyTable table;
-    for (auto& row : table.hard) row.fill(7);
-    for (auto& row : table.soft) row.fill(7);
-    for (auto& row : table.pair) row.fill(7);
-    return table;
-}
-
 // Loads a chart file holding these bytes, or none, into a chart that had every cell set.
 StrategyTable Loaded(const std::string* bytes) {
     TempFolder folder;
     if (bytes) WriteBytes(folder / "chart.dat", *bytes);
-    StrategyTable table = Filled();
+    StrategyTable table = testing::ChartOf(7);
     EXPECT_TRUE(LoadStrategyTable(table, folder / "chart.dat"));
     return table;
 }
@@ -42,20 +35,9 @@ TEST(ChartFile, MissingOrEmptyFileLeavesEverythingCleared) {
     const std::string empty;
     EXPECT_TRUE(SameTable(Loaded(nullptr), StrategyTable{}));
     EXPECT_TRUE(SameTable(Loaded(&empty), StrategyTable{}));
-    StrategyTable parsed = Filled();
+    StrategyTable parsed = testing::ChartOf(7);
     ParseStrategyTable(parsed, "");
     EXPECT_TRUE(SameTable(parsed, StrategyTable{}));
-}
-
-// The file reader and the in-memory parser must cut the same pieces from the same bytes.
-TEST(ChartFile, FileAndBytesGiveTheSameTable) {
-    const std::string bytes = "110052\r\n11\0"s + "0063\n" + std::string(70, '1') + "\n2" +
-                              std::string(62, ' ') + "210073\n307014";
-    const StrategyTable fromFile = Loaded(&bytes);
-    EXPECT_TRUE(SameTable(fromFile, Parsed(bytes)));
-    EXPECT_EQ(fromFile.hard[10][5], 2);
-    EXPECT_EQ(fromFile.soft[10][7], 3);
-    EXPECT_EQ(fromFile.pair[7][1], 4);
 }
 
 struct CellCase {
@@ -64,7 +46,7 @@ struct CellCase {
     int hardTen5;  // expected hard row 10, dealer 5
 };
 
-class RecordTest : public testing::TestWithParam<CellCase> {};
+class RecordTest : public ::testing::TestWithParam<CellCase> {};
 
 TEST_P(RecordTest, SetsTheCell) {
     EXPECT_EQ(Parsed(GetParam().bytes).hard[10][5], GetParam().hardTen5);
@@ -72,7 +54,7 @@ TEST_P(RecordTest, SetsTheCell) {
 
 INSTANTIATE_TEST_SUITE_P(
     Records, RecordTest,
-    testing::Values(
+    ::testing::Values(
         CellCase{"Plain", "110052\n", 2}, CellCase{"NoLineFeed", "110052", 2},
         CellCase{"CrLf", "110052\r\n", 2}, CellCase{"TrailingText", "110053 double, else hit\n", 3},
         CellCase{"FiveCharactersAndLineFeedClear", "110052\n11005\n", 0},
@@ -84,7 +66,7 @@ INSTANTIATE_TEST_SUITE_P(
         CellCase{"RecordInLaterPieceOfLongLine", "#" + std::string(62, '-') + "110052\n", 2},
         CellCase{"FirstPieceOfLongLine", "110052" + std::string(57, '-') + "1234\n", 2},
         CellCase{"ShortLaterPieceSkipped", "110052\n#" + std::string(62, '-') + "11005", 2}),
-    [](const testing::TestParamInfo<CellCase>& info) { return info.param.name; });
+    [](const ::testing::TestParamInfo<CellCase>& info) { return info.param.name; });
 
 TEST(StrategyTableRecords, NonNumericRowOrColumnLandsInTheUnreadZeroRowOrColumn) {
     const StrategyTable table = Parsed("1xx052\n110xx3\n1 8061\n");

@@ -14,6 +14,14 @@ int StakedOnTable(const TableState& state) {
 }
 }  // namespace
 
+StrategyTable ChartOf(int code) {
+    StrategyTable chart;
+    for (auto& row : chart.hard) row.fill(code);
+    for (auto& row : chart.soft) row.fill(code);
+    for (auto& row : chart.pair) row.fill(code);
+    return chart;
+}
+
 TableTest::TableTest() {
     table.SetSeedSource([] { return 20261206u; });
     table.SetStepObserver([this](const Table& t) {

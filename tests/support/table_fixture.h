@@ -6,10 +6,14 @@
 #include <string>
 #include <vector>
 
+#include "coach/strategy_table.h"
 #include "engine/table.h"
 #include "support/recording_view.h"
 
 namespace vantrel::testing {
+
+// A chart with every cell set to one code.
+StrategyTable ChartOf(int code);
 
 // A table on a recording view with a fixed seed. After every engine step it checks the table's
 // consistency and the chips ledger: during a round, chips plus stakes stay what the student had
