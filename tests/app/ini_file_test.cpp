@@ -75,8 +75,6 @@ INSTANTIATE_TEST_SUITE_P(
         EditCase{"AppendsAfterHeaderOfEmptySection", "[GAME]\n[X]\n", "LV", "N1",
                  "[GAME]\nLV=N1\n[X]\n"},
         EditCase{"AppendsMissingSection", "[X]\nk=v\n", "LV", "N1", "[X]\nk=v\n[GAME]\nLV=N1\n"},
-        EditCase{"EndsUnendedLastLineBeforeNewSection", "[X]\nk=v", "LV", "N1",
-                 "[X]\nk=v\n[GAME]\nLV=N1\n"},
         EditCase{"EndsUnendedLastKeyLine", "[GAME]\nRANK=7A", "LV", "N1",
                  "[GAME]\nRANK=7A\nLV=N1\n"},
         EditCase{"EmptyFile", "", "LV", "N1", "[GAME]\nLV=N1\n"},

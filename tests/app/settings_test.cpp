@@ -90,17 +90,6 @@ INSTANTIATE_TEST_SUITE_P(
                     TextCase{"QuoteInside", "P\"L1", "P\"L1"}),
     [](const testing::TestParamInfo<TextCase>& info) { return info.param.name; });
 
-// Whatever a file held before, the saved fields read back from it.
-TEST(UpdateSettingsBytes, FieldsReadBackFromAnyFile) {
-    const Settings settings{"PL1", "7A", 1, 0, 1, 0, 1, 100, 2, 10};
-    for (const std::string& before :
-         {""s, "\0"s, "\r"s, "[GAME"s, "[GAME]"s, "[GAME]\r"s, "[X]\nLV=9\n[GAME]\r\nLV"s,
-          "[GAME]\nLV=1\n[GAME]\nDECK=3\n"s, "\xff\n[game]\nrank=\0\n=\n[\n]\n"s}) {
-        EXPECT_EQ(ParseSettings(UpdateSettingsBytes(settings, before)), settings)
-            << testing::PrintToString(before);
-    }
-}
-
 TEST(SaveSettings, FirstSaveCreatesTheFile) {
     TempFolder folder;
     Settings settings = LoadSettings(folder / "vantrel.INI");
