@@ -1,6 +1,5 @@
-// A damaged data directory: missing, empty, cut-off, foreign or unreadable files, and folders
-// where files should be. The program names each file it cannot use in a message box and stays
-// usable: the start screen routes, lectures page on, and a round is played at the table.
+// A damaged data file is named in a message box, and the program stays usable: the start screen
+// routes, lectures page on, and a round is played at the table.
 #include <unistd.h>
 
 #include <QLabel>
@@ -28,7 +27,6 @@ class DamagedDataTest : public QObject {
   private slots:
     void init();
     void cleanup();
-    void noImageFolder();
     void damagedTableBitmap_data();
     void damagedTableBitmap();
     void damagedStartUpFile_data();
@@ -112,18 +110,6 @@ bool DamagedDataTest::PlayARound() {
 
 bool DamagedDataTest::BoxNamed(const QString& file) const {
     return world_->boxes.texts().join('\n').contains(file);
-}
-
-void DamagedDataTest::noImageFolder() {
-    QVERIFY(QDir(world_->dataDir() + "/img").removeRecursively());
-    OpenTableOf("bbtn_l3");
-    QVERIFY(BoxNamed("/img/prm_title.bmp"));
-    QVERIFY(BoxNamed("/img/NL301.bmp"));
-    QVERIFY(BoxNamed("img/chip005.bmp"));
-    QVERIFY(BoxNamed("img/back.bmp"));
-    QVERIFY(PlayARound());
-    // Plain stand-ins were drawn for the cards.
-    QVERIFY(!driver_->screen().findChild<QLabel*>("img_p1_1")->pixmap().isNull());
 }
 
 void DamagedDataTest::damagedTableBitmap_data() {

@@ -53,7 +53,6 @@ void LayoutTest::controlsStandWhereTheyBelong_data() {
         QTest::addRow("%s %s", window, control) << window << control << rect << text;
     };
     row("Tf_main", "Label1", {28, 16, 577, 28}, "Vantrel \"the Blackjack Course\"");
-    row("Tf_main", "img_title", {16, 40, 600, 365}, {});
     row("Tf_main", "l_version", {580, 32, 24, 12}, "v1.1");
     row("Tf_main", "bbtn_goodluck", {92, 408, 149, 25}, "Good luck!");
     row("Tf_main", "bbtn_goodbye", {392, 408, 149, 25}, "Good bye!");
@@ -67,12 +66,10 @@ void LayoutTest::controlsStandWhereTheyBelong_data() {
     row("Tf_menu", "bbtn_web", {512, 12, 93, 29}, "Web Site");
     row("Tf_menu", "bbtn_record", {412, 12, 93, 29}, "Record");
     row("Tf_menu", "bbtn_l1", {64, 60, 505, 37}, "Lesson1.Black Jack           ");
-    row("Tf_menu", "bbtn_l6", {64, 300, 505, 37}, "Lesson6.Graduation Exam      ");
     row("Tf_menu", "bbtn_pro", {64, 348, 505, 37}, "Professional Course");
     row("Tf_menu", "bbtn_goodbye", {64, 404, 505, 37}, "Good bye!");
 
     row("Tf_promenu", "l_title", {28, 16, 577, 28}, "Professional Course");
-    row("Tf_promenu", "bbtn_rules", {312, 12, 93, 29}, "Rules");
     row("Tf_promenu", "bbtn_record", {412, 12, 93, 29}, "Record");
     row("Tf_promenu", "bbtn_l1", {64, 60, 505, 37}, "Lesson1.Counting           ");
     row("Tf_promenu", "bbtn_l6", {64, 300, 505, 37}, "All Night Play Room");
@@ -80,8 +77,6 @@ void LayoutTest::controlsStandWhereTheyBelong_data() {
 
     row("Tf_lecture", "img_lecture", {16, 60, 600, 248}, {});
     row("Tf_lecture", "bbtn_back", {16, 412, 121, 25}, "<- Back");
-    row("Tf_lecture", "bbtn_menu", {256, 412, 121, 25}, {});
-    row("Tf_lecture", "bbtn_next", {496, 412, 121, 25}, {});
 
     row("Tf_rules", "l_title", {28, 16, 577, 28}, "Rules");
     row("Tf_rules", "bbtn_deck8", {544, 64, 73, 29}, "8");
@@ -89,9 +84,7 @@ void LayoutTest::controlsStandWhereTheyBelong_data() {
     row("Tf_rules", "m_rules", {16, 236, 601, 161}, {});
     row("Tf_rules", "bbtn_save", {496, 412, 121, 25}, "Save");
     row("Tf_record", "l_title", {28, 16, 577, 28}, "Record");
-    row("Tf_record", "lst_mistakes", {16, 234, 601, 62}, {});
     row("Tf_record", "bbtn_drill", {16, 412, 121, 25}, "Drill");
-    row("Tf_record", "bbtn_countdown", {144, 412, 121, 25}, "Count-down");
     row("Tf_record", "bbtn_menu", {496, 412, 121, 25}, "Menu");
     row("Tf_drill", "l_title", {28, 16, 577, 28}, "Strategy Drill");
     row("Tf_drill", "bbtn_double", {496, 264, 121, 25}, "DOUBLE DOWN");
@@ -99,18 +92,13 @@ void LayoutTest::controlsStandWhereTheyBelong_data() {
     row("Tf_countdown", "bbtn_mypace", {464, 108, 113, 29}, "My pace");
 
     row("Tf_cpin", "l_msg", {16, 4, 337, 49}, "How much is your current Counting Point?");
-    row("Tf_cpin", "e_cp", {12, 60, 345, 28}, {});
-    row("Tf_cpin", "bbtn_minus", {12, 192, 105, 25}, "-");
     row("Tf_cpin", "bbtn_bs", {252, 192, 105, 25}, "BS");
     row("Tf_cpin", "bbtn_ok", {124, 228, 121, 25}, "OK");
 
-    row("Tf_practical", "img_d1", {184, 32, 48, 64}, {});     // the hole card
     row("Tf_practical", "img_p1_1", {148, 192, 49, 64}, {});  // first cards are wider
     row("Tf_practical", "l_tblmsg", {16, 124, 601, 20},
         "Dealer must hit to 16,and stand on all 17's");
     row("Tf_practical", "l_bet025", {48, 332, 57, 32}, "BET");
-    row("Tf_practical", "l_chip", {20, 412, 221, 24}, {});
-    row("Tf_practical", "l_norm", {392, 412, 221, 24}, {});
     row("Tf_practical", "bbtn_menu", {256, 412, 121, 25}, "Menu");
     row("Tf_practical", "bbtn_split", {496, 300, 121, 25}, "SPLIT");
     row("Tf_practical", "l_timeout", {296, 212, 41, 33}, {});

@@ -1,6 +1,5 @@
-// The two saves of the student's progress, "I agree and enter." and finishing the General Course
-// exam, under every way a save can fail: the old file stays byte for byte, the screen stays with
-// the error shown, and a later try saves the progress without losing anything else in the file.
+// A failed save of progress ("I agree and enter.", the exam's "Finish") keeps the old file and the
+// screen, shows the error, and a later try saves without losing anything else in the file.
 #include <sys/stat.h>
 
 #include <QDir>

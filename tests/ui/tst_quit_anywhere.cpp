@@ -1,13 +1,10 @@
-// Quitting at any moment ends the program at once, with status 0, no crash or sanitizer report,
-// and the settings file exactly as it was. Each case runs a program of its own: this executable
-// started again as the program (built on StartUp, with its waits shortened and a driver that
-// plays up to the moment), or the real vantrel.
+// Quitting at any moment ends the program at once, with status 0, no sanitizer report and the
+// settings file as it was. Each case runs this executable again as the program, or the real one.
 #include <signal.h>
 #include <unistd.h>
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QLabel>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
@@ -119,26 +116,20 @@ class Driver : public QObject {
                           !table->table().startTimerRunning() &&
                           table->findChild<QWidget*>("l_dmsg")->isHidden();
         if (idle && moment_ == "message box") return Post(screen, "bbtn_menu");
-        if (idle) return PostChip(table);
-        if (table->findChild<QPushButton*>("bbtn_stand")->isEnabled()) Post(screen, "bbtn_stand");
+        Post(screen, idle ? "l_bet005" : "bbtn_stand");
     }
 
-    void Post(QWidget* screen, const char* button) {
-        auto* control = screen->findChild<QPushButton*>(button);
+    // A click on a button or a chip's label, if it takes one now.
+    void Post(QWidget* screen, const char* name) {
+        auto* control = screen->findChild<QWidget*>(name);
         if (!control || !control->isEnabled()) return;
         pending_ = true;
         QTimer::singleShot(0, control, [this, control] {
             pending_ = false;
-            control->click();
-        });
-    }
-
-    void PostChip(QWidget* table) {
-        auto* chip = table->findChild<QLabel*>("l_bet005");
-        pending_ = true;
-        QTimer::singleShot(0, chip, [this, chip] {
-            pending_ = false;
-            QTest::mouseClick(chip, Qt::LeftButton);
+            if (auto* button = qobject_cast<QPushButton*>(control))
+                button->click();
+            else
+                QTest::mouseClick(control, Qt::LeftButton);
         });
     }
 

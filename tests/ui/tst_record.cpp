@@ -1,6 +1,5 @@
-// The student's record as the screens keep and show it: a strategy practice with one known
-// mistake, the Record screen's row for it and the chart page it opens, and a record that cannot
-// be kept.
+// A known mistake in the strategy practice, its row on the Record screen and the chart page it
+// opens; and a record that cannot be kept.
 #include <sys/stat.h>
 #include <unistd.h>
 

@@ -34,7 +34,6 @@ class ScreensTest : public QObject {
     void firstStartLeadsThroughTheIntroduction();
     void goodLuckRoutesByLevel_data();
     void goodLuckRoutesByLevel();
-    void proButtonStaysOnceShown();
     void introductionIsReadAtEachVisit();
     void webButtonsOpenTheProductPage_data();
     void webButtonsOpenTheProductPage();
@@ -111,19 +110,6 @@ void ScreensTest::goodLuckRoutesByLevel() {
     QVERIFY(Click(world.screen<Tf_main>(), "bbtn_goodluck"));
     QCOMPARE(world.CurrentScreenName(), screen);
     QCOMPARE(!world.screen<Tf_menu>()->findChild<QPushButton*>("bbtn_pro")->isHidden(), proButton);
-}
-
-void ScreensTest::proButtonStaysOnceShown() {
-    TestWorld world;
-    world.StartAt("PL1");
-    for (int visit = 0; visit < 2; ++visit) {
-        QVERIFY(Click(world.screen<Tf_promenu>(), "bbtn_normal"));
-        QCOMPARE(world.CurrentScreenName(), "Tf_menu");
-        QCOMPARE(world.session.returnMenu, 1);
-        QVERIFY(Click(world.screen<Tf_menu>(), "bbtn_pro"));
-        QCOMPARE(world.CurrentScreenName(), "Tf_promenu");
-        QCOMPARE(world.session.returnMenu, 2);
-    }
 }
 
 void ScreensTest::introductionIsReadAtEachVisit() {
@@ -252,6 +238,9 @@ void ScreensTest::lecturesReturnToTheMenuThatOpenedThem() {
         QVERIFY(Click(world.frame().CurrentScreen(), "bbtn_menu"));
         QCOMPARE(world.CurrentScreenName(), visit.menu);
     }
+    // Shown once, the Professional Course button stays on the General Course menu.
+    QVERIFY(Click(world.frame().CurrentScreen(), "bbtn_pro"));
+    QCOMPARE(world.session.returnMenu, 2);
     QVERIFY(world.boxes.texts().isEmpty());
 }
 

@@ -1,13 +1,7 @@
-// The table screen played with the mouse, and every lesson with a table played from its menu
-// button to its end: the lesson's chips, maximum and quota, then the closing page or the no-chips
-// box.
-#include <QApplication>
-#include <QLineEdit>
-#include <QPushButton>
+// The table played with the mouse, and every table lesson from its menu button to its end.
 #include <QtTest>
 
 #include "ui/app_fixture.h"
-#include "ui/cpin.h"
 #include "ui/menu.h"
 #include "ui/practical.h"
 #include "ui/table_driver.h"
@@ -33,9 +27,9 @@ class TableTest : public QObject {
     void strategyPracticeNeedsAHundredRightDecisions();
     void examNeedsItsWinnings_data();
     void examNeedsItsWinnings();
-    void examEndsWhenTheChipsRunOut();
+    void runningOutOfChipsEndsTheVisit_data();
+    void runningOutOfChipsEndsTheVisit();
     void countingPracticeNeedsTenRightCounts();
-    void playRoomNeverEndsByQuota();
 
   private:
     // Starts at a level and opens the table of a lesson from its menu button; `expected` is what
@@ -209,18 +203,9 @@ void TableTest::closingTheMenuQuestionDoesNotSetTheTableUpAgain() {
 
 void TableTest::rulesPracticeNeedsTenWins() {
     Open("N1", "bbtn_l3", "$10000 $100 10 wins to go");
-    // A push counts nothing; each winning hand of a split counts one.
-    driver_->StackDeal("S10", "H08", "D10", "C08");
-    QVERIFY(driver_->BetAndDeal({5}));
-    QVERIFY(driver_->Press("bbtn_stand"));
-    QCOMPARE(Text("l_norm"), "10 wins to go");
-    driver_->StackDeal("S08", "H08", "D10", "C07", {"D10", "C11"});
-    QVERIFY(driver_->BetAndDeal({5}));
-    QVERIFY(driver_->Press("bbtn_split"));
-    QVERIFY(driver_->Press("bbtn_stand"));
-    QVERIFY(driver_->Press("bbtn_stand"));
-    QCOMPARE(Text("l_norm"), "8 wins to go");
-    PlayBlackjacks(8, {5});
+    PlayBlackjacks(9, {5});
+    QCOMPARE(Text("l_norm"), "1 wins to go");
+    PlayBlackjacks(1, {5});
     FinishAt("Tf_menu");
     QVERIFY(world_->boxes.texts().isEmpty());
     QCOMPARE(world_->ReadSettings(), QByteArray("[GAME]\nLV=N1\n"));  // only the exam saves
@@ -281,56 +266,46 @@ void TableTest::examNeedsItsWinnings() {
                 ->isVisibleTo(world_->screen<Tf_menu>()));
 }
 
-void TableTest::examEndsWhenTheChipsRunOut() {
-    Open("N1", "bbtn_l6", "$1000 $200 $1000 to go");
-    LoseEverything();
-    QCOMPARE(world_->boxes.texts(),
-             QStringList{"You have no chips. You can't play any more without chips even in "
-                         "lessons. Start again!"});
-    QCOMPARE(world_->CurrentScreenName(), "Tf_menu");
-    QVERIFY(world_->ReadSettings().contains("LV=N1\n"));
+void TableTest::runningOutOfChipsEndsTheVisit_data() {
+    QTest::addColumn<QByteArray>("level");
+    QTest::addColumn<QString>("table");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("menu");
+    QTest::newRow("exam") << QByteArray("N1") << "$1000 $200 $1000 to go"
+                          << "You have no chips. You can't play any more without chips even in "
+                             "lessons. Start again!"
+                          << "Tf_menu";
+    QTest::newRow("play room") << QByteArray("PL1") << "$1000 $200 ALL-NIGHT"
+                               << "You have no chips. Start again!"
+                               << "Tf_promenu";
 }
 
+void TableTest::runningOutOfChipsEndsTheVisit() {
+    QFETCH(QByteArray, level);
+    QFETCH(QString, table);
+    QFETCH(QString, message);
+    QFETCH(QString, menu);
+    Open(level, "bbtn_l6", table);
+    LoseEverything();
+    QCOMPARE(world_->boxes.texts(), QStringList{message});
+    QCOMPARE(world_->CurrentScreenName(), menu);
+    QCOMPARE(world_->ReadSettings().contains("LV=N1\n"), level == "N1");
+}
+
+// Every round is a tenth round, so each asks for the count.
 void TableTest::countingPracticeNeedsTenRightCounts() {
     Open("PL1", "bbtn_l2", "$10000 $100 10 times to go");
-    // The first question: clicks on Menu and the action buttons behind the dialog are not taken.
-    QTimer probe;
-    bool probed = false;
-    connect(&probe, &QTimer::timeout, this, [&] {
-        auto* dialog = qobject_cast<Tf_cpin*>(QApplication::activeModalWidget());
-        if (!dialog || probed) return;
-        probed = true;
-        for (const char* name : {"bbtn_menu", "bbtn_hit", "bbtn_stand", "bbtn_double"})
-            QTest::mouseClick(Widget(name), Qt::LeftButton);
-        dialog->findChild<QLineEdit*>("e_cp")->setText(
-            QString::number(driver_->table().shoe().runningCount));
-        QTest::mouseClick(dialog->findChild<QPushButton*>("bbtn_ok"), Qt::LeftButton);
-    });
-    probe.start(5);
+    driver_->AnswerCountQuestions();
     for (int round = 0; round < 10; ++round) {
-        if (round == 1) {
-            QVERIFY(probed);
-            QVERIFY(world_->boxes.texts().isEmpty());
-            QCOMPARE(Text("l_norm"), "9 times to go");
-            driver_->AnswerCountQuestions();
-        }
         QCOMPARE(world_->CurrentScreenName(), "Tf_practical");
-        driver_->table().shoe().roundsSinceShuffle = 9;  // every round is a tenth round
+        driver_->table().shoe().roundsSinceShuffle = 9;
         driver_->StackDeal("S05", "H06", "D13", "C06", {"H01"});
         QVERIFY(driver_->BetAndDeal({5}));
         QVERIFY(driver_->Press("bbtn_stand"));
+        if (round == 0) QCOMPARE(Text("l_norm"), "9 times to go");
     }
+    QVERIFY(world_->boxes.texts().isEmpty());
     FinishAt("Tf_promenu");
-}
-
-void TableTest::playRoomNeverEndsByQuota() {
-    Open("PL1", "bbtn_l6", "$1000 $200 ALL-NIGHT");
-    PlayBlackjacks(1, {100, 100});
-    QCOMPARE(Text("l_norm"), "ALL-NIGHT");
-    QCOMPARE(world_->CurrentScreenName(), "Tf_practical");
-    LoseEverything();
-    QCOMPARE(world_->boxes.texts(), QStringList{"You have no chips. Start again!"});
-    QCOMPARE(world_->CurrentScreenName(), "Tf_promenu");
 }
 
 QTEST_MAIN(TableTest)
