@@ -1,6 +1,5 @@
 #include "sim/chart_player.h"
 
-#include <ostream>
 #include <sstream>
 #include <vector>
 
@@ -21,10 +20,6 @@ struct PlayerCase {
     char expected;       // h hit, s stand, d double, p split
     int chips = 1000;    // 5: nothing left beside the bet, so the player falls back at once
 };
-
-void PrintTo(const PlayerCase& c, std::ostream* out) {
-    *out << c.name;
-}
 
 StrategyTable ChartOf(const char* cells) {
     StrategyTable chart;
