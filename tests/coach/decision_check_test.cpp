@@ -4,7 +4,6 @@
 #include <cstdio>
 
 #include "coach/coach.h"
-#include "support/filled_chart.h"
 #include "support/recording_events.h"
 #include "support/table_fixture.h"
 
@@ -23,7 +22,7 @@ class DecisionCheck : public TableTest {
         table.SetEvents(&events);
         Open(LessonMode::DecisionQuota, 10000, 100);
     }
-    StrategyTable chart = testing::FilledChart(kChartHit);
+    StrategyTable chart = ChartOf(kChartHit);
     Coach coach{table, chart};
     RecordingEvents events;
 };
@@ -43,7 +42,7 @@ class Verdicts : public DecisionCheck, public ::testing::WithParamInterface<Verd
 // hand's cards alone, judged away from the table, get the same cell and advice.
 TEST_P(Verdicts, JudgeByTheCellOfTheHand) {
     const Verdict& c = GetParam();
-    chart = testing::FilledChart(c.fill);
+    chart = ChartOf(c.fill);
     char kind = 0;
     int row = 0, up = 0, code = 0;
     if (std::sscanf(c.cell, "%c%dv%d=%d", &kind, &row, &up, &code) == 4)
@@ -88,7 +87,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(DecisionCheck, APairInHandFourIsJudgedByItsTotal) {
-    chart = testing::FilledChart(kChartStand);
+    chart = ChartOf(kChartStand);
     for (auto& row : chart.pair) row.fill(kChartSplit);
     // Three splits leave hand 1 with 8,3 and hands 2 to 4 to stand on 8,2, 8,2 and 8,8, which is
     // read as hard 16: stand.
@@ -106,7 +105,7 @@ TEST_F(DecisionCheck, TheQuotaMovesBothWaysAndShowsOnceTheRoundIsSettled) {
     EXPECT_EQ(view.Text(Control::l_norm), "100 times to go");
     EXPECT_FALSE(table.state().roundActive);
     // Ten more wrong decisions raise the quota by ten.
-    chart = testing::FilledChart(kChartStand);
+    chart = ChartOf(kChartStand);
     for (int round = 0; round < 10; ++round) Play("S10 H02 D10 C07 D09", "h");  // 21 ends it
     EXPECT_EQ(view.Text(Control::l_norm), "110 times to go");
 }
@@ -132,7 +131,7 @@ class QuietJudging : public DecisionCheck, public ::testing::WithParamInterface<
 // Outside the strategy practice every decision is judged for the record, and the student sees
 // and waits for nothing: no balloon, no quota change, no extra wait.
 TEST_P(QuietJudging, TellsTheDecisionsAndShowsNothing) {
-    chart = testing::FilledChart(kChartStand);
+    chart = ChartOf(kChartStand);
     Open(GetParam(), 1000, 7, 200);
     view.log.clear();
     Play("S10 H02 D10 C10 D05", "hs");  // 12, then 17 against the dealer's 20

@@ -8,7 +8,6 @@
 #include "coach/coach.h"
 #include "coach/drill_schedule.h"
 #include "engine/hand.h"
-#include "support/filled_chart.h"
 #include "support/table_fixture.h"
 
 namespace vantrel {
@@ -53,7 +52,7 @@ StrategyTable ShippedChart() {
 class DrillVerdict : public testing::TableTest, public ::testing::WithParamInterface<int> {};
 
 TEST_P(DrillVerdict, IsTheTablesOwnForEveryCell) {
-    const StrategyTable chart = GetParam() < 0 ? ShippedChart() : testing::FilledChart(GetParam());
+    const StrategyTable chart = GetParam() < 0 ? ShippedChart() : ChartOf(GetParam());
     Coach coach(table, chart);
     table.SetCoaching(&coach);
     Open(LessonMode::DecisionQuota, 1000000, 100000);
