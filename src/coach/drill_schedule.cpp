@@ -68,7 +68,8 @@ CellProgress DrillSchedule::Answer(bool right) {
     } else {
         asked.done = true;
         // Right again after a miss of this session: still due first thing in the next one.
-        if (!asked.missed) progress.box = std::min(std::max(progress.box, 1) + 1, CellProgress::kTopBox);
+        if (!asked.missed)
+            progress.box = std::min(std::max(progress.box, 1) + 1, CellProgress::kTopBox);
         progress.dueSession = session_ + kWait[progress.box];
     }
     return progress;
@@ -88,7 +89,9 @@ int DrillSchedule::MissedCellDue() const {
 int DrillSchedule::NewCell() {
     return RandomBest(
         kJudgedCellCount,
-        [this](int i) { return cells_[i].progress.box == 0 && !cells_[i].done && !cells_[i].missed; },
+        [this](int i) {
+            return cells_[i].progress.box == 0 && !cells_[i].done && !cells_[i].missed;
+        },
         [](int, int) { return false; }, random_);
 }
 

@@ -49,9 +49,9 @@ class DrillSchedule {
   private:
     struct CellInSession {
         CellProgress progress;
-        bool done = false;      // answered right in this session
-        bool missed = false;    // answered wrong in this session
-        int againAtCard = 0;    // missed and not yet answered right: asked again from this card on
+        bool done = false;    // answered right in this session
+        bool missed = false;  // answered wrong in this session
+        int againAtCard = 0;  // missed and not yet answered right: asked again from this card on
     };
 
     // The cells to choose from, each rule in turn; -1 when a rule finds none.

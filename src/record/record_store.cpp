@@ -285,15 +285,17 @@ void RecordStore::AddDrillAnswer(const DrillAnswerEntry& answer) {
 void RecordStore::EndDrill(const DrillEnd& end) {
     std::lock_guard lock(mutex_);
     if (drillId_ == 0) return;
-    Transaction("ending a drill",
-                [&](Connection& connection) { EndDrillSession(connection.db, drillId_, end, NowMs()); });
+    Transaction("ending a drill", [&](Connection& connection) {
+        EndDrillSession(connection.db, drillId_, end, NowMs());
+    });
     drillId_ = 0;
 }
 
 void RecordStore::AddCountDown(const CountDownEntry& countDown) {
     std::lock_guard lock(mutex_);
-    Transaction("writing a count-down",
-                [&](Connection& connection) { InsertCountDown(connection.db, countDown, NowMs()); });
+    Transaction("writing a count-down", [&](Connection& connection) {
+        InsertCountDown(connection.db, countDown, NowMs());
+    });
 }
 
 }  // namespace vantrel::record

@@ -62,8 +62,8 @@ void Pictures::ReportMissing() {
     if (missing_.size() > shown.size())
         shown.append(QString("and %1 more").arg(missing_.size() - shown.size()));
     missing_.clear();
-    ShowMessageBox("Cannot read these pictures; plain cards stand in for them: " + shown.join(", ") +
-                   ".");
+    ShowMessageBox(
+        "Cannot read these pictures; plain cards stand in for them: " + shown.join(", ") + ".");
 }
 
 }  // namespace vantrel
