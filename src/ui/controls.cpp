@@ -27,9 +27,7 @@ QWidget* MakeLabel(QWidget* parent, const ControlSpec& row, bool bold) {
     auto* label = new QLabel(row.text, parent);
     label->setFont(GothicFont(row.fontPx, bold));
     label->setAlignment(row.align);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, Qt::white);
-    label->setPalette(palette);
+    PaintText(label, Qt::white);
     return label;
 }
 
@@ -109,6 +107,12 @@ void PaintShape(QFrame* shape, QColor fill, QColor outline) {
     palette.setColor(QPalette::WindowText, outline);
     shape->setPalette(palette);
     shape->setAutoFillBackground(true);
+}
+
+void PaintText(QWidget* label, QColor colour) {
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
 }
 
 }  // namespace vantrel

@@ -38,6 +38,8 @@ void BuildControls(QWidget* parent, std::span<const ControlSpec> table);
 
 // Colours a shape control: its fill and its outline.
 void PaintShape(QFrame* shape, QColor fill, QColor outline);
+// Colours a label's text.
+void PaintText(QWidget* label, QColor colour);
 
 // The control of that name that a layout table placed on parent.
 template <typename T>

@@ -14,6 +14,7 @@
 #include "ui/mdi.h"
 #include "ui/quitting.h"
 #include "ui/session.h"
+#include "ui/table_colours.h"
 
 namespace vantrel {
 
@@ -46,8 +47,6 @@ constexpr Choice kCardChoices[] = {{"bbtn_deck", 52}, {"bbtn_halfdeck", 26}};
 constexpr Choice kPaceChoices[] = {
     {"bbtn_pace10", 1000}, {"bbtn_pace05", 500}, {"bbtn_pace03", 300}, {"bbtn_mypace", 0}};
 
-constexpr QColor kPalePink(0xFF, 0xC0, 0xFF);
-
 QString Signed(int count) {
     return count > 0 ? QString("+%1").arg(count) : QString::number(count);
 }
@@ -59,10 +58,7 @@ Tf_countdown::Tf_countdown(Session& session, Tf_mdi& mdi)
     setObjectName("Tf_countdown");
     BuildControls(this, kLayout);
     FindControl<QLabel>(this, "img_card")->setScaledContents(true);
-    auto* next = FindControl<QLabel>(this, "l_next");
-    QPalette palette = next->palette();
-    palette.setColor(QPalette::WindowText, kPalePink);
-    next->setPalette(palette);
+    PaintText(FindControl<QLabel>(this, "l_next"), kPalePink);
 
     const auto choose = [this](std::span<const Choice> choices, int& chosen) {
         for (const Choice& choice : choices) {

@@ -18,6 +18,7 @@
 #include "ui/mdi.h"
 #include "ui/quitting.h"
 #include "ui/session.h"
+#include "ui/table_colours.h"
 
 namespace vantrel {
 
@@ -54,12 +55,6 @@ constexpr std::array<ControlSpec, 26> kLayout = {{
     {Label, "l_keys", {144, 412, 237, 25}, "Keys: H S D P", 12, Qt::AlignCenter},
 }};
 
-constexpr QColor kBlack(0x00, 0x00, 0x00);
-constexpr QColor kLightYellow(0xFF, 0xFF, 0x80);
-constexpr QColor kPaleYellow(0xFF, 0xFF, 0xC0);
-constexpr QColor kAqua(0x00, 0xFF, 0xFF);
-constexpr QColor kPalePink(0xFF, 0xC0, 0xFF);
-
 // The text colour of each label that is not white.
 constexpr std::pair<const char*, QColor> kTextColours[] = {
     {"l_dealer", kLightYellow}, {"l_player", kLightYellow}, {"l_card", kBlack},
@@ -82,12 +77,6 @@ constexpr AnswerKey kAnswers[] = {
     {"bbtn_split", Qt::Key_P, Action::Split, "l_evsplit"},
 };
 
-void Paint(QWidget* label, QColor colour) {
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    label->setPalette(palette);
-}
-
 // "45 s", "2 min 5 s".
 QString DurationText(double seconds) {
     const int whole = static_cast<int>(seconds + 0.5);
@@ -101,7 +90,8 @@ Tf_drill::Tf_drill(Session& session, Tf_mdi& mdi)
     : Screen(session, mdi, "Strategy Drill"), pictures_(session) {
     setObjectName("Tf_drill");
     BuildControls(this, kLayout);
-    for (const auto& [name, colour] : kTextColours) Paint(FindControl<QWidget>(this, name), colour);
+    for (const auto& [name, colour] : kTextColours)
+        PaintText(FindControl<QWidget>(this, name), colour);
     PaintShape(FindControl<QFrame>(this, "s_score"), kPaleYellow, Qt::black);
     PaintShape(FindControl<QFrame>(this, "Shape1"), Qt::white, Qt::white);
     PaintShape(FindControl<QFrame>(this, "Shape7"), Qt::black, kPaleYellow);
@@ -278,7 +268,7 @@ void Tf_drill::ShowValues() {
         label->setText(QString("%1 %2")
                            .arg(QString::fromUtf8(ActionName(static_cast<int>(answer.action))), -6)
                            .arg(figure));
-        Paint(label, value && value == best ? kAqua : kPaleYellow);
+        PaintText(label, value && value == best ? kAqua : kPaleYellow);
     }
 }
 

@@ -7,6 +7,7 @@
 #include "engine/table_state.h"
 #include "ui/fonts.h"
 #include "ui/shape.h"
+#include "ui/table_colours.h"
 
 namespace vantrel {
 
@@ -29,13 +30,6 @@ struct Row {
     int outline = 1;  // a shape's outline width
     bool hidden = false;
 };
-
-constexpr QColor kTeal(0x00, 0x40, 0x40);
-constexpr QColor kLightYellow(0xFF, 0xFF, 0x80);
-constexpr QColor kPaleYellow(0xFF, 0xFF, 0xC0);
-constexpr QColor kAqua(0x00, 0xFF, 0xFF);
-constexpr QColor kSalmon(0xFF, 0x80, 0x80);
-constexpr QColor kPalePink(0xFF, 0xC0, 0xFF);
 
 constexpr int kHandTops[kHandSlots] = {192, 212, 240, 260, 288, 308, 336};
 constexpr int HandLeft(int hand) {
