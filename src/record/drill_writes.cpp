@@ -1,6 +1,6 @@
 #include "record/drill_writes.h"
 
-#include "record/statement.h"
+#include "record/decision_columns.h"
 
 namespace vantrel::record {
 
@@ -20,15 +20,6 @@ void KeepProgress(sqlite3* db, const CellProgress& progress) {
 
 }  // namespace
 
-std::string CardsText(const std::vector<Card>& cards) {
-    std::string text;
-    for (const Card& card : cards) {
-        if (!text.empty()) text += ' ';
-        text += card.code();
-    }
-    return text;
-}
-
 std::int64_t InsertDrillSession(sqlite3* db, const DrillStart& start, std::int64_t now) {
     Statement(db,
               "INSERT INTO drill_sessions (started_at, decks, last_decision_id) VALUES (?, ?, ?)")
@@ -43,25 +34,12 @@ std::int64_t InsertDrillSession(sqlite3* db, const DrillStart& start, std::int64
 
 void InsertDrillAnswer(sqlite3* db, std::int64_t session, const DrillAnswerEntry& answer,
                        std::int64_t now) {
-    const DecisionEntry& decision = answer.decision;
-    Statement(db,
-              "INSERT INTO drill_answers (session_id, answered_at, cards, up_card, chart_part, "
-              "chart_row, chart_column, action, advice, is_right, ev_taken, ev_best, seconds) "
-              "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")
-        .Bind(1, session)
-        .Bind(2, now)
-        .Bind(3, CardsText(decision.cards))
-        .Bind(4, decision.upCard.code())
-        .Bind(5, static_cast<int>(decision.cell.part))
-        .Bind(6, decision.cell.row)
-        .Bind(7, decision.cell.column)
-        .Bind(8, static_cast<int>(decision.action))
-        .Bind(9, decision.advice)
-        .Bind(10, decision.right ? 1 : 0)
-        .Bind(11, decision.evTaken)
-        .Bind(12, decision.evBest)
-        .Bind(13, answer.seconds)
-        .Run();
+    Statement add(db,
+                  "INSERT INTO drill_answers (session_id, answered_at, cards, up_card, chart_part, "
+                  "chart_row, chart_column, action, advice, is_right, ev_taken, ev_best, seconds) "
+                  "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+    add.Bind(1, session).Bind(2, now);
+    BindDecisionColumns(add, 3, answer.decision).Bind(13, answer.seconds).Run();
     KeepProgress(db, answer.progress);
 }
 

@@ -1,17 +1,12 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
-#include <vector>
 
 #include <sqlite3.h>
 
 #include "record/entries.h"
 
 namespace vantrel::record {
-
-// Card codes separated by spaces, as the record keeps a hand: "S10 H06".
-std::string CardsText(const std::vector<Card>& cards);
 
 // The rows of the drills, each written inside a transaction the caller holds; they throw SqlError.
 // Times are milliseconds since 1970, UTC.

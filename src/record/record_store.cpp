@@ -5,6 +5,7 @@
 #include <optional>
 #include <utility>
 
+#include "record/decision_columns.h"
 #include "record/drill_writes.h"
 #include "record/record_file.h"
 #include "record/statement.h"
@@ -77,20 +78,8 @@ struct RecordStore::Connection {
         for (const DecisionEntry& decision : decisions) {
             add.Bind(1, visitId);
             roundId ? add.Bind(2, *roundId) : add.BindNull(2);
-            add.Bind(3, now)
-                .Bind(4, decision.hand)
-                .Bind(5, CardsText(decision.cards))
-                .Bind(6, decision.upCard.code())
-                .Bind(7, static_cast<int>(decision.cell.part))
-                .Bind(8, decision.cell.row)
-                .Bind(9, decision.cell.column)
-                .Bind(10, static_cast<int>(decision.action))
-                .Bind(11, decision.advice)
-                .Bind(12, decision.right ? 1 : 0)
-                .Bind(13, decision.evTaken)
-                .Bind(14, decision.evBest)
-                .Bind(15, decision.stake)
-                .Run();
+            add.Bind(3, now).Bind(4, decision.hand);
+            BindDecisionColumns(add, 5, decision).Bind(15, decision.stake).Run();
         }
     }
 };

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "record/entries.h"
+#include "record/statement.h"
+
+namespace vantrel::record {
+
+// A judged decision's ten columns as the decisions and the drill answers both keep them, in
+// this order from `first` on: cards, up_card, chart_part, chart_row, chart_column, action,
+// advice, is_right, ev_taken, ev_best.
+Statement& BindDecisionColumns(Statement& statement, int first, const DecisionEntry& decision);
+
+}  // namespace vantrel::record
