@@ -39,6 +39,21 @@ void DrillSchedule::MissedAtTable(const ChartCell& cell) {
     if (i < 0) return;
     cells_[i].progress.box = 1;
     cells_[i].progress.dueSession = session_;
+    if (std::find(tableMisses_.begin(), tableMisses_.end(), i) == tableMisses_.end())
+        tableMisses_.push_back(i);
+}
+
+bool DrillSchedule::IsDue(int i) const {
+    const CellInSession& c = cells_[i];
+    if (c.done) return false;
+    if (c.missed) return true;
+    return c.progress.box > 0 && c.progress.dueSession <= session_;
+}
+
+int DrillSchedule::DueCount() const {
+    int due = 0;
+    for (int i = 0; i < kJudgedCellCount; ++i) due += IsDue(i) ? 1 : 0;
+    return due;
 }
 
 const CellProgress& DrillSchedule::ProgressOf(const ChartCell& cell) const {
@@ -47,8 +62,10 @@ const CellProgress& DrillSchedule::ProgressOf(const ChartCell& cell) const {
 
 ChartCell DrillSchedule::Next() {
     ++cardsAsked_;
-    int next = MissedCellDue();
-    if (next < 0 && cardsAsked_ % kNewEvery == 0) next = NewCell();
+    int next = TableMissDue();
+    if (next < 0) next = MissedCellDue();
+    const bool dueFit = DueCount() < kSessionCards - cardsAsked_ + 1;
+    if (next < 0 && dueFit && cardsAsked_ % kNewEvery == 0) next = NewCell();
     if (next < 0) next = DueCell();
     if (next < 0) next = NewCell();
     if (next < 0) next = LeastRecentlyDueCell();
@@ -75,6 +92,12 @@ CellProgress DrillSchedule::Answer(bool right) {
     return progress;
 }
 
+int DrillSchedule::TableMissDue() const {
+    for (const int i : tableMisses_)
+        if (!cells_[i].done && !cells_[i].missed) return i;
+    return -1;
+}
+
 int DrillSchedule::MissedCellDue() const {
     int found = -1;
     for (int i = 0; i < kJudgedCellCount; ++i) {
@@ -96,8 +119,10 @@ int DrillSchedule::NewCell() {
 }
 
 int DrillSchedule::DueCell() {
+    // The session from which a cell would be a whole wait late.
     const auto rank = [this](int i) {
-        return std::pair(cells_[i].progress.box, cells_[i].progress.dueSession);
+        const CellProgress& progress = cells_[i].progress;
+        return progress.dueSession + kWait[progress.box];
     };
     return RandomBest(
         kJudgedCellCount,

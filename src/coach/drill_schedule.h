@@ -21,11 +21,13 @@ struct CellProgress {
 };
 
 // Which chart cell a strategy drill asks next. Drill sessions are numbered from 1 and hold
-// kSessionCards cards. Within one, a cell missed comes back after kAgainAfter other cards, and a
-// cell answered right is done for the session. A cell missed at the table or in a drill is due in
-// the next session, before all others; a cell right n times in a row waits 2, 4, 8, 16 and then
-// 32 sessions: the better known, the more rarely asked. Cells never asked are mixed in with the due
-// ones, one card in kNewEvery, and fill the session when nothing else is due.
+// kSessionCards cards. The mistakes made at the table since the last session come first, the
+// latest first. Within a session, a cell missed comes back after kAgainAfter other cards, and a
+// cell answered right is done for the session. A cell missed in a drill is due in the next
+// session; a cell right n times in a row waits 2, 4, 8, 16 and then 32 sessions: the better known,
+// the more rarely asked. Due cells are asked by how soon they would be a whole wait late. Cells
+// never asked come in, one card in kNewEvery, only while the due cells fit in what is left of the
+// session, so that the reviews never pile up; they fill the session when nothing else is due.
 class DrillSchedule {
   public:
     static constexpr int kSessionCards = 20;
@@ -35,7 +37,8 @@ class DrillSchedule {
     // The session `session` begins, with what the record knows of the cells.
     DrillSchedule(int session, const std::vector<CellProgress>& known, Random& random);
 
-    // A decision at the table that was wrong: the cell is due in this session, first of all.
+    // A decision at the table that was wrong: the cell is due in this session, before every
+    // other cell and after the table's mistakes given before it. Give the latest first.
     void MissedAtTable(const ChartCell& cell);
 
     // The cell of the next card.
@@ -44,6 +47,8 @@ class DrillSchedule {
     CellProgress Answer(bool right);
 
     int session() const { return session_; }
+    // The cells still to ask in this session before any new one: the due cells and the mistakes.
+    int DueCount() const;
     const CellProgress& ProgressOf(const ChartCell& cell) const;
 
   private:
@@ -55,6 +60,7 @@ class DrillSchedule {
     };
 
     // The cells to choose from, each rule in turn; -1 when a rule finds none.
+    int TableMissDue() const;
     int MissedCellDue() const;
     int NewCell();
     int DueCell();
@@ -62,7 +68,10 @@ class DrillSchedule {
 
     int session_;
     Random& random_;
+    bool IsDue(int i) const;
+
     std::array<CellInSession, kJudgedCellCount> cells_;
+    std::vector<int> tableMisses_;  // cell indices, the latest mistake first
     int cardsAsked_ = 0;
     int asked_ = -1;  // the index of the cell asked last
 };
