@@ -100,4 +100,33 @@ Judgement JudgeDrillHand(const StrategyTable& chart, const DrillHand& hand) {
     return Judge(chart, HandOfCards(hand.cards, hand.up, true));
 }
 
+namespace {
+
+std::string UpCardText(int column) {
+    return column == 1 ? "A" : std::to_string(column);
+}
+
+std::string HandText(const ChartCell& cell) {
+    switch (cell.part) {
+        case ChartPart::Hard:
+            if (cell.row <= 8) return "Hard 8 or less";
+            if (cell.row >= 17) return "Hard 17 or more";
+            return "Hard " + std::to_string(cell.row);
+        case ChartPart::Soft:
+            // The row is the card beside the ace, which counts 11.
+            if (cell.row >= 8) return "Soft 19 or more";
+            return "Soft " + std::to_string(cell.row + 11);
+        case ChartPart::Pair:
+            if (cell.row == 1) return "Pair of aces";
+            return "Pair of " + std::to_string(cell.row) + "s";
+    }
+    return "Hand";
+}
+
+}  // namespace
+
+std::string CellLabel(const ChartCell& cell) {
+    return HandText(cell) + " vs " + UpCardText(cell.column);
+}
+
 }  // namespace vantrel

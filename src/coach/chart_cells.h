@@ -2,6 +2,7 @@
 
 #include <array>
 #include <span>
+#include <string>
 
 #include "coach/judge.h"
 #include "engine/card.h"
@@ -17,6 +18,11 @@ std::span<const ChartCell> JudgedCells();
 
 // Where a cell stands in JudgedCells(); -1 for a cell the check never reads.
 int CellIndex(const ChartCell& cell);
+
+// The hand and up card of a chart cell as the student reads them: "Hard 16 vs 10",
+// "Soft 18 vs A", "Pair of 8s vs 6". Rows that also stand for the hands beyond them say so:
+// "Hard 8 or less", "Hard 17 or more", "Soft 19 or more".
+std::string CellLabel(const ChartCell& cell);
 
 // Two player cards and the dealer's up card, three distinct cards of one deck.
 struct DrillHand {

@@ -10,27 +10,6 @@ namespace vantrel::record {
 
 namespace {
 
-std::string UpCardText(int column) {
-    return column == 1 ? "A" : std::to_string(column);
-}
-
-std::string HandText(const ChartCell& cell) {
-    switch (cell.part) {
-        case ChartPart::Hard:
-            if (cell.row <= 8) return "Hard 8 or less";
-            if (cell.row >= 17) return "Hard 17 or more";
-            return "Hard " + std::to_string(cell.row);
-        case ChartPart::Soft:
-            // The row is the card beside the ace, which counts 11.
-            if (cell.row >= 8) return "Soft 19 or more";
-            return "Soft " + std::to_string(cell.row + 11);
-        case ChartPart::Pair:
-            if (cell.row == 1) return "Pair of aces";
-            return "Pair of " + std::to_string(cell.row) + "s";
-    }
-    return "Hand";
-}
-
 std::string ActionText(int code) {
     const std::string_view name = ActionName(code);
     return name.empty() ? "none" : std::string(name);
@@ -42,10 +21,6 @@ std::string LessonName(std::string_view lessonCode) {
     const LessonInfo* lesson = FindLesson(lessonCode);
     if (!lesson) return std::string(lessonCode);
     return lesson->title.empty() ? "All Night Play Room" : std::string(lesson->title);
-}
-
-std::string CellLabel(const ChartCell& cell) {
-    return HandText(cell) + " vs " + UpCardText(cell.column);
 }
 
 std::string MistakeText(const Mistake& mistake) {

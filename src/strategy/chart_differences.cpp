@@ -1,10 +1,9 @@
-#include "record/chart_differences.h"
+#include "strategy/chart_differences.h"
 
 #include "coach/chart_cells.h"
 #include "coach/judge.h"
-#include "record/record_text.h"
 
-namespace vantrel::record {
+namespace vantrel::strategy {
 
 std::vector<ChartCell> DifferingCells(const StrategyTable& a, const StrategyTable& b) {
     std::vector<ChartCell> cells;
@@ -19,4 +18,4 @@ std::string CellList(const std::vector<ChartCell>& cells) {
     return list;
 }
 
-}  // namespace vantrel::record
+}  // namespace vantrel::strategy

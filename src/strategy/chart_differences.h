@@ -4,9 +4,9 @@
 #include <vector>
 
 #include "coach/strategy_table.h"
-#include "record/entries.h"
+#include "engine/chart_cell.h"
 
-namespace vantrel::record {
+namespace vantrel::strategy {
 
 // The cells the decision check reads (hard 8..17, soft 2..8, pair 1..10 against every up card) in
 // which two charts hold different codes, in the chart file's order: for the student, the plays
@@ -16,4 +16,4 @@ std::vector<ChartCell> DifferingCells(const StrategyTable& a, const StrategyTabl
 // The cells' labels joined: "Hard 9 vs 2, Soft 18 vs A".
 std::string CellList(const std::vector<ChartCell>& cells);
 
-}  // namespace vantrel::record
+}  // namespace vantrel::strategy

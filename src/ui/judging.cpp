@@ -1,6 +1,6 @@
 #include "ui/judging.h"
 
-#include "record/chart_differences.h"
+#include "strategy/chart_differences.h"
 #include "ui/session.h"
 
 namespace vantrel {
@@ -13,7 +13,7 @@ std::optional<std::vector<record::ChartCell>> DifferingPlays(Session& session, i
     const std::shared_future<StrategyTable> chart = JudgingChartFor(session, deckSetting);
     if (chart.wait_for(std::chrono::seconds(0)) != std::future_status::ready) return {};
     try {
-        return record::DifferingCells(session.chartFile.chart, chart.get());
+        return strategy::DifferingCells(session.chartFile.chart, chart.get());
     } catch (...) {
         return {};  // not worked out: memory ran out
     }
@@ -38,7 +38,7 @@ std::string JudgingText(Session& session, int deckSetting) {
     if (differing->empty()) return judged + "the same plays as " + lectures + ".";
     const std::size_t count = differing->size();
     return judged + std::to_string(count) + (count == 1 ? " play differs" : " plays differ") +
-           " from " + lectures + ": " + record::CellList(*differing) + ".";
+           " from " + lectures + ": " + strategy::CellList(*differing) + ".";
 }
 
 }  // namespace vantrel

@@ -4,8 +4,8 @@
 
 #include "coach/chart_gate.h"
 #include "coach/coach.h"
-#include "record/chart_differences.h"
 #include "record/record_text.h"
+#include "strategy/chart_differences.h"
 #include "strategy/judging_chart.h"
 #include "support/table_fixture.h"
 
@@ -13,10 +13,10 @@ namespace vantrel::strategy {
 namespace {
 
 using record::CellLabel;
-using record::CellList;
 using record::ChartCell;
 using record::ChartPart;
-using record::DifferingCells;
+using strategy::CellList;
+using strategy::DifferingCells;
 
 const ChartFile& Shipped() {
     static const ChartFile file = LoadChartFile(VANTREL_SOURCE_DIR "/data/bs4bj.dat");

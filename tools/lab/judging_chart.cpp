@@ -4,8 +4,8 @@
 
 #include "app/settings.h"
 #include "commands.h"
-#include "record/chart_differences.h"
 #include "record/record_text.h"
+#include "strategy/chart_differences.h"
 #include "strategy/chart_format.h"
 #include "strategy/judging_chart.h"
 
@@ -39,7 +39,7 @@ int PrintJudgingChart(const std::string& dataDir, const std::optional<std::strin
     const strategy::ChartFile file = strategy::LoadChartFile(dataDir + "/bs4bj.dat");
     const StrategyTable chart = strategy::JudgingChart(file, settings.DECK);
     WriteSource(std::cout, file, settings.DECK);
-    const std::vector<record::ChartCell> differing = record::DifferingCells(file.chart, chart);
+    const std::vector<record::ChartCell> differing = strategy::DifferingCells(file.chart, chart);
     if (!differing.empty()) {
         std::cout << "# " << differing.size()
                   << (differing.size() == 1 ? " play differs" : " plays differ")
