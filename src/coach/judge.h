@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <span>
 
 #include "coach/strategy_table.h"
@@ -24,6 +25,11 @@ struct Judgement {
 
     bool Accepts(Action action) const {
         return advice == static_cast<int>(action) || advice == kChartAnyAction;
+    }
+    // The one action the advice names; nothing for "any action" or a cell without advice.
+    std::optional<Action> AdvisedAction() const {
+        if (advice < kChartHit || advice > kChartSplit) return std::nullopt;
+        return static_cast<Action>(advice);
     }
 };
 

@@ -28,7 +28,8 @@ Statement& BindDecisionColumns(Statement& statement, int first, const DecisionEn
         .Bind(first + 6, decision.advice)
         .Bind(first + 7, decision.right ? 1 : 0)
         .Bind(first + 8, decision.evTaken)
-        .Bind(first + 9, decision.evBest);
+        .Bind(first + 9, decision.evBest)
+        .Bind(first + 10, decision.evAdvice);
 }
 
 }  // namespace vantrel::record

@@ -14,12 +14,16 @@ namespace vantrel::record {
 struct DrillState {
     int session = 1;  // the number of the session that begins now
     std::vector<CellProgress> cells;
-    // The cells of the wrong decisions at the table since the last session began, and the last
-    // decision there is.
+    // The cells of the wrong decisions at the table since the last session began, the latest
+    // mistake first, and the last decision there is.
     std::vector<ChartCell> missedAtTable;
     std::int64_t lastDecisionId = 0;
 };
 DrillState LoadDrillState(const RecordReader& reader);
+
+// How many cells the next strategy drill session has due: the table's mistakes since the last
+// session and the cells whose wait is over.
+int CellsDue(const DrillState& state);
 
 // The strategy drills' answers and the sessions played to their end.
 struct DrillSummary {
@@ -29,7 +33,8 @@ struct DrillSummary {
 };
 DrillSummary StrategyDrillSummary(const RecordReader& reader);
 
-// The count-downs, and the fastest right one of each size.
+// The count-downs, and the fastest right one of each size at the student's own pace: at a set
+// pace the time is the pace's.
 struct CountDownSummary {
     int attempts = 0;
     int right = 0;

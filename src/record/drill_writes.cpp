@@ -34,12 +34,13 @@ std::int64_t InsertDrillSession(sqlite3* db, const DrillStart& start, std::int64
 
 void InsertDrillAnswer(sqlite3* db, std::int64_t session, const DrillAnswerEntry& answer,
                        std::int64_t now) {
-    Statement add(db,
-                  "INSERT INTO drill_answers (session_id, answered_at, cards, up_card, chart_part, "
-                  "chart_row, chart_column, action, advice, is_right, ev_taken, ev_best, seconds) "
-                  "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+    Statement add(
+        db,
+        "INSERT INTO drill_answers (session_id, answered_at, cards, up_card, chart_part, "
+        "chart_row, chart_column, action, advice, is_right, ev_taken, ev_best, ev_advice, "
+        "seconds) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
     add.Bind(1, session).Bind(2, now);
-    BindDecisionColumns(add, 3, answer.decision).Bind(13, answer.seconds).Run();
+    BindDecisionColumns(add, 3, answer.decision).Bind(14, answer.seconds).Run();
     KeepProgress(db, answer.progress);
 }
 

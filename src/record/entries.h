@@ -57,10 +57,12 @@ struct DecisionEntry {
     Action action = Action::Hit;
     int advice = 0;  // the chart's advice, doubles resolved for the cards held (kChartHit ...)
     bool right = false;
-    // Expected values per unit bet of the action taken and of the best action for this hand;
-    // empty when they are not known.
+    // Expected values per unit bet of the action taken, of the best action for this hand and of
+    // the chart's advice, which is what the decision was judged by; empty when they are not
+    // known, and the advice's when it names no one action.
     std::optional<double> evTaken;
     std::optional<double> evBest;
+    std::optional<double> evAdvice;
     int stake = 0;  // the hand's bet when the action was taken
 };
 

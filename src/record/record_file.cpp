@@ -22,6 +22,7 @@ struct Attempt {
     Verdict verdict = Verdict::Unusable;
     sqlite3* db = nullptr;
     std::string reason;
+    bool mayPass = false;
 };
 
 bool MeansDamaged(int code) {
@@ -40,8 +41,8 @@ bool HoldsTables(sqlite3* db) {
 }
 
 // Opens the file and prepares it for writing, or says why it cannot be used.
-Verdict Prepare(sqlite3* db, std::string& reason) {
-    sqlite3_busy_timeout(db, kBusyTimeoutMs);
+Verdict Prepare(sqlite3* db, int busyTimeoutMs, std::string& reason) {
+    sqlite3_busy_timeout(db, busyTimeoutMs);
     if (sqlite3_db_readonly(db, "main") == 1) {
         reason = "the file is read-only";
         return Verdict::Unusable;
@@ -56,6 +57,11 @@ Verdict Prepare(sqlite3* db, std::string& reason) {
     if (version > LatestSchemaVersion()) {
         reason = "it was written by a newer version of the trainer";
         return Verdict::Unusable;
+    }
+    // Nothing is written to a file that is not the record it claims to be: not even the log.
+    if (version < 0 || !HoldsSchemaOf(db, version)) {
+        reason = "it is not a record of version " + std::to_string(version);
+        return Verdict::Damaged;
     }
     const std::string check = FirstAnswer(db, "PRAGMA integrity_check(1)");
     if (check != "ok") {
@@ -75,16 +81,17 @@ Verdict Prepare(sqlite3* db, std::string& reason) {
     return Verdict::Usable;
 }
 
-Attempt TryOpen(const std::string& path) {
+Attempt TryOpen(const std::string& path, int busyTimeoutMs) {
     Attempt attempt;
     const int code = sqlite3_open_v2(path.c_str(), &attempt.db,
                                      SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
     try {
         if (code != SQLITE_OK) throw SqlError{code, ErrorText(attempt.db)};
-        attempt.verdict = Prepare(attempt.db, attempt.reason);
+        attempt.verdict = Prepare(attempt.db, busyTimeoutMs, attempt.reason);
     } catch (const SqlError& error) {
         attempt.verdict = MeansDamaged(error.code) ? Verdict::Damaged : Verdict::Unusable;
         attempt.reason = error.message;
+        attempt.mayPass = MayPass(error.code);
     }
     if (attempt.verdict != Verdict::Usable) {
         sqlite3_close(attempt.db);
@@ -104,6 +111,12 @@ std::string FolderReason(const std::string& path, const std::string& reason) {
 
 }  // namespace
 
+bool MayPass(int code) {
+    const int primary = code & 0xff;
+    return primary == SQLITE_BUSY || primary == SQLITE_LOCKED || primary == SQLITE_FULL ||
+           primary == SQLITE_IOERR;
+}
+
 std::string CannotOpenMessage(const std::string& path, const std::string& reason) {
     return "The record " + path + " cannot be opened (" + reason +
            "). Your lessons go on, but this run is not recorded.";
@@ -114,24 +127,33 @@ std::string CannotWriteMessage(const std::string& path, const std::string& reaso
            "). Your lessons go on, but they are no longer recorded in this run.";
 }
 
-WritableRecord OpenWritableRecord(const std::string& path) {
+std::string CannotWriteNowMessage(const std::string& path, const std::string& reason) {
+    return "The record " + path + " cannot be written just now (" + reason +
+           "). Your lessons go on, and what you play is kept until the record can be written "
+           "again.";
+}
+
+WritableRecord OpenWritableRecord(const std::string& path, int busyTimeoutMs) {
     WritableRecord record;
     if (path.empty()) {
         // SQLite would take an empty name for a temporary file, gone at the end of the run.
         record.error = CannotOpenMessage("(no name)", "no file was named");
         return record;
     }
-    Attempt attempt = TryOpen(path);
+    Attempt attempt = TryOpen(path, busyTimeoutMs);
     if (attempt.verdict == Verdict::Damaged) {
         record.setAside = SetAside(path, std::time(nullptr));
         if (record.setAside.empty()) {
             record.error = CannotOpenMessage(path, attempt.reason + ", and it cannot be set aside");
             return record;
         }
-        attempt = TryOpen(path);
+        attempt = TryOpen(path, busyTimeoutMs);
     }
     if (attempt.verdict == Verdict::Usable) {
         record.db = attempt.db;
+    } else if (attempt.mayPass) {
+        record.mayPass = true;
+        record.error = CannotWriteNowMessage(path, attempt.reason);
     } else {
         record.error = CannotOpenMessage(path, FolderReason(path, attempt.reason));
     }

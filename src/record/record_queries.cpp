@@ -8,9 +8,22 @@ namespace vantrel::record {
 
 namespace {
 
-// What one mistake gave up per unit bet. A best action's EV a hair under the taken one's (the
-// two worked out apart) counts as nothing given up; unknown EVs give NULL, which sums skip.
-constexpr std::string_view kCostPerUnit = "max(ev_best - ev_taken, 0)";
+// What one mistake gave up per unit bet: the value of the chart's advice, which judged it, less
+// that of the action taken; below zero where the hand's own cards favour the action taken.
+// Records kept before the advice's value was, give what the best action would have gained, never
+// below zero. Unknown EVs give NULL, which sums skip.
+std::string CostPerUnit(const RecordReader& reader) {
+    return reader.version() >= 3 ? "coalesce(ev_advice - ev_taken, max(ev_best - ev_taken, 0))"
+                                 : "max(ev_best - ev_taken, 0)";
+}
+
+// "'NL6', 'PL3'": the exams, as an SQL list.
+std::string ExamList() {
+    std::string list;
+    for (const std::string_view code : kExamLessons)
+        list += (list.empty() ? "'" : ", '") + std::string(code) + "'";
+    return list;
+}
 
 }  // namespace
 
@@ -53,7 +66,7 @@ std::vector<LessonSummary> LessonSummaries(const RecordReader& reader) {
 
 std::vector<Mistake> MistakesByCell(const RecordReader& reader, int limit) {
     std::vector<Mistake> mistakes;
-    const std::string cost(kCostPerUnit);
+    const std::string cost = CostPerUnit(reader);
     ForEachRow(reader,
                "SELECT chart_part, chart_row, chart_column, action, advice, count(*), "
                "coalesce(avg(" +
@@ -81,10 +94,12 @@ std::vector<ExamAttempt> ExamAttempts(const RecordReader& reader) {
     ForEachRow(reader,
                "SELECT lesson, started_at, (SELECT sum(net) FROM rounds WHERE visit_id = v.id), "
                "(SELECT total(" +
-                   std::string(kCostPerUnit) +
+                   CostPerUnit(reader) +
                    " * stake) FROM decisions "
                    " WHERE visit_id = v.id AND is_right = 0) "
-                   "FROM visits v WHERE lesson IN ('NL6', 'PL3') "
+                   "FROM visits v WHERE lesson IN (" +
+                   ExamList() +
+                   ") "
                    "AND EXISTS (SELECT 1 FROM rounds WHERE visit_id = v.id) ORDER BY id",
                [&](const Statement& row) {
                    attempts.push_back(ExamAttempt{.lessonCode = row.Text(0),
@@ -95,75 +110,62 @@ std::vector<ExamAttempt> ExamAttempts(const RecordReader& reader) {
     return attempts;
 }
 
-namespace {
-
-// Right answers out of all per visit, for the last visits that have rows in `table`.
-std::vector<VisitShare> LastVisitShares(const RecordReader& reader, std::string_view table,
-                                        int visits) {
-    std::vector<VisitShare> shares;
-    const std::string from = "FROM " + std::string(table) + " WHERE visit_id = v.id";
-    ForEachRow(reader,
-               "SELECT lesson, right_count, all_count FROM (SELECT id, lesson, "
-               "(SELECT count(*) " +
-                   from +
-                   " AND is_right = 1) AS right_count, "
-                   "(SELECT count(*) " +
-                   from +
-                   ") AS all_count "
-                   "FROM visits v WHERE EXISTS (SELECT 1 " +
-                   from +
-                   ") "
-                   "ORDER BY id DESC LIMIT " +
-                   std::to_string(std::max(visits, 0)) + ") ORDER BY id",
-               [&](const Statement& row) {
-                   shares.push_back(VisitShare{row.Text(0), Int(row, 1), Int(row, 2)});
-               });
-    return shares;
-}
-
-}  // namespace
-
-Progress ProgressOfLastVisits(const RecordReader& reader, int visits) {
-    return {LastVisitShares(reader, "decisions", visits),
-            LastVisitShares(reader, "count_answers", visits)};
+std::vector<VisitProgress> ProgressOfLastVisits(const RecordReader& reader, int visits) {
+    std::vector<VisitProgress> progress;
+    const auto share = [](const Statement& row, int column) -> std::optional<VisitShare> {
+        if (row.Integer(column + 1) == 0) return std::nullopt;
+        return VisitShare{Int(row, column), Int(row, column + 1)};
+    };
+    ForEachRow(
+        reader,
+        "SELECT lesson, d_right, d_all, c_right, c_all FROM (SELECT id, lesson, "
+        "(SELECT count(*) FROM decisions WHERE visit_id = v.id AND is_right = 1) AS d_right, "
+        "(SELECT count(*) FROM decisions WHERE visit_id = v.id) AS d_all, "
+        "(SELECT count(*) FROM count_answers WHERE visit_id = v.id AND is_right = 1) "
+        "AS c_right, "
+        "(SELECT count(*) FROM count_answers WHERE visit_id = v.id) AS c_all "
+        "FROM visits v WHERE d_all > 0 OR c_all > 0 ORDER BY id DESC LIMIT " +
+            std::to_string(std::max(visits, 0)) + ") ORDER BY id",
+        [&](const Statement& row) {
+            progress.push_back({row.Text(0), share(row, 1), share(row, 3)});
+        });
+    return progress;
 }
 
 bool IsEmpty(const RecordReader& reader) {
     bool empty = true;
-    ForEachRow(reader, "SELECT EXISTS (SELECT 1 FROM visits)",
+    const std::string drills =
+        HoldsDrills(reader)
+            ? " OR EXISTS (SELECT 1 FROM drill_answers) OR EXISTS (SELECT 1 FROM count_downs)"
+            : "";
+    ForEachRow(reader, "SELECT EXISTS (SELECT 1 FROM visits)" + drills,
                [&](const Statement& row) { empty = row.Integer(0) == 0; });
     return empty;
 }
 
-bool ForEachDecision(const RecordReader& reader,
+void ForEachDecision(const RecordReader& reader,
                      const std::function<void(const DecisionRow&)>& row) {
-    if (!reader.ok()) return false;
-    try {
-        Statement statement(reader.db(),
-                            "SELECT d.taken_at, v.lesson, v.decks, d.hand, d.cards, d.up_card, "
-                            "d.chart_part, d.chart_row, d.chart_column, d.action, d.advice, "
-                            "d.is_right, d.ev_taken, d.ev_best, d.stake "
-                            "FROM decisions d JOIN visits v ON v.id = d.visit_id ORDER BY d.id");
-        while (statement.Step()) {
-            row(DecisionRow{.at = statement.Integer(0),
-                            .lessonCode = statement.Text(1),
-                            .decks = Int(statement, 2),
-                            .hand = Int(statement, 3),
-                            .cards = statement.Text(4),
-                            .upCard = statement.Text(5),
-                            .cell = {static_cast<ChartPart>(Int(statement, 6)), Int(statement, 7),
-                                     Int(statement, 8)},
-                            .action = static_cast<Action>(Int(statement, 9)),
-                            .advice = Int(statement, 10),
-                            .right = statement.Integer(11) != 0,
-                            .evTaken = statement.OptionalReal(12),
-                            .evBest = statement.OptionalReal(13),
-                            .stake = Int(statement, 14)});
-        }
-        return true;
-    } catch (const SqlError&) {
-        return false;
-    }
+    ForEachRow(reader,
+               "SELECT d.taken_at, v.lesson, v.decks, d.hand, d.cards, d.up_card, "
+               "d.chart_part, d.chart_row, d.chart_column, d.action, d.advice, "
+               "d.is_right, d.ev_taken, d.ev_best, d.stake "
+               "FROM decisions d JOIN visits v ON v.id = d.visit_id ORDER BY d.id",
+               [&](const Statement& statement) {
+                   row(DecisionRow{.at = statement.Integer(0),
+                                   .lessonCode = statement.Text(1),
+                                   .decks = Int(statement, 2),
+                                   .hand = Int(statement, 3),
+                                   .cards = statement.Text(4),
+                                   .upCard = statement.Text(5),
+                                   .cell = {static_cast<ChartPart>(Int(statement, 6)),
+                                            Int(statement, 7), Int(statement, 8)},
+                                   .action = static_cast<Action>(Int(statement, 9)),
+                                   .advice = Int(statement, 10),
+                                   .right = statement.Integer(11) != 0,
+                                   .evTaken = statement.OptionalReal(12),
+                                   .evBest = statement.OptionalReal(13),
+                                   .stake = Int(statement, 14)});
+               });
 }
 
 }  // namespace vantrel::record

@@ -18,9 +18,10 @@ inline constexpr std::array<std::string_view, 6> kRecordedLessons = {"NL3", "NL5
                                                                      "PL2", "PL3", "P"};
 
 // The two graduation exams, whose quota is net winnings.
-inline bool IsExam(std::string_view lessonCode) {
-    return lessonCode == "NL6" || lessonCode == "PL3";
-}
+inline constexpr std::array<std::string_view, 2> kExamLessons = {"NL6", "PL3"};
+
+// How many of the latest visits the progress plot spans.
+inline constexpr int kProgressVisits = 30;
 
 struct LessonSummary {
     std::string lessonCode;
@@ -40,7 +41,8 @@ struct LessonSummary {
 std::vector<LessonSummary> LessonSummaries(const RecordReader& reader);
 
 // The wrong decisions of one chart cell with one action taken where the chart advised another.
-// The cost of one mistake is (EV of the best action - EV of the action taken) x stake.
+// The cost of one mistake is (EV of the chart's advice - EV of the action taken) x stake, below
+// zero where the hand's own cards favour the action taken over the chart's, which goes by totals.
 struct Mistake {
     ChartCell cell;
     Action taken = Action::Hit;
@@ -68,21 +70,24 @@ std::vector<ExamAttempt> ExamAttempts(const RecordReader& reader);
 
 // The right answers of one table visit out of all.
 struct VisitShare {
-    std::string lessonCode;
     int right = 0;
     int total = 0;
     double share() const { return total > 0 ? static_cast<double>(right) / total : 0; }
 };
 
-// The share of right decisions per visit over the last `visits` visits that had decisions, and
-// of count answers over those that had count answers; oldest first.
-struct Progress {
-    std::vector<VisitShare> decisions;
-    std::vector<VisitShare> countAnswers;
+// One table visit of the progress plot: its decisions' share and its count answers' share, each
+// only when the visit had any.
+struct VisitProgress {
+    std::string lessonCode;
+    std::optional<VisitShare> decisions;
+    std::optional<VisitShare> countAnswers;
 };
-Progress ProgressOfLastVisits(const RecordReader& reader, int visits = 30);
 
-// True while no table visit has been recorded.
+// The last `visits` visits that had decisions or count answers, oldest first.
+std::vector<VisitProgress> ProgressOfLastVisits(const RecordReader& reader,
+                                                int visits = kProgressVisits);
+
+// True while nothing is recorded: no table visit, no drill answer and no count-down.
 bool IsEmpty(const RecordReader& reader);
 
 // Every recorded decision, for taking the data elsewhere.
@@ -102,8 +107,8 @@ struct DecisionRow {
     int stake = 0;
 };
 
-// Calls `row` for each decision, oldest first. Returns false if reading failed part-way.
-bool ForEachDecision(const RecordReader& reader,
+// Calls `row` for each decision, oldest first.
+void ForEachDecision(const RecordReader& reader,
                      const std::function<void(const DecisionRow&)>& row);
 
 }  // namespace vantrel::record

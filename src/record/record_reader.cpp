@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cstdio>
 
 #include <sqlite3.h>
@@ -34,16 +35,9 @@ std::string FileUri(const std::string& path, const char* query) {
     return uri + query;
 }
 
-bool HoldsRecordTables(sqlite3* db) {
-    Statement tables(db,
-                     "SELECT count(*) FROM sqlite_schema WHERE type = 'table' AND name IN "
-                     "('visits', 'rounds', 'decisions', 'count_answers')");
-    return tables.Step() && tables.Integer(0) == 4;
-}
-
 }  // namespace
 
-RecordReader::RecordReader(const std::string& path) {
+RecordReader::RecordReader(const std::string& path) : path_(path) {
     struct stat info;
     if (stat(path.c_str(), &info) != 0) {
         error_ = "There is no record at " + path + ".";
@@ -62,7 +56,8 @@ RecordReader::RecordReader(const std::string& path) {
     try {
         if (code != SQLITE_OK) throw SqlError{code, ErrorText(db_)};
         sqlite3_busy_timeout(db_, kBusyTimeoutMs);
-        if (SchemaVersion(db_) < 1 || !HoldsRecordTables(db_)) {
+        version_ = SchemaVersion(db_);
+        if (version_ < 1 || !HoldsSchemaOf(db_, std::min(version_, LatestSchemaVersion()))) {
             error_ = path + " is not a record of the trainer.";
         }
     } catch (const SqlError& error) {

@@ -61,8 +61,8 @@ struct RecordStore::Connection {
               addDecision(db,
                           "INSERT INTO decisions (visit_id, round_id, taken_at, hand, cards, "
                           "up_card, chart_part, chart_row, chart_column, action, advice, "
-                          "is_right, ev_taken, ev_best, stake) "
-                          "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+                          "is_right, ev_taken, ev_best, ev_advice, stake) "
+                          "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
               addCountAnswer(db,
                              "INSERT INTO count_answers (visit_id, answered_at, running_count, "
                              "answer, is_right, seconds) VALUES (?, ?, ?, ?, ?, ?)") {}
@@ -79,7 +79,7 @@ struct RecordStore::Connection {
             add.Bind(1, visitId);
             roundId ? add.Bind(2, *roundId) : add.BindNull(2);
             add.Bind(3, now).Bind(4, decision.hand);
-            BindDecisionColumns(add, 5, decision).Bind(15, decision.stake).Run();
+            BindDecisionColumns(add, 5, decision).Bind(16, decision.stake).Run();
         }
     }
 };
@@ -88,17 +88,23 @@ RecordStore::RecordStore() = default;
 
 RecordStore::~RecordStore() = default;
 
-bool RecordStore::Open(const std::string& path) {
+bool RecordStore::Open(const std::string& path, int busyTimeoutMs) {
     std::lock_guard lock(mutex_);
     connection_.reset();
     path_ = path;
     failed_ = false;
+    mayOpenLater_ = false;
     visitId_ = 0;
     drillId_ = 0;
-    WritableRecord record = OpenWritableRecord(path);
+    WritableRecord record = OpenWritableRecord(path, busyTimeoutMs);
     setAsidePath_ = record.setAside;
     if (!record.db) {
-        Fail(record.error);
+        if (record.mayPass) {
+            mayOpenLater_ = true;
+            PutOff(record.error);
+        } else {
+            Fail(record.error);
+        }
         return false;
     }
     connection_ = std::make_unique<Connection>(record.db);
@@ -114,6 +120,11 @@ bool RecordStore::Open(const std::string& path) {
              ", and a new record has been started.");
     }
     return true;
+}
+
+bool RecordStore::mayOpenLater() const {
+    std::lock_guard lock(mutex_);
+    return mayOpenLater_;
 }
 
 void RecordStore::Close() {
@@ -149,9 +160,14 @@ void RecordStore::Fail(const std::string& message) {
     failureTold_ = true;
 }
 
+void RecordStore::PutOff(const std::string& message) {
+    if (!putOffTold_) Tell(message);
+    putOffTold_ = true;
+}
+
 template <class Write>
-void RecordStore::Transaction(const char* what, Write&& write) {
-    if (!connection_ || failed_) return;
+Outcome RecordStore::Transaction(const char* what, Write&& write) {
+    if (!connection_ || failed_) return mayOpenLater_ ? Outcome::Later : Outcome::Never;
     sqlite3* db = connection_->db;
     try {
         Execute(db, "BEGIN IMMEDIATE");
@@ -162,17 +178,24 @@ void RecordStore::Transaction(const char* what, Write&& write) {
             sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
             throw;
         }
+        return Outcome::Written;
     } catch (const SqlError& error) {
-        Fail(CannotWriteMessage(path_, what + (": " + error.message)));
+        const std::string reason = what + (": " + error.message);
+        if (MayPass(error.code)) {
+            PutOff(CannotWriteNowMessage(path_, reason));
+            return Outcome::Later;
+        }
+        Fail(CannotWriteMessage(path_, reason));
     } catch (const std::exception& error) {
         Fail(CannotWriteMessage(path_, what + (": " + std::string(error.what()))));
     }
+    return Outcome::Never;
 }
 
-void RecordStore::BeginVisit(const VisitStart& visit) {
+Outcome RecordStore::BeginVisit(const VisitStart& visit) {
     std::lock_guard lock(mutex_);
     visitId_ = 0;
-    Transaction("writing a visit", [&](Connection& connection) {
+    return Transaction("writing a visit", [&](Connection& connection) {
         connection.statements->beginVisit.Bind(1, visit.lessonCode)
             .Bind(2, static_cast<int>(visit.mode))
             .Bind(3, visit.decks)
@@ -184,10 +207,10 @@ void RecordStore::BeginVisit(const VisitStart& visit) {
     });
 }
 
-void RecordStore::EndVisit(const VisitEnd& visit) {
+Outcome RecordStore::EndVisit(const VisitEnd& visit) {
     std::lock_guard lock(mutex_);
-    if (visitId_ == 0) return;
-    Transaction("ending a visit", [&](Connection& connection) {
+    if (visitId_ == 0) return Outcome::Written;
+    const Outcome outcome = Transaction("ending a visit", [&](Connection& connection) {
         connection.statements->endVisit.Bind(1, NowMs())
             .Bind(2, EndingText(visit.ending))
             .Bind(3, visit.chips)
@@ -195,13 +218,14 @@ void RecordStore::EndVisit(const VisitEnd& visit) {
             .Bind(5, visitId_)
             .Run();
     });
-    visitId_ = 0;
+    if (outcome != Outcome::Later) visitId_ = 0;
+    return outcome;
 }
 
-void RecordStore::AddRound(const RoundEntry& round) {
+Outcome RecordStore::AddRound(const RoundEntry& round) {
     std::lock_guard lock(mutex_);
-    if (visitId_ == 0) return;
-    Transaction("writing a round", [&](Connection& connection) {
+    if (visitId_ == 0) return Outcome::Written;
+    return Transaction("writing a round", [&](Connection& connection) {
         int stake = 0;
         int payout = 0;
         for (const HandEntry& hand : round.hands) {
@@ -233,18 +257,18 @@ void RecordStore::AddRound(const RoundEntry& round) {
     });
 }
 
-void RecordStore::AddUnsettledDecisions(std::span<const DecisionEntry> decisions) {
+Outcome RecordStore::AddUnsettledDecisions(std::span<const DecisionEntry> decisions) {
     std::lock_guard lock(mutex_);
-    if (visitId_ == 0 || decisions.empty()) return;
-    Transaction("writing decisions", [&](Connection& connection) {
+    if (visitId_ == 0 || decisions.empty()) return Outcome::Written;
+    return Transaction("writing decisions", [&](Connection& connection) {
         connection.AddDecisions(visitId_, std::nullopt, NowMs(), decisions);
     });
 }
 
-void RecordStore::AddCountAnswer(const CountAnswerEntry& answer) {
+Outcome RecordStore::AddCountAnswer(const CountAnswerEntry& answer) {
     std::lock_guard lock(mutex_);
-    if (visitId_ == 0) return;
-    Transaction("writing a count answer", [&](Connection& connection) {
+    if (visitId_ == 0) return Outcome::Written;
+    return Transaction("writing a count answer", [&](Connection& connection) {
         connection.statements->addCountAnswer.Bind(1, visitId_)
             .Bind(2, NowMs())
             .Bind(3, answer.runningCount)
@@ -255,34 +279,35 @@ void RecordStore::AddCountAnswer(const CountAnswerEntry& answer) {
     });
 }
 
-void RecordStore::BeginDrill(const DrillStart& start) {
+Outcome RecordStore::BeginDrill(const DrillStart& start) {
     std::lock_guard lock(mutex_);
     drillId_ = 0;
-    Transaction("writing a drill", [&](Connection& connection) {
+    return Transaction("writing a drill", [&](Connection& connection) {
         drillId_ = InsertDrillSession(connection.db, start, NowMs());
     });
 }
 
-void RecordStore::AddDrillAnswer(const DrillAnswerEntry& answer) {
+Outcome RecordStore::AddDrillAnswer(const DrillAnswerEntry& answer) {
     std::lock_guard lock(mutex_);
-    if (drillId_ == 0) return;
-    Transaction("writing a drill answer", [&](Connection& connection) {
+    if (drillId_ == 0) return Outcome::Written;
+    return Transaction("writing a drill answer", [&](Connection& connection) {
         InsertDrillAnswer(connection.db, drillId_, answer, NowMs());
     });
 }
 
-void RecordStore::EndDrill(const DrillEnd& end) {
+Outcome RecordStore::EndDrill(const DrillEnd& end) {
     std::lock_guard lock(mutex_);
-    if (drillId_ == 0) return;
-    Transaction("ending a drill", [&](Connection& connection) {
+    if (drillId_ == 0) return Outcome::Written;
+    const Outcome outcome = Transaction("ending a drill", [&](Connection& connection) {
         EndDrillSession(connection.db, drillId_, end, NowMs());
     });
-    drillId_ = 0;
+    if (outcome != Outcome::Later) drillId_ = 0;
+    return outcome;
 }
 
-void RecordStore::AddCountDown(const CountDownEntry& countDown) {
+Outcome RecordStore::AddCountDown(const CountDownEntry& countDown) {
     std::lock_guard lock(mutex_);
-    Transaction("writing a count-down", [&](Connection& connection) {
+    return Transaction("writing a count-down", [&](Connection& connection) {
         InsertCountDown(connection.db, countDown, NowMs());
     });
 }

@@ -7,16 +7,23 @@
 #include <string>
 
 #include "record/entries.h"
+#include "record/record_file.h"
 
 namespace vantrel::record {
+
+// What became of a write: written (or nothing to write); not written for now, as the file is
+// locked, full or failing, so the same write should be tried again later; or never, as the record
+// cannot be used in this run.
+enum class Outcome { Written, Later, Never };
 
 // The student's record, written as the table plays: one transaction per settled round (with
 // its decisions) and per count answer, and a small write when a visit begins and ends; in the
 // drills, one per answer and per count-down.
 //
-// Nothing here throws or stops a lesson. When the file cannot be opened or written, the store
-// keeps a message naming the file and every later write does nothing. All calls may come from
-// any thread; they are serialised inside.
+// Nothing here throws or stops a lesson. A write that fails for a reason that may pass changes
+// nothing and answers Later; the caller keeps it and tries it again. When the file cannot be used
+// at all, the store keeps a message naming the file and every later write does nothing. All calls
+// may come from any thread; they are serialised inside.
 class RecordStore {
   public:
     RecordStore();
@@ -29,8 +36,12 @@ class RecordStore {
     // new record is started. The check reads the whole file (about 0.1 s of processor time for
     // 100,000 decisions), so call this from a worker thread, not before the first window shows;
     // writes made meanwhile from another thread wait for it.
-    // Returns false when the record cannot be used; writes are then no-ops.
-    bool Open(const std::string& path);
+    // A write waits `busyTimeoutMs` for another connection's transaction before it is put off.
+    // Returns false when the record cannot be used; writes then answer Never, or Later when
+    // mayOpenLater().
+    bool Open(const std::string& path, int busyTimeoutMs = kBusyTimeoutMs);
+    // True after an Open that failed for a reason that may pass: try Open again later.
+    bool mayOpenLater() const;
 
     // Closes the record; later writes are no-ops. The destructor closes it too.
     void Close();
@@ -39,8 +50,8 @@ class RecordStore {
     bool ok() const;
 
     // What the student should be told, each thing once per store: the first failure ("The
-    // record /path/vantrel.sqlite cannot be written (...)") and that a damaged record was set
-    // aside. Empty when there is nothing new to tell.
+    // record /path/vantrel.sqlite cannot be written (...)"), the first write put off, and that a
+    // damaged record was set aside. Empty when there is nothing new to tell.
     std::string TakeMessage();
 
     // Where a damaged record was moved by Open; empty when none was.
@@ -48,28 +59,30 @@ class RecordStore {
 
     // The visit the following rounds and answers belong to; a visit still open is left open
     // (it reads as unfinished). Rounds and answers outside a visit are not recorded.
-    void BeginVisit(const VisitStart& visit);
-    void EndVisit(const VisitEnd& visit);
+    Outcome BeginVisit(const VisitStart& visit);
+    Outcome EndVisit(const VisitEnd& visit);
 
-    void AddRound(const RoundEntry& round);
+    Outcome AddRound(const RoundEntry& round);
     // Decisions of a round the student left before it was settled (Menu).
-    void AddUnsettledDecisions(std::span<const DecisionEntry> decisions);
-    void AddCountAnswer(const CountAnswerEntry& answer);
+    Outcome AddUnsettledDecisions(std::span<const DecisionEntry> decisions);
+    Outcome AddCountAnswer(const CountAnswerEntry& answer);
 
     // The drills, outside any table visit. Answers belong to the drill session begun last; a
     // session left before its end stays without one.
-    void BeginDrill(const DrillStart& start);
-    void AddDrillAnswer(const DrillAnswerEntry& answer);
-    void EndDrill(const DrillEnd& end);
-    void AddCountDown(const CountDownEntry& countDown);
+    Outcome BeginDrill(const DrillStart& start);
+    Outcome AddDrillAnswer(const DrillAnswerEntry& answer);
+    Outcome EndDrill(const DrillEnd& end);
+    Outcome AddCountDown(const CountDownEntry& countDown);
 
   private:
     struct Connection;
 
-    // Runs `write` in one transaction; on any failure rolls back and stops recording.
+    // Runs `write` in one transaction; on a failure rolls back, and stops recording unless the
+    // failure may pass.
     template <class Write>
-    void Transaction(const char* what, Write&& write);
+    Outcome Transaction(const char* what, Write&& write);
     void Fail(const std::string& message);
+    void PutOff(const std::string& message);
     void Tell(const std::string& message);
 
     mutable std::mutex mutex_;
@@ -77,7 +90,9 @@ class RecordStore {
     std::string path_;
     std::string untold_;  // what TakeMessage hands out next
     bool failureTold_ = false;
+    bool putOffTold_ = false;
     bool failed_ = false;
+    bool mayOpenLater_ = false;
     std::string setAsidePath_;
     std::int64_t visitId_ = 0;
     std::int64_t drillId_ = 0;

@@ -1,6 +1,9 @@
 #include "record/schema.h"
 
+#include <algorithm>
+#include <set>
 #include <string>
+#include <utility>
 
 #include "record/statement.h"
 
@@ -139,7 +142,20 @@ CREATE TABLE count_downs (
 );
 )";
 
-constexpr std::string_view kSteps[] = {kFirstSchema, kDrills};
+// What the chart's advice was worth for the very hand: a mistake costs that less the value of the
+// action taken, which is below zero where the hand's cards make the play better than the chart's,
+// which goes by the total.
+constexpr std::string_view kAdviceValues = R"(
+ALTER TABLE decisions ADD COLUMN ev_advice REAL;
+ALTER TABLE drill_answers ADD COLUMN ev_advice REAL;
+DROP INDEX mistakes_by_cell;
+CREATE INDEX mistakes_by_cell
+    ON decisions (chart_part, chart_row, chart_column, action, advice, ev_best, ev_taken, ev_advice,
+                  stake)
+    WHERE is_right = 0;
+)";
+
+constexpr std::string_view kSteps[] = {kFirstSchema, kDrills, kAdviceValues};
 
 }  // namespace
 
@@ -152,6 +168,40 @@ int SchemaVersion(sqlite3* db) {
     return version.Step() ? static_cast<int>(version.Integer(0)) : 0;
 }
 
+namespace {
+
+using Columns = std::set<std::pair<std::string, std::string>>;
+
+Columns ColumnsOf(sqlite3* db) {
+    Columns columns;
+    Statement each(db,
+                   "SELECT m.name, c.name FROM sqlite_schema m, pragma_table_info(m.name) c "
+                   "WHERE m.type = 'table'");
+    while (each.Step()) columns.emplace(each.Text(0), each.Text(1));
+    return columns;
+}
+
+}  // namespace
+
+bool HoldsSchemaOf(sqlite3* db, int version) {
+    sqlite3* expected = nullptr;
+    if (sqlite3_open(":memory:", &expected) != SQLITE_OK) {
+        sqlite3_close(expected);
+        throw SqlError{SQLITE_NOMEM, "out of memory"};
+    }
+    try {
+        for (int step = 0; step < version; ++step)
+            Execute(expected, std::string(SchemaSteps()[step]).c_str());
+        const Columns wanted = ColumnsOf(expected);
+        const Columns held = ColumnsOf(db);
+        sqlite3_close(expected);
+        return std::includes(held.begin(), held.end(), wanted.begin(), wanted.end());
+    } catch (const SqlError&) {
+        sqlite3_close(expected);
+        throw;
+    }
+}
+
 void Migrate(sqlite3* db) {
     const std::span<const std::string_view> steps = SchemaSteps();
     // The version is read inside the write transaction: a second copy of the trainer opening the
@@ -160,6 +210,7 @@ void Migrate(sqlite3* db) {
         Execute(db, "BEGIN IMMEDIATE");
         try {
             const int version = SchemaVersion(db);
+            if (version < 0) throw SqlError{SQLITE_CORRUPT, "a negative schema version"};
             if (version >= LatestSchemaVersion()) {
                 Execute(db, "COMMIT");
                 return;

@@ -19,6 +19,10 @@ inline int LatestSchemaVersion() {
 // The record's schema version; throws SqlError (SQLITE_NOTADB for a file that is no database).
 int SchemaVersion(sqlite3* db);
 
+// True when the record holds every table and column that `version` steps give it: a file that
+// claims a version it does not have is no record of the trainer.
+bool HoldsSchemaOf(sqlite3* db, int version);
+
 // Applies the steps a record lacks, each with its new version number in one transaction of its
 // own, so that a record is always at some whole version. Throws SqlError.
 void Migrate(sqlite3* db);

@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "coach/judge.h"
 #include "record/entries.h"
 #include "record/record_store.h"
 #include "strategy/hand_ev.h"
@@ -49,13 +50,33 @@ double BestOffered(const strategy::ActionValues& values, const Decision& decisio
 
 }  // namespace
 
-// What the recorder's thread keeps: the record, the calculator and the round in play.
+// What the recorder's thread keeps: the record, the calculator, the round in play and the writes
+// that wait for the record.
 struct Recorder::Writer {
+    using Write = std::function<record::Outcome(record::RecordStore&)>;
+    // A write waiting its turn. Rounds and answers may be let go when too many wait; the marks
+    // of a visit or a drill begun or ended are few and never are, so that what is kept stays in
+    // its visit.
+    struct Waiting {
+        Write write;
+        bool mayLetGo = false;
+    };
+
+    explicit Writer(const std::string& recordPath) : path(recordPath) {}
+
+    const std::string path;
     record::RecordStore store;
     strategy::HandEv ev;
     int decks = 6;       // of the table visit
     int drillDecks = 6;  // of the strategy drill
     std::vector<record::DecisionEntry> roundDecisions;
+    std::deque<Waiting> waiting;
+    int waitingEntries = 0;  // of `waiting`, the rounds and answers
+    int letGo = 0;           // rounds and answers let go since the record was last written
+    bool letGoTold = false;
+    std::chrono::milliseconds pause{0};  // before the next try; zero while nothing is held up
+    std::chrono::steady_clock::time_point nextTry;
+    std::string message;  // for the student, beside the store's
 
     record::DecisionEntry Entry(const Decision& decision, int deckSetting) {
         record::DecisionEntry entry;
@@ -74,20 +95,65 @@ struct Recorder::Writer {
             if (const auto values = ev.Values(entry.cards, up, deckSetting)) {
                 entry.evTaken = values->Of(decision.action);
                 entry.evBest = BestOffered(*values, decision);
+                if (const auto advice = Judgement{decision.cell, decision.advice}.AdvisedAction())
+                    entry.evAdvice = values->Of(*advice);
             }
         }
         return entry;
     }
 
+    // Queues a write behind those that wait; a mark when it may not be let go.
+    void Keep(Write write, bool mark = false) {
+        waiting.push_back({std::move(write), !mark});
+        if (mark || ++waitingEntries <= kMaxWaiting) return;
+        const auto oldest = std::find_if(waiting.begin(), waiting.end(),
+                                         [](const Waiting& w) { return w.mayLetGo; });
+        waiting.erase(oldest);
+        --waitingEntries;
+        ++letGo;
+        if (!std::exchange(letGoTold, true))
+            Say("The record " + path + " has held back " + std::to_string(kMaxWaiting) +
+                " rounds and answers while it cannot be written. From now on the oldest of them "
+                "are let go, and you will be told how many.");
+    }
+
     // Decisions of a round that was never settled are kept on their own.
     void KeepUnsettled() {
         if (roundDecisions.empty()) return;
-        store.AddUnsettledDecisions(roundDecisions);
+        Keep([decisions = std::move(roundDecisions)](record::RecordStore& store) {
+            return store.AddUnsettledDecisions(decisions);
+        });
         roundDecisions.clear();
     }
+
+    // Writes what waits, in order, until the record puts a write off; opens the record first
+    // when that was put off. Then waits longer before the next try.
+    void Flush(int busyTimeoutMs) {
+        if (store.mayOpenLater() && !store.Open(path, busyTimeoutMs) && store.mayOpenLater())
+            return PutOff();
+        for (; !waiting.empty(); waiting.pop_front()) {
+            if (waiting.front().write(store) == record::Outcome::Later) return PutOff();
+            if (waiting.front().mayLetGo) --waitingEntries;
+        }
+        pause = std::chrono::milliseconds(0);
+        if (letGo > 0)
+            Say("The record " + path + " can be written again. Everything held back has been " +
+                "written but the " + std::to_string(std::exchange(letGo, 0)) +
+                " oldest rounds and answers, which could not be kept.");
+    }
+
+    void PutOff() {
+        pause = std::clamp(pause * 2, kFirstPause, kLongestPause);
+        nextTry = std::chrono::steady_clock::now() + pause;
+    }
+
+    bool heldUp() const { return pause.count() > 0; }
+
+    void Say(const std::string& text) { message += message.empty() ? text : "\n\n" + text; }
 };
 
-Recorder::Recorder(std::string path) : path_(std::move(path)), busy_(true) {
+Recorder::Recorder(std::string path, Options options)
+    : path_(std::move(path)), options_(std::move(options)), busy_(true) {
     thread_ = std::thread([this] { Work(); });
 }
 
@@ -112,33 +178,59 @@ void Recorder::Work() {
     // The record waits for the screens, never the other way round: opening a large record reads
     // it whole, and on a busy machine that must not slow the window's first showing.
     setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), kWriterNice);
-    Writer writer;
+    Writer writer(path_);
     // An installed copy's folder is made by its first save; the record may come first.
     std::error_code ignored;
     std::filesystem::create_directories(std::filesystem::path(path_).parent_path(), ignored);
-    writer.store.Open(path_);
+    if (!writer.store.Open(path_, options_.busyTimeoutMs) && writer.store.mayOpenLater())
+        writer.PutOff();
     for (;;) {
-        if (std::string message = writer.store.TakeMessage(); !message.empty()) {
-            std::lock_guard lock(mutex_);
-            message_ += message_.empty() ? message : "\n\n" + message;
-        }
-        Task task;
-        {
-            std::unique_lock lock(mutex_);
-            if (tasks_.empty()) {
-                busy_ = false;
-                changed_.notify_all();
-                changed_.wait(lock, [this] { return stopping_ || !tasks_.empty(); });
-                if (tasks_.empty()) break;  // stopping, with everything heard written
-            }
-            task = std::move(tasks_.front());
-            tasks_.pop_front();
-            busy_ = true;
-        }
-        task(writer);
+        Publish(writer.store.TakeMessage());
+        Publish(std::exchange(writer.message, {}));
+        std::optional<Task> task = NextTask(writer);
+        if (!task) break;
+        if (*task) (*task)(writer);
+        // While the record holds writes up, new ones join them until the next try.
+        if (!*task || !writer.heldUp()) writer.Flush(options_.busyTimeoutMs);
     }
+    // Stopping: one last try at what is held up.
     writer.KeepUnsettled();
+    writer.Flush(options_.busyTimeoutMs);
     writer.store.Close();
+}
+
+std::optional<Recorder::Task> Recorder::NextTask(const Writer& writer) {
+    std::unique_lock lock(mutex_);
+    const bool heldUp = writer.heldUp();
+    if (heldUp && std::chrono::steady_clock::now() >= writer.nextTry) return Task();
+    if (tasks_.empty()) {
+        if (stopping_) return std::nullopt;
+        if (heldUp && options_.pause) {
+            lock.unlock();
+            options_.pause(writer.pause);
+            return Task();
+        }
+        // Everything heard is written, or waits for the next try.
+        busy_ = false;
+        heldUp_ = heldUp;
+        changed_.notify_all();
+        const auto wake = [this] { return stopping_ || !tasks_.empty(); };
+        if (heldUp)
+            changed_.wait_until(lock, writer.nextTry, wake);
+        else
+            changed_.wait(lock, wake);
+        if (tasks_.empty()) return stopping_ ? std::nullopt : std::optional(Task());
+    }
+    Task task = std::move(tasks_.front());
+    tasks_.pop_front();
+    busy_ = true;
+    return task;
+}
+
+void Recorder::Publish(const std::string& message) {
+    if (message.empty()) return;
+    std::lock_guard lock(mutex_);
+    message_ += message_.empty() ? message : "\n\n" + message;
 }
 
 std::string Recorder::TakeMessage() {
@@ -148,7 +240,7 @@ std::string Recorder::TakeMessage() {
 
 bool Recorder::WaitUntilWritten(std::chrono::milliseconds limit) {
     std::unique_lock lock(mutex_);
-    return changed_.wait_for(lock, limit, [this] { return !busy_ && tasks_.empty(); });
+    return changed_.wait_for(lock, limit, [this] { return !busy_ && tasks_.empty(); }) && !heldUp_;
 }
 
 void Recorder::VisitStarted(const VisitStart& visit) {
@@ -157,7 +249,7 @@ void Recorder::VisitStarted(const VisitStart& visit) {
     Post([entry = std::move(entry)](Writer& writer) {
         writer.KeepUnsettled();
         writer.decks = entry.decks;
-        writer.store.BeginVisit(entry);
+        writer.Keep([entry](record::RecordStore& store) { return store.BeginVisit(entry); }, true);
     });
 }
 
@@ -179,43 +271,54 @@ void Recorder::RoundSettled(const RoundSettlement& round) {
     Post([entry = std::move(entry)](Writer& writer) mutable {
         entry.decisions = std::move(writer.roundDecisions);
         writer.roundDecisions.clear();
-        writer.store.AddRound(entry);
+        writer.Keep([entry = std::move(entry)](record::RecordStore& store) {
+            return store.AddRound(entry);
+        });
     });
 }
 
 void Recorder::CountAnswered(const CountAnswer& answer) {
     const record::CountAnswerEntry entry{answer.count, answer.answer, answer.seconds};
-    Post([entry](Writer& writer) { writer.store.AddCountAnswer(entry); });
+    Post([entry](Writer& writer) {
+        writer.Keep([entry](record::RecordStore& store) { return store.AddCountAnswer(entry); });
+    });
 }
 
 void Recorder::VisitEnded(const VisitClose& close) {
     const record::VisitEnd entry{EndingOf(close.how), close.chips, close.quotaLeft};
     Post([entry](Writer& writer) {
         writer.KeepUnsettled();
-        writer.store.EndVisit(entry);
+        writer.Keep([entry](record::RecordStore& store) { return store.EndVisit(entry); }, true);
     });
 }
 
 void Recorder::DrillStarted(record::DrillStart start) {
     Post([start = std::move(start)](Writer& writer) {
         writer.drillDecks = start.decks;
-        writer.store.BeginDrill(start);
+        writer.Keep([start](record::RecordStore& store) { return store.BeginDrill(start); }, true);
     });
 }
 
 void Recorder::DrillAnswered(const Decision& decision, double seconds,
                              const CellProgress& progress) {
     Post([decision, seconds, progress](Writer& writer) {
-        writer.store.AddDrillAnswer({writer.Entry(decision, writer.drillDecks), seconds, progress});
+        const record::DrillAnswerEntry answer{writer.Entry(decision, writer.drillDecks), seconds,
+                                              progress};
+        writer.Keep([answer](record::RecordStore& store) { return store.AddDrillAnswer(answer); });
     });
 }
 
 void Recorder::DrillEnded(const record::DrillEnd& end) {
-    Post([end](Writer& writer) { writer.store.EndDrill(end); });
+    Post([end](Writer& writer) {
+        writer.Keep([end](record::RecordStore& store) { return store.EndDrill(end); }, true);
+    });
 }
 
 void Recorder::CountDownDone(const record::CountDownEntry& countDown) {
-    Post([countDown](Writer& writer) { writer.store.AddCountDown(countDown); });
+    Post([countDown](Writer& writer) {
+        writer.Keep(
+            [countDown](record::RecordStore& store) { return store.AddCountDown(countDown); });
+    });
 }
 
 }  // namespace vantrel

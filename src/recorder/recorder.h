@@ -5,11 +5,13 @@
 #include <deque>
 #include <functional>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <thread>
 
 #include "engine/table_events.h"
 #include "record/entries.h"
+#include "record/record_file.h"
 
 namespace vantrel {
 
@@ -18,11 +20,27 @@ namespace vantrel {
 // whole file), values each decision for the DECK in force and writes a round with its decisions
 // in one transaction when the round is settled. The table never waits for it.
 //
-// When the record cannot be opened or written the lessons go on unrecorded, and TakeMessage
-// hands out, once, a sentence naming the file for the student.
+// A record that cannot be written just now (locked by another program, a full disk, an I/O
+// error) holds up nothing: what was heard waits in memory, in order, and is tried again with
+// growing pauses until it is written, opening included. At most kMaxWaiting rounds and answers
+// wait; past that the oldest are let go, and the student is told how many. When the record
+// cannot be used at all the lessons go on unrecorded. TakeMessage hands out each thing the
+// student should know, once, in sentences naming the file.
 class Recorder : public TableEvents {
   public:
-    explicit Recorder(std::string path);
+    static constexpr int kMaxWaiting = 10000;
+    static constexpr std::chrono::milliseconds kFirstPause{250};
+    static constexpr std::chrono::milliseconds kLongestPause{30000};
+
+    // How the writer waits and how long one write waits for a lock. The program takes the
+    // defaults; tests pass a virtual clock's pause, which returns at once.
+    struct Options {
+        int busyTimeoutMs = record::kBusyTimeoutMs;
+        std::function<void(std::chrono::milliseconds)> pause;
+    };
+
+    explicit Recorder(std::string path) : Recorder(std::move(path), Options{}) {}
+    Recorder(std::string path, Options options);
     // Writes everything heard so far, then closes the record.
     ~Recorder() override;
     Recorder(const Recorder&) = delete;
@@ -45,7 +63,8 @@ class Recorder : public TableEvents {
 
     // What the student should be told about the record and has not been yet; empty when nothing.
     std::string TakeMessage();
-    // Waits until everything heard so far is written, at most `limit`; true when it is.
+    // Waits until everything heard so far is written, or waits for the record to be writable
+    // again, at most `limit`; true when it is written.
     bool WaitUntilWritten(std::chrono::milliseconds limit);
 
   private:
@@ -54,12 +73,18 @@ class Recorder : public TableEvents {
 
     void Post(Task task);
     void Work();
+    // The next task; an empty one when the writes waiting for the record are due to be tried
+    // again; none when the recorder stops.
+    std::optional<Task> NextTask(const Writer& writer);
+    void Publish(const std::string& message);
 
     std::string path_;
+    Options options_;
     std::mutex mutex_;
     std::condition_variable changed_;
     std::deque<Task> tasks_;
     bool busy_ = false;
+    bool heldUp_ = false;  // the record held the last writes up
     bool stopping_ = false;
     std::string message_;
     std::thread thread_;

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <tuple>
 
 #include "record_samples.h"
 #include "support/run_command.h"
@@ -45,21 +46,46 @@ TEST(RecordCommand, PrintsTheSummaryAndTheCostliestMistakesOrEveryDecisionAsCsv)
     EXPECT_EQ(folder.Entries(), std::vector<std::string>{"vantrel.sqlite"});
 }
 
-// No file, a text file, another program's database: status 2, and nothing touched.
+// A record of many pages with the first page of one table or index overwritten.
+std::function<void(const std::string&)> RecordWithADamagedPage(const char* damaged) {
+    return [damaged](const std::string& path) {
+        {
+            RecordStore store;
+            ASSERT_TRUE(store.Open(path));
+            store.BeginVisit({"NL5", LessonMode::DecisionQuota, 10000, 100, 6});
+            for (int round = 0; round < 400; ++round)
+                store.AddRound(OneHandRound(10, 20, {StandOnSixteenAgainstTen(10)}));
+        }
+        const std::size_t page = std::stoul(QueryText(
+            path, ("SELECT rootpage FROM sqlite_schema WHERE name = '" + std::string(damaged) + "'")
+                      .c_str()));
+        std::string bytes = ReadBytes(path);
+        constexpr std::size_t kPage = 4096;
+        bytes.replace((page - 1) * kPage, kPage, kPage, '\x55');
+        WriteBytes(path, bytes);
+    };
+}
+
+// No file, a text file, another program's database, a record that cannot be read through, as
+// text and as CSV: status 2, and nothing touched.
 TEST(RecordCommand, RefusesWhatIsNoRecordWithStatusTwo) {
-    const std::pair<std::function<void(const std::string&)>, const char*> cases[] = {
-        {[](const std::string&) {}, "."},
-        {[](const std::string& path) { WriteBytes(path, std::string(2000, 'x')); },
+    const std::tuple<std::function<void(const std::string&)>, const char*, const char*> cases[] = {
+        {[](const std::string&) {}, "", "."},
+        {[](const std::string& path) { WriteBytes(path, std::string(2000, 'x')); }, "",
          " is not a record of the trainer"},
-        {MakeOtherDatabase, " is not a record of the trainer."}};
-    for (const auto& [make, message] : cases) {
+        {MakeOtherDatabase, "", " is not a record of the trainer."},
+        {RecordWithADamagedPage("mistakes_by_cell"), "",
+         " cannot be read (database disk image is malformed)."},
+        {RecordWithADamagedPage("decisions"), " --csv",
+         " cannot be read (database disk image is malformed)."}};
+    for (const auto& [make, option, message] : cases) {
         TempFolder folder;
         const std::string path = folder / "vantrel.sqlite";
         make(path);
         const std::vector<std::string> entries = folder.Entries();
         const std::string bytes = ReadBytes(path);
 
-        const CommandRun run = RunRecordCommand("'" + path + "'");
+        const CommandRun run = RunRecordCommand("'" + path + "'" + option);
         EXPECT_EQ(run.status, 2);
         EXPECT_NE(run.output.find(path + message), std::string::npos) << run.output;
         EXPECT_EQ(folder.Entries(), entries);

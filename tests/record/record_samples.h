@@ -22,6 +22,7 @@ inline DecisionEntry StandOnSixteenAgainstTen(int stake) {
             .right = false,
             .evTaken = -0.54,
             .evBest = -0.50,
+            .evAdvice = -0.50,
             .stake = stake};
 }
 

@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <filesystem>
+#include <memory>
+#include <optional>
 #include <sstream>
 #include <tuple>
 #include <vector>
@@ -10,6 +13,8 @@
 #include "coach/coach.h"
 #include "record/record_queries.h"
 #include "record/record_reader.h"
+#include "record/record_store.h"
+#include "support/file_size_limit.h"
 #include "support/run_command.h"
 #include "support/table_fixture.h"
 #include "support/temp_folder.h"
@@ -31,9 +36,8 @@ class RecorderTest : public testing::TableTest {
     std::vector<record::DecisionRow> Decisions() {
         EXPECT_TRUE(recorder.WaitUntilWritten(std::chrono::seconds(60)));
         std::vector<record::DecisionRow> rows;
-        EXPECT_TRUE(
-            record::ForEachDecision(record::RecordReader(path),
-                                    [&](const record::DecisionRow& row) { rows.push_back(row); }));
+        record::ForEachDecision(record::RecordReader(path),
+                                [&](const record::DecisionRow& row) { rows.push_back(row); });
         return rows;
     }
 
@@ -79,6 +83,117 @@ TEST_F(RecorderTest, ValuesEachDecisionAsTheLabValuesItsCellAndKeepsEveryOne) {
               std::tuple("S10 H02", Action::Hit, true));
     const record::LessonSummary strategy = record::LessonSummaries(record::RecordReader(path))[1];
     EXPECT_EQ(std::tuple(strategy.lessonCode, strategy.rounds), std::tuple("NL5", 1));
+}
+
+// The chart hits hard 8 against a 6 by its total; at one deck, for 3-5 exactly, a double is
+// worth more. Doubling is judged wrong, and the record keeps what it cost against the chart's
+// advice, which judged it: less than nothing.
+TEST_F(RecorderTest, AMistakeCostsWhatTheChartsAdviceWasWorthOverIt) {
+    table.rules.deck = 1;
+    Open(LessonMode::DecisionQuota, 10000, 100);
+    Play("S03 H05 D10 C06 D02", "d");
+    const std::vector<record::DecisionRow> rows = Decisions();
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(std::tuple(rows[0].action, rows[0].advice, rows[0].right),
+              std::tuple(Action::DoubleDown, kChartHit, false));
+    const std::vector<record::Mistake> mistakes =
+        record::MistakesByCell(record::RecordReader(path));
+    ASSERT_EQ(mistakes.size(), 1u);
+    EXPECT_LT(mistakes[0].totalCost, 0);
+}
+
+// A record that cannot be written for a while: locked by another program, or on a full disk,
+// from the start or from the middle of a lesson. The writer tries again with growing pauses,
+// kept on a virtual clock; when the trouble passes every round is in the file, and the student
+// was told once.
+class HeldUpRecorderTest : public testing::TableTest {
+  protected:
+    enum class Trouble { Lock, FullDisk };
+
+    HeldUpRecorderTest() { lesson.lessonCode = "NL3"; }
+
+    // Starts the trouble, which passes once the writer has paused `lasting` in all.
+    void Begin(Trouble trouble, std::chrono::milliseconds lasting) {
+        lasting_ = lasting;
+        if (trouble == Trouble::FullDisk) {
+            fullDisk_.emplace(1024);
+            return;
+        }
+        ASSERT_EQ(sqlite3_open(path.c_str(), &locker_), SQLITE_OK);
+        ASSERT_EQ(sqlite3_exec(locker_, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+    }
+
+    void StartRecorder() {
+        recorder_ = std::make_unique<Recorder>(
+            path, Recorder::Options{.busyTimeoutMs = 0, .pause = [this](auto pause) {
+                                        paused_ += pause;
+                                        if (paused_ >= lasting_) End();
+                                    }});
+        table.SetEvents(recorder_.get());
+    }
+
+    void End() {
+        fullDisk_.reset();
+        if (locker_) sqlite3_exec(locker_, "COMMIT", nullptr, nullptr, nullptr);
+        sqlite3_close(locker_);
+        locker_ = nullptr;
+    }
+
+    void PlayRounds(int rounds) {
+        for (int round = 0; round < rounds; ++round) Play("S10 H07 D10 C08", "s");
+    }
+
+    ~HeldUpRecorderTest() override { End(); }
+
+    TempFolder folder;
+    std::string path = folder / "vantrel.sqlite";
+    std::unique_ptr<Recorder> recorder_;
+    std::chrono::milliseconds lasting_{0};
+    std::chrono::milliseconds paused_{0};  // on the writer's thread until it has written all
+    sqlite3* locker_ = nullptr;
+    std::optional<testing::FileSizeLimit> fullDisk_;
+};
+
+TEST_F(HeldUpRecorderTest, KeepsEveryRoundUntilTheRecordCanBeWrittenAgain) {
+    using namespace std::chrono_literals;
+    const struct {
+        Trouble trouble;
+        bool fromTheStart;
+        std::chrono::milliseconds lasting;
+    } cases[] = {
+        {Trouble::Lock, false, 3s}, {Trouble::Lock, true, 5s}, {Trouble::FullDisk, true, 2s}};
+    for (const auto& c : cases) {
+        std::filesystem::remove_all(folder.path());
+        std::filesystem::create_directories(folder.path());
+        { record::RecordStore().Open(path); }
+        paused_ = 0ms;
+        if (c.fromTheStart) Begin(c.trouble, c.lasting);
+        StartRecorder();
+        Open(LessonMode::WinQuota, 10000, 1000);
+        PlayRounds(3);
+        if (!c.fromTheStart) {
+            ASSERT_TRUE(recorder_->WaitUntilWritten(std::chrono::seconds(60)));
+            Begin(c.trouble, c.lasting);
+        }
+        PlayRounds(7);
+        ASSERT_TRUE(recorder_->WaitUntilWritten(std::chrono::seconds(60)));
+        EXPECT_GE(paused_, c.lasting);
+        const std::string told = recorder_->TakeMessage();
+        EXPECT_NE(told.find("The record " + path + " cannot be written just now ("),
+                  std::string::npos)
+            << told;
+        EXPECT_EQ(recorder_->TakeMessage(), "");
+        EXPECT_EQ(record::LessonSummaries(record::RecordReader(path))[0].rounds, 10);
+        // The next run reads and writes as ever.
+        recorder_.reset();
+        StartRecorder();
+        Open(LessonMode::WinQuota, 10000, 1000);
+        PlayRounds(1);
+        ASSERT_TRUE(recorder_->WaitUntilWritten(std::chrono::seconds(60)));
+        EXPECT_EQ(record::LessonSummaries(record::RecordReader(path))[0].rounds, 11);
+        EXPECT_EQ(recorder_->TakeMessage(), "");
+        recorder_.reset();
+    }
 }
 
 }  // namespace

@@ -185,7 +185,7 @@ int RunRecordBench(std::span<const std::string_view> args) {
                 const RecordReader reader(path);
                 empty = IsEmpty(reader);
                 rows = LessonSummaries(reader).size() + MistakesByCell(reader).size() +
-                       ExamAttempts(reader).size() + ProgressOfLastVisits(reader).decisions.size();
+                       ExamAttempts(reader).size() + ProgressOfLastVisits(reader).size();
             });
             const RecordReader reader(path);
             for (const auto& [what, query] : QueryParts()) PrintTimed(what, [&] { query(reader); });

@@ -133,10 +133,10 @@ std::string UtcTime(std::int64_t ms) {
     return text;
 }
 
-bool WriteCsv(const RecordReader& reader, std::ostream& out) {
+void WriteCsv(const RecordReader& reader, std::ostream& out) {
     out << "time,lesson,decks,hand,cards,up_card,chart,row,column,cell,action,advice,right,"
            "ev_taken,ev_best,stake\n";
-    return ForEachDecision(reader, [&](const DecisionRow& row) {
+    ForEachDecision(reader, [&](const DecisionRow& row) {
         const std::string fields[] = {UtcTime(row.at),
                                       row.lessonCode,
                                       std::to_string(row.decks),
@@ -190,20 +190,25 @@ int RunRecord(std::span<const std::string_view> args) {
         std::cerr << "vantrel-lab record: " << reader.error() << '\n';
         return kExitUsage;
     }
-    if (csv) {
-        if (!WriteCsv(reader, std::cout)) {
-            std::cerr << "vantrel-lab record: reading " << path << " failed part-way\n";
-            return 1;
+    // A record that opens but cannot be read through says so, naming the file, as one that does
+    // not open does: never as a record with nothing in it.
+    try {
+        if (csv) {
+            WriteCsv(reader, std::cout);
+        } else {
+            std::cout << "Record " << path << "\n\n";
+            if (IsEmpty(reader)) {
+                std::cout << "Nothing is recorded yet.\n";
+            } else {
+                PrintSummary(reader, std::cout);
+                PrintExams(reader, std::cout);
+                PrintMistakes(reader, std::cout);
+            }
         }
-        return std::cout.flush() ? 0 : 1;
-    }
-    std::cout << "Record " << path << "\n\n";
-    if (IsEmpty(reader)) {
-        std::cout << "No table visit is recorded yet.\n";
-    } else {
-        PrintSummary(reader, std::cout);
-        PrintExams(reader, std::cout);
-        PrintMistakes(reader, std::cout);
+    } catch (const RecordReadError& error) {
+        std::cout.flush();
+        std::cerr << "vantrel-lab record: " << error.what() << '\n';
+        return kExitUsage;
     }
     return std::cout.flush() ? 0 : 1;
 }
