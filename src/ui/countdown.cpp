@@ -152,16 +152,21 @@ void Tf_countdown::AskTheCount(double seconds) {
 void Tf_countdown::ShowResult(int answer, double seconds) {
     const record::CountDownEntry result{cards_, paceMs_, shoe_.runningCount, answer, seconds};
     if (Recorder* recorder = session().recorder.get()) recorder->CountDownDone(result);
+    // The keypad asks for the course's "Counting Point": say once that it is the running count.
     const QString verdict =
-        result.right() ? QString("Right! The running count is %1.").arg(Signed(result.runningCount))
-                       : QString("Wrong: the running count is %1, not %2.")
+        result.right() ? QString("Right! The running count (Counting Point) is %1.")
+                             .arg(Signed(result.runningCount))
+                       : QString("Wrong: the running count (Counting Point) is %1, not %2.")
                              .arg(Signed(result.runningCount), Signed(answer));
-    const int target = kTargetSecondsPerDeck * cards_ / 52;
-    FindControl<QLabel>(this, "l_result")
-        ->setText(verdict + QString("\n%1 s for %2 cards; the target is %3 s.")
-                                .arg(seconds, 0, 'f', 1)
-                                .arg(cards_)
-                                .arg(target));
+    // At a set pace the time is the pace's: what counts is keeping up with it.
+    const QString how =
+        paceMs_ > 0
+            ? QString("%1 cards at %2 s a card.").arg(cards_).arg(paceMs_ / 1000.0, 0, 'f', 1)
+            : QString("%1 s for %2 cards; the target is %3 s.")
+                  .arg(seconds, 0, 'f', 1)
+                  .arg(cards_)
+                  .arg(kTargetSecondsPerDeck * cards_ / 52);
+    FindControl<QLabel>(this, "l_result")->setText(verdict + "\n" + how);
 }
 
 void Tf_countdown::keyPressEvent(QKeyEvent* event) {

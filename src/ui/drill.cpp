@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <array>
 #include <chrono>
+#include <utility>
 
 #include "coach/coach.h"
 #include "coach/judge.h"
@@ -26,7 +27,7 @@ namespace {
 
 using enum ControlKind;
 
-constexpr std::array<ControlSpec, 26> kLayout = {{
+constexpr std::array<ControlSpec, 27> kLayout = {{
     {BoldLabel, "l_dealer", {16, 60, 101, 20}, "DEALER", 20},
     {Image, "img_d1", {160, 56, 72, 96}},
     {Image, "img_d2", {244, 56, 72, 96}},
@@ -48,7 +49,8 @@ constexpr std::array<ControlSpec, 26> kLayout = {{
     {BoldLabel, "l_evstand", {312, 336, 169, 20}, "", 16},
     {BoldLabel, "l_evdouble", {144, 356, 168, 20}, "", 16},
     {BoldLabel, "l_evsplit", {312, 356, 169, 20}, "", 16},
-    {BoldLabel, "l_next", {16, 382, 601, 20}, "", 16, Qt::AlignCenter},
+    {Label, "l_evnote", {16, 377, 601, 15}, "", 12, Qt::AlignCenter},
+    {BoldLabel, "l_next", {16, 392, 601, 18}, "", 16, Qt::AlignCenter},
     {Button, "bbtn_back", {16, 412, 121, 25}, "<- Back", 16},
     {Shape, "Shape7", {388, 412, 229, 25}},
     {BoldLabel, "l_decks", {392, 412, 221, 24}, "", 20, Qt::AlignCenter},
@@ -60,7 +62,8 @@ constexpr std::pair<const char*, QColor> kTextColours[] = {
     {"l_dealer", kLightYellow}, {"l_player", kLightYellow}, {"l_card", kBlack},
     {"l_right", kBlack},        {"l_pmsg", kBlack},         {"l_evtitle", kLightYellow},
     {"l_evhit", kPaleYellow},   {"l_evstand", kPaleYellow}, {"l_evdouble", kPaleYellow},
-    {"l_evsplit", kPaleYellow}, {"l_next", kPalePink},      {"l_decks", kPalePink},
+    {"l_evsplit", kPaleYellow}, {"l_evnote", kAqua},        {"l_next", kPalePink},
+    {"l_decks", kPalePink},
 };
 
 // The answers: button, key and the action both take.
@@ -76,6 +79,21 @@ constexpr AnswerKey kAnswers[] = {
     {"bbtn_double", Qt::Key_D, Action::DoubleDown, "l_evdouble"},
     {"bbtn_split", Qt::Key_P, Action::Split, "l_evsplit"},
 };
+
+// How many hands of a cell are dealt, at most, in search of one whose own best play is the
+// chart's.
+constexpr int kHandDraws = 12;
+
+// Two values worked out apart that differ by less are one.
+constexpr double kSameValue = 1e-9;
+
+// The two cards by value: "3-5", "A-7", "10-10".
+QString CardValues(const DrillHand& hand) {
+    const auto value = [](const Card& card) {
+        return card.rank == 1 ? QString("A") : QString::number(std::min(card.rank, 10));
+    };
+    return value(hand.cards[0]) + "-" + value(hand.cards[1]);
+}
 
 // "45 s", "2 min 5 s".
 QString DurationText(double seconds) {
@@ -126,6 +144,7 @@ void Tf_drill::StartSession() {
         FindControl<QWidget>(this, answer.button)->setEnabled(false);
         FindControl<QLabel>(this, answer.valueLabel)->clear();
     }
+    FindControl<QLabel>(this, "l_evnote")->clear();
     FindControl<QLabel>(this, "l_next")->clear();
     const int decks = session().settings.DECK;
     FindControl<QLabel>(this, "l_decks")->setText(QString::fromStdString(DecksText(decks)));
@@ -143,7 +162,8 @@ void Tf_drill::StartSession() {
         schedule_->MissedAtTable(cell);
         start.cells.push_back(schedule_->ProgressOf(cell));
     }
-    if (recorder) recorder->DrillStarted(std::move(start));
+    // A session is kept from its first answer on: one left before it never happened.
+    unrecordedStart_ = std::move(start);
 
     if (!TakeJudgingChart(run)) return;
     cards_ = 0;
@@ -174,7 +194,7 @@ bool Tf_drill::TakeJudgingChart(int run) {
 void Tf_drill::NextCard() {
     if (cards_ == DrillSchedule::kSessionCards) return ShowScore();
     ++cards_;
-    hand_ = HandForCell(schedule_->Next(), random_);
+    hand_ = HandToAsk(schedule_->Next());
     const std::pair<const char*, QPixmap> shown[] = {{"img_d1", pictures_.Back()},
                                                      {"img_d2", pictures_.Face(hand_.up)},
                                                      {"img_p1_1", pictures_.Face(hand_.cards[0])},
@@ -189,6 +209,7 @@ void Tf_drill::NextCard() {
         FindControl<QWidget>(this, answer.button)->setEnabled(true);
         FindControl<QLabel>(this, answer.valueLabel)->clear();
     }
+    FindControl<QLabel>(this, "l_evnote")->clear();
     // The table splits two cards of one rank only.
     bbtn_split_->setEnabled(hand_.cards[0].rank == hand_.cards[1].rank);
     FindControl<QLabel>(this, "l_next")->clear();
@@ -227,6 +248,7 @@ void Tf_drill::Answer(Action action) {
     const CellProgress progress = schedule_->Answer(right);
     const bool last = cards_ == DrillSchedule::kSessionCards;
     if (Recorder* recorder = session().recorder.get()) {
+        if (unrecordedStart_) recorder->DrillStarted(*std::exchange(unrecordedStart_, {}));
         Decision decision;
         decision.cards[0] = hand_.cards[0];
         decision.cards[1] = hand_.cards[1];
@@ -246,6 +268,18 @@ void Tf_drill::Answer(Action action) {
     phase_ = Phase::MovingOn;
     FindControl<QLabel>(this, "l_next")
         ->setText(last ? "Any key or click: your score" : "Any key or click: the next card");
+}
+
+DrillHand Tf_drill::HandToAsk(const ChartCell& cell) {
+    DrillHand hand;
+    for (int draw = 0; draw < kHandDraws; ++draw) {
+        hand = HandForCell(cell, random_);
+        const std::optional<Action> advice = JudgeDrillHand(chart_, hand).AdvisedAction();
+        const auto values =
+            ev_.Values(hand.cards, std::min(hand.up.rank, 10), session().settings.DECK);
+        if (!advice || !values || *values->Of(*advice) >= values->Best() - kSameValue) break;
+    }
+    return hand;
 }
 
 void Tf_drill::ShowValues() {
@@ -270,11 +304,33 @@ void Tf_drill::ShowValues() {
                            .arg(figure));
         PaintText(label, value && value == best ? kAqua : kPaleYellow);
     }
+    ShowChartNote(best);
+}
+
+void Tf_drill::ShowChartNote(std::optional<double> best) {
+    auto* note = FindControl<QLabel>(this, "l_evnote");
+    note->clear();
+    const Judgement judgement = JudgeDrillHand(chart_, hand_);
+    const std::optional<Action> advice = judgement.AdvisedAction();
+    if (!advice || !shownValues_ || !best) return;
+    const double advised = shownValues_->Of(*advice).value_or(*best);
+    if (advised >= *best - kSameValue) return;
+    for (const AnswerKey& answer : kAnswers) {
+        if (shownValues_->Of(answer.action) != best) continue;
+        note->setText(QString("The chart plays %1 by its total; for %2 exactly, %3 is worth "
+                              "%4 more.")
+                          .arg(QString::fromStdString(CellLabel(judgement.cell)).toLower(),
+                               CardValues(hand_),
+                               QString::fromUtf8(ActionName(static_cast<int>(answer.action))))
+                          .arg(*best - advised, 0, 'f', 3));
+        return;
+    }
 }
 
 void Tf_drill::ShowScore() {
     phase_ = Phase::Finished;
     for (const AnswerKey& answer : kAnswers) FindControl<QLabel>(this, answer.valueLabel)->clear();
+    FindControl<QLabel>(this, "l_evnote")->clear();
     ShowBalloon(
         QString("%1 of %2 right in %3").arg(right_).arg(cards_).arg(DurationText(sessionSeconds_)));
     FindControl<QLabel>(this, "l_next")

@@ -9,6 +9,7 @@
 #include "coach/strategy_table.h"
 #include "engine/action.h"
 #include "engine/random.h"
+#include "record/entries.h"
 #include "strategy/hand_ev.h"
 #include "ui/hand_values.h"
 #include "ui/pictures.h"
@@ -52,7 +53,11 @@ class Tf_drill : public Screen {
     bool TakeJudgingChart(int run);
     void NextCard();
     void Answer(Action action);
+    // A hand of the cell whose own best play is the chart's advice, where the cell has one.
+    DrillHand HandToAsk(const ChartCell& cell);
     void ShowValues();
+    // One line where the hand's own best play is not the chart's, which goes by the total.
+    void ShowChartNote(std::optional<double> best);
     void ShowScore();
     void MoveOn();
     void ShowBalloon(const QString& text);
@@ -62,9 +67,11 @@ class Tf_drill : public Screen {
     int run_ = 0;  // counts the sessions begun and left: a flow that waited stops when it moved
     Random random_;
     std::unique_ptr<DrillSchedule> schedule_;
+    std::optional<record::DrillStart> unrecordedStart_;  // until the session's first answer
     StrategyTable chart_;
     Pictures pictures_;
     HandValues values_;
+    strategy::HandEv ev_;  // for choosing the hands
     std::optional<strategy::ActionValues> shownValues_;
     bool valuesKnown_ = false;
     DrillHand hand_;

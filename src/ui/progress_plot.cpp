@@ -3,32 +3,33 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include "record/record_queries.h"
 #include "ui/fonts.h"
 
 namespace vantrel {
 
 namespace {
 
-constexpr int kVisits = 30;  // the plot spans this many visits
 const QColor kDecisionColour(255, 255, 128);
 const QColor kCountColour(128, 255, 255);
 const QColor kGridColour(0, 112, 112);
 
-// One series: a line through one dot per visit, the latest at the right edge.
-void DrawSeries(QPainter& painter, const QRectF& area, const std::vector<double>& shares,
+// One series: a dot per visit that has one, joined to the dot of the visit before when that
+// visit has one too; the latest visit at the right edge.
+void DrawSeries(QPainter& painter, const QRectF& area, const VisitSeries& shares,
                 const QColor& colour) {
-    if (shares.empty()) return;
-    const double step = area.width() / (kVisits - 1);
-    const auto first = static_cast<int>(shares.size()) - 1;
+    const double step = area.width() / (record::kProgressVisits - 1);
+    const auto last = static_cast<int>(shares.size()) - 1;
     QPainterPath line;
     std::vector<QPointF> dots;
-    for (int i = 0; i <= first; ++i) {
-        const QPointF at(area.right() - (first - i) * step,
-                         area.bottom() - shares[i] * area.height());
-        if (i == 0)
-            line.moveTo(at);
-        else
+    for (int i = 0; i <= last; ++i) {
+        if (!shares[i]) continue;
+        const QPointF at(area.right() - (last - i) * step,
+                         area.bottom() - *shares[i] * area.height());
+        if (i > 0 && shares[i - 1])
             line.lineTo(at);
+        else
+            line.moveTo(at);
         dots.push_back(at);
     }
     painter.setPen(QPen(colour, 2));
@@ -47,8 +48,8 @@ void DrawLegend(QPainter& painter, QPointF at, const QString& text, const QColor
 
 }  // namespace
 
-QPixmap DrawProgressPlot(QSize size, const std::vector<double>& decisions,
-                         const std::vector<double>& countAnswers) {
+QPixmap DrawProgressPlot(QSize size, const VisitSeries& decisions,
+                         const VisitSeries& countAnswers) {
     QPixmap picture(size);
     picture.fill(Qt::black);
     QPainter painter(&picture);

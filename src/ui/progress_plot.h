@@ -2,13 +2,15 @@
 
 #include <QPixmap>
 #include <QSize>
+#include <optional>
 #include <vector>
 
 namespace vantrel {
 
-// The share of right answers per table visit as a line over the visits, oldest at the left and
-// the latest at the right edge: decisions in yellow, count answers in aqua, each share 0..1.
-QPixmap DrawProgressPlot(QSize size, const std::vector<double>& decisions,
-                         const std::vector<double>& countAnswers);
+// The share of right answers per table visit (0..1) as lines over one row of visits, oldest at
+// the left and the latest at the right edge: decisions in yellow, count answers in aqua. Both
+// series hold one entry per visit; a visit without answers of a kind leaves a gap in its line.
+using VisitSeries = std::vector<std::optional<double>>;
+QPixmap DrawProgressPlot(QSize size, const VisitSeries& decisions, const VisitSeries& countAnswers);
 
 }  // namespace vantrel

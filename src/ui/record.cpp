@@ -6,6 +6,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTimer>
+#include <algorithm>
 #include <array>
 #include <chrono>
 #include <cstdlib>
@@ -34,16 +35,20 @@ using enum ControlKind;
 constexpr char kMistakesHeading[] =
     "Mistakes by chart cell, costliest first: choose one to see its chart";
 
-constexpr std::array<ControlSpec, 14> kLayout = {{
-    {BoldLabel, "l_lessons", {16, 54, 601, 18}, "Lessons", 14},
-    {List, "lst_lessons", {16, 72, 601, 92}, "", 12},
-    {Label, "l_judging", {16, 166, 601, 48}, "", 12, Qt::AlignLeft | Qt::AlignVCenter},
-    {BoldLabel, "l_mistakes", {16, 216, 601, 18}, kMistakesHeading, 14},
-    {List, "lst_mistakes", {16, 234, 601, 62}, "", 12},
-    {BoldLabel, "l_exams", {16, 298, 292, 18}, "Exams: net = luck - mistakes", 14},
-    {List, "lst_exams", {16, 316, 292, 88}, "", 12},
-    {BoldLabel, "l_progress", {316, 298, 301, 18}, "Right per visit, last 30", 14},
-    {Image, "img_progress", {316, 316, 301, 88}},
+// Two pages: the lessons and the mistakes, then the exams and the progress plot. The lessons
+// list has room for nine lessons, its column heading above it.
+constexpr std::array<ControlSpec, 16> kLayout = {{
+    {Button, "bbtn_lessons", {16, 54, 189, 22}, "Lessons", 16},
+    {Button, "bbtn_progress", {212, 54, 189, 22}, "Exams, progress", 16},
+    {Label, "l_lessons", {19, 82, 598, 16}, "", 12},
+    {List, "lst_lessons", {16, 98, 601, 123}, "", 12},
+    {Label, "l_judging", {16, 223, 601, 34}, "", 12, Qt::AlignLeft | Qt::AlignVCenter},
+    {BoldLabel, "l_mistakes", {16, 259, 601, 18}, kMistakesHeading, 14},
+    {List, "lst_mistakes", {16, 277, 601, 125}, "", 12},
+    {BoldLabel, "l_progress", {16, 82, 601, 18}, "", 14},
+    {Image, "img_progress", {16, 100, 601, 150}},
+    {BoldLabel, "l_exams", {16, 256, 601, 18}, "Exams: net = luck - mistakes", 14},
+    {List, "lst_exams", {16, 274, 601, 128}, "", 12},
     {Label, "l_empty", {64, 140, 505, 140}, "", 16, Qt::AlignCenter},
     {Button, "bbtn_drill", {16, 412, 121, 25}, "Drill", 16},
     {Button, "bbtn_countdown", {144, 412, 121, 25}, "Count-down", 16},
@@ -51,10 +56,12 @@ constexpr std::array<ControlSpec, 14> kLayout = {{
     {Button, "bbtn_menu", {496, 412, 121, 25}, "Menu", 16},
 }};
 
-// What the screen shows of a record; hidden while there is none.
-constexpr std::array<const char*, 9> kRecordControls = {
-    "l_lessons", "lst_lessons", "l_judging",  "l_mistakes",  "lst_mistakes",
-    "l_exams",   "lst_exams",   "l_progress", "img_progress"};
+// What each page shows of a record; hidden while there is none.
+constexpr std::array<const char*, 5> kLessonsPage = {"l_lessons", "lst_lessons", "l_judging",
+                                                     "l_mistakes", "lst_mistakes"};
+constexpr std::array<const char*, 4> kProgressPage = {"l_progress", "img_progress", "l_exams",
+                                                      "lst_exams"};
+constexpr std::array<const char*, 2> kPageButtons = {"bbtn_lessons", "bbtn_progress"};
 
 constexpr char kNothingYet[] =
     "Nothing is recorded yet. Play at any practice table and this page will show how each "
@@ -69,9 +76,10 @@ QString Columns(std::initializer_list<std::pair<QString, int>> cells) {
     return row;
 }
 
+// "69/203 34.0%", rounded as the lab rounds.
 QString RightOfAll(int right, int all) {
     if (all == 0) return "-";
-    return QString("%1/%2 %3%").arg(right).arg(all).arg(100LL * right / all, 3);
+    return QString("%1/%2 %3%").arg(right).arg(all).arg(100.0 * right / all, 5, 'f', 1);
 }
 
 // Whole dollars, as the table shows them: "$120", "-$35".
@@ -79,25 +87,41 @@ QString Dollars(int dollars) {
     return (dollars < 0 ? "-$" : "$") + QString::number(std::abs(static_cast<long long>(dollars)));
 }
 
+// A lesson's name as the student reads it here. The two exams share their title; each says its
+// course.
+QString LessonTitle(const std::string& code) {
+    QString title = QString::fromStdString(record::LessonName(code));
+    if (std::ranges::find(record::kExamLessons, code) != record::kExamLessons.end())
+        title += code.starts_with('P') ? " (Professional)" : " (General)";
+    return title;
+}
+
+// The lessons' columns, for the heading and the rows alike.
+constexpr int kLessonColumns[] = {-30, 7, 7, 7, 16, 14, 15};
+
+QString LessonColumns(const std::array<QString, 7>& texts) {
+    QString row;
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        const int width = kLessonColumns[i];
+        row += width < 0 ? texts[i].leftJustified(-width) : texts[i].rightJustified(width);
+    }
+    return row;
+}
+
 QString LessonRow(const record::LessonSummary& lesson) {
     QString exam;
     if (lesson.bestNet && lesson.lastNet)
         exam = Dollars(*lesson.bestNet) + "/" + Dollars(*lesson.lastNet);
-    const QString name =
-        QString::fromStdString(lesson.lessonCode + " " + record::LessonName(lesson.lessonCode));
-    return Columns({{name, -26},
-                    {QString::number(lesson.visits), 6},
-                    {QString::number(lesson.passes), 7},
-                    {QString::number(lesson.rounds), 7},
-                    {RightOfAll(lesson.rightDecisions, lesson.decisions), 17},
-                    {RightOfAll(lesson.rightCountAnswers, lesson.countAnswers), 14},
-                    {exam, 17}});
+    return LessonColumns({LessonTitle(lesson.lessonCode), QString::number(lesson.visits),
+                          QString::number(lesson.passes), QString::number(lesson.rounds),
+                          RightOfAll(lesson.rightDecisions, lesson.decisions),
+                          RightOfAll(lesson.rightCountAnswers, lesson.countAnswers), exam});
 }
 
 QString ExamRow(const record::ExamAttempt& attempt) {
     const QString when = QDateTime::fromMSecsSinceEpoch(attempt.startedAt).toString("MM-dd hh:mm");
-    return Columns({{QString::fromStdString(attempt.lessonCode), -5},
-                    {when, -11},
+    return Columns({{LessonTitle(attempt.lessonCode), -30},
+                    {when, -12},
                     {Dollars(attempt.net), 7},
                     {QString::fromStdString(record::DollarText(attempt.luck())), 11},
                     {QString::fromStdString(record::DollarText(attempt.givenUp)), 10}});
@@ -115,19 +139,29 @@ QString BestTime(const std::optional<double>& seconds) {
     return seconds ? QString("%1 s").arg(*seconds, 0, 'f', 1) : QString("-");
 }
 
-QString DrillsText(const record::DrillSummary& drill, const record::CountDownSummary& countDowns) {
-    if (drill.answers == 0 && countDowns.attempts == 0) return "No drill yet.";
-    return QString("Drill: %1/%2 right, count-down %3/%4\nBest: deck %5, half deck %6")
+QString DrillsText(const record::RecordReader& reader) {
+    const record::DrillSummary drill = record::StrategyDrillSummary(reader);
+    const record::CountDownSummary countDowns = record::CountDowns(reader);
+    const int due = record::CellsDue(record::LoadDrillState(reader));
+    const QString dueText = QString("%1 cell%2 due").arg(due).arg(due == 1 ? "" : "s");
+    if (drill.answers == 0 && countDowns.attempts == 0) return "No drill yet; " + dueText + ".";
+    return QString("Drill: %1/%2 right, %3\nCount-down %4/%5, best: deck %6, half %7")
         .arg(drill.right)
         .arg(drill.answers)
+        .arg(dueText)
         .arg(countDowns.right)
         .arg(countDowns.attempts)
         .arg(BestTime(countDowns.bestDeck), BestTime(countDowns.bestHalfDeck));
 }
 
-std::vector<double> Shares(const std::vector<record::VisitShare>& visits) {
-    std::vector<double> shares;
-    for (const record::VisitShare& visit : visits) shares.push_back(visit.share());
+// The shares of one kind of answer, visit by visit.
+VisitSeries Shares(const std::vector<record::VisitProgress>& visits,
+                   std::optional<record::VisitShare> record::VisitProgress::*kind) {
+    VisitSeries shares;
+    for (const record::VisitProgress& visit : visits) {
+        const std::optional<record::VisitShare>& share = visit.*kind;
+        shares.push_back(share ? std::optional(share->share()) : std::nullopt);
+    }
     return shares;
 }
 
@@ -151,6 +185,17 @@ Tf_record::Tf_record(Session& session, Tf_mdi& mdi) : Screen(session, mdi, "Reco
     }
     for (QListWidget* list : {lst_lessons_, lst_exams_})
         list->setSelectionMode(QListWidget::NoSelection);
+    FindControl<QLabel>(this, "l_lessons")
+        ->setText(LessonColumns({"Lesson", "Visits", "Passed", "Rounds", "Decisions right",
+                                 "Counts right", "Exam best/last"}));
+    FindControl<QLabel>(this, "l_progress")
+        ->setText(QString("Right per visit, last %1").arg(record::kProgressVisits));
+    for (std::size_t i = 0; i < kPageButtons.size(); ++i) {
+        auto* button = FindControl<QPushButton>(this, kPageButtons[i]);
+        button->setCheckable(true);
+        connect(button, &QPushButton::clicked, this,
+                [this, page = static_cast<int>(i) + 1] { ShowPage(page); });
+    }
     lst_mistakes_->setCursor(Qt::PointingHandCursor);
     connect(lst_mistakes_, &QListWidget::itemClicked, this, &Tf_record::lst_mistakesClick);
     connect(FindControl<QPushButton>(this, "bbtn_menu"), &QPushButton::clicked, this,
@@ -175,21 +220,36 @@ void Tf_record::FormShow() {
     if (!QFileInfo::exists(QString::fromStdString(path))) return ShowSentence(kNothingYet);
     const record::RecordReader reader(path);
     if (!reader.ok()) return ShowSentence(QString::fromStdString(reader.error()));
-    l_drills_->setText(
-        DrillsText(record::StrategyDrillSummary(reader), record::CountDowns(reader)));
-    if (record::IsEmpty(reader)) return ShowSentence(kNothingYet);
-    ShowRecord(reader);
+    try {
+        if (record::IsEmpty(reader)) return ShowSentence(kNothingYet);
+        ShowRecord(reader);
+        l_drills_->setText(DrillsText(reader));
+    } catch (const record::RecordReadError& error) {
+        l_drills_->clear();
+        ShowSentence(QString::fromUtf8(error.what()));
+    }
 }
 
 void Tf_record::ShowSentence(const QString& sentence) {
-    for (const char* name : kRecordControls) FindControl<QWidget>(this, name)->hide();
+    ShowPage(0);
     l_empty_->setText(sentence);
     l_empty_->show();
 }
 
+void Tf_record::ShowPage(int page) {
+    page_ = page;
+    for (const char* name : kLessonsPage) FindControl<QWidget>(this, name)->setVisible(page == 1);
+    for (const char* name : kProgressPage) FindControl<QWidget>(this, name)->setVisible(page == 2);
+    for (std::size_t i = 0; i < kPageButtons.size(); ++i) {
+        auto* button = FindControl<QPushButton>(this, kPageButtons[i]);
+        button->setVisible(page > 0);
+        button->setChecked(page == static_cast<int>(i) + 1);
+    }
+}
+
 void Tf_record::ShowRecord(const record::RecordReader& reader) {
     l_empty_->hide();
-    for (const char* name : kRecordControls) FindControl<QWidget>(this, name)->show();
+    ShowPage(page_ > 0 ? page_ : 1);
     ShowLessons(reader);
     ShowJudging();
     ShowMistakes(reader);
@@ -199,13 +259,6 @@ void Tf_record::ShowRecord(const record::RecordReader& reader) {
 
 void Tf_record::ShowLessons(const record::RecordReader& reader) {
     lst_lessons_->clear();
-    AddHeading(lst_lessons_, Columns({{"Lesson", -26},
-                                      {"Visits", 6},
-                                      {"Passed", 7},
-                                      {"Rounds", 7},
-                                      {"Decisions right", 17},
-                                      {"Counts right", 14},
-                                      {"Exam best/last", 17}}));
     for (const record::LessonSummary& lesson : record::LessonSummaries(reader))
         lst_lessons_->addItem(LessonRow(lesson));
 }
@@ -236,15 +289,16 @@ void Tf_record::ShowMistakes(const record::RecordReader& reader) {
 void Tf_record::ShowExams(const record::RecordReader& reader) {
     lst_exams_->clear();
     AddHeading(lst_exams_,
-               Columns({{"Exam", -5}, {"Date", -11}, {"Net", 7}, {"Luck", 11}, {"Mistakes", 10}}));
+               Columns({{"Exam", -24}, {"Date", -12}, {"Net", 7}, {"Luck", 11}, {"Mistakes", 10}}));
     for (const record::ExamAttempt& attempt : record::ExamAttempts(reader))
         lst_exams_->addItem(ExamRow(attempt));
 }
 
 void Tf_record::ShowProgress(const record::RecordReader& reader) {
-    const record::Progress progress = record::ProgressOfLastVisits(reader, 30);
-    img_progress_->setPixmap(DrawProgressPlot(img_progress_->size(), Shares(progress.decisions),
-                                              Shares(progress.countAnswers)));
+    const std::vector<record::VisitProgress> visits = record::ProgressOfLastVisits(reader);
+    img_progress_->setPixmap(
+        DrawProgressPlot(img_progress_->size(), Shares(visits, &record::VisitProgress::decisions),
+                         Shares(visits, &record::VisitProgress::countAnswers)));
 }
 
 void Tf_record::lst_mistakesClick(QListWidgetItem* item) {

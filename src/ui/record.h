@@ -29,6 +29,8 @@ class Tf_record : public Screen {
   private:
     void ShowRecord(const record::RecordReader& reader);
     void ShowSentence(const QString& sentence);
+    // Page 1: the lessons and the mistakes; page 2: the exams and the progress plot; 0: neither.
+    void ShowPage(int page);
     void ShowLessons(const record::RecordReader& reader);
     // Which chart the right and wrong come from, for the decks in force.
     void ShowJudging();
@@ -41,6 +43,7 @@ class Tf_record : public Screen {
     // The course menu that opened the screen: 1 General, 2 Professional. A chart page opened
     // from here comes back to this screen, which then still returns to that menu.
     int returnMenu_ = 1;
+    int page_ = 0;
     QLabel* l_empty_;
     QListWidget* lst_lessons_;
     QListWidget* lst_mistakes_;

@@ -53,6 +53,14 @@ class DrillTest : public QObject {
 };
 
 void DrillTest::strategySessionByKeys() {
+    // Two sessions left by "Back" before their first answer do not move the schedule.
+    for (int left = 0; left < 2; ++left) {
+        QVERIFY(Click(Screen(), "bbtn_drill"));
+        QTRY_VERIFY(Screen()->findChild<QPushButton*>("bbtn_stand")->isEnabled());
+        QVERIFY(Click(Screen(), "bbtn_back"));
+    }
+    QCOMPARE(record::LoadDrillState(Record()).session, 1);
+
     QVERIFY(Click(Screen(), "bbtn_drill"));
     QWidget* drill = Screen();
     QCOMPARE(drill->objectName(), "Tf_drill");
@@ -79,6 +87,7 @@ void DrillTest::strategySessionByKeys() {
     QCOMPARE(kept.sessions, 1);
     QCOMPARE(kept.answers, 20);
     QCOMPARE(kept.right, match.captured(1).toInt());
+    QCOMPARE(record::LoadDrillState(Record()).session, 2);
     QVERIFY(Click(drill, "bbtn_back"));
     QCOMPARE(Screen()->objectName(), "Tf_record");
     QVERIFY(TextOf(Screen(), "l_drills").startsWith(QString("Drill: %1/20 right").arg(kept.right)));
@@ -108,7 +117,8 @@ void DrillTest::countDownToTheEndAndBack() {
         keypad.findChild<QPushButton*>("bbtn_ok")->click();
     });
     Key(Qt::Key_N);
-    QVERIFY(TextOf(countdown, "l_result").startsWith("Right! The running count is "));
+    QVERIFY(
+        TextOf(countdown, "l_result").startsWith("Right! The running count (Counting Point) is "));
     QVERIFY(TextOf(countdown, "l_result").contains(" for 26 cards; the target is 15 s."));
 
     // Another, left on the keypad: nothing of it is kept.

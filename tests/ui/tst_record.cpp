@@ -74,6 +74,11 @@ void RecordTest::aMistakeLeadsToItsChartAndBack() {
     const double each = values->hit - values->stand;
     QVERIFY(Click(world.frame().CurrentScreen(), "bbtn_record"));
     QVERIFY(!record->findChild<QLabel*>("l_empty")->isVisible());
+    // Nine lessons fit their list without scrolling, under a heading that stays.
+    const auto* lessons = record->findChild<QListWidget*>("lst_lessons");
+    QVERIFY(lessons->height() >= 9 * lessons->sizeHintForRow(0) + 2 * lessons->frameWidth());
+    QVERIFY(TextOf(record, "l_lessons").startsWith("Lesson"));
+    QVERIFY(lessons->item(1)->text().startsWith("Practice 2 (Strategy)"));
     QCOMPARE(mistakes->count(), 1);
     QCOMPARE(
         mistakes->item(0)->text(),

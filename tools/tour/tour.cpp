@@ -324,6 +324,8 @@ int main(int argc, char* argv[]) {
     tour.Then([&] { button("bbtn_back")->click(); });
     tour.Pause(300);
     tour.Shot("record-after-drills");
+    tour.Then([&] { button("bbtn_progress")->click(); });
+    tour.Shot("record-exams-progress");
 
     tour.Run();
     return QApplication::exec();
