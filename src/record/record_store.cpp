@@ -12,12 +12,12 @@
 
 namespace vantrel::record {
 
-namespace {
-
 std::int64_t NowMs() {
     using namespace std::chrono;
     return duration_cast<milliseconds>(system_clock::now().time_since_epoch()).count();
 }
+
+namespace {
 
 std::string_view EndingText(VisitEnding ending) {
     switch (ending) {
@@ -192,14 +192,14 @@ Outcome RecordStore::Transaction(const char* what, Write&& write) {
     return Outcome::Never;
 }
 
-Outcome RecordStore::BeginVisit(const VisitStart& visit) {
+Outcome RecordStore::BeginVisit(const VisitStart& visit, std::int64_t at) {
     std::lock_guard lock(mutex_);
     visitId_ = 0;
     return Transaction("writing a visit", [&](Connection& connection) {
         connection.statements->beginVisit.Bind(1, visit.lessonCode)
             .Bind(2, static_cast<int>(visit.mode))
             .Bind(3, visit.decks)
-            .Bind(4, NowMs())
+            .Bind(4, at)
             .Bind(5, visit.chips)
             .Bind(6, visit.quota)
             .Run();
@@ -207,11 +207,11 @@ Outcome RecordStore::BeginVisit(const VisitStart& visit) {
     });
 }
 
-Outcome RecordStore::EndVisit(const VisitEnd& visit) {
+Outcome RecordStore::EndVisit(const VisitEnd& visit, std::int64_t at) {
     std::lock_guard lock(mutex_);
     if (visitId_ == 0) return Outcome::Written;
     const Outcome outcome = Transaction("ending a visit", [&](Connection& connection) {
-        connection.statements->endVisit.Bind(1, NowMs())
+        connection.statements->endVisit.Bind(1, at)
             .Bind(2, EndingText(visit.ending))
             .Bind(3, visit.chips)
             .Bind(4, visit.quota)
@@ -222,7 +222,7 @@ Outcome RecordStore::EndVisit(const VisitEnd& visit) {
     return outcome;
 }
 
-Outcome RecordStore::AddRound(const RoundEntry& round) {
+Outcome RecordStore::AddRound(const RoundEntry& round, std::int64_t at) {
     std::lock_guard lock(mutex_);
     if (visitId_ == 0) return Outcome::Written;
     return Transaction("writing a round", [&](Connection& connection) {
@@ -232,9 +232,8 @@ Outcome RecordStore::AddRound(const RoundEntry& round) {
             stake += hand.bet;
             payout += hand.payout;
         }
-        const std::int64_t now = NowMs();
         connection.statements->addRound.Bind(1, visitId_)
-            .Bind(2, now)
+            .Bind(2, at)
             .Bind(3, stake)
             .Bind(4, payout)
             .Bind(5, payout - stake)
@@ -253,24 +252,25 @@ Outcome RecordStore::AddRound(const RoundEntry& round) {
                 .Bind(6, hand.payout)
                 .Run();
         }
-        connection.AddDecisions(visitId_, roundId, now, round.decisions);
+        connection.AddDecisions(visitId_, roundId, at, round.decisions);
     });
 }
 
-Outcome RecordStore::AddUnsettledDecisions(std::span<const DecisionEntry> decisions) {
+Outcome RecordStore::AddUnsettledDecisions(std::span<const DecisionEntry> decisions,
+                                           std::int64_t at) {
     std::lock_guard lock(mutex_);
     if (visitId_ == 0 || decisions.empty()) return Outcome::Written;
     return Transaction("writing decisions", [&](Connection& connection) {
-        connection.AddDecisions(visitId_, std::nullopt, NowMs(), decisions);
+        connection.AddDecisions(visitId_, std::nullopt, at, decisions);
     });
 }
 
-Outcome RecordStore::AddCountAnswer(const CountAnswerEntry& answer) {
+Outcome RecordStore::AddCountAnswer(const CountAnswerEntry& answer, std::int64_t at) {
     std::lock_guard lock(mutex_);
     if (visitId_ == 0) return Outcome::Written;
     return Transaction("writing a count answer", [&](Connection& connection) {
         connection.statements->addCountAnswer.Bind(1, visitId_)
-            .Bind(2, NowMs())
+            .Bind(2, at)
             .Bind(3, answer.runningCount)
             .Bind(4, answer.answer)
             .Bind(5, answer.right() ? 1 : 0)
@@ -279,36 +279,36 @@ Outcome RecordStore::AddCountAnswer(const CountAnswerEntry& answer) {
     });
 }
 
-Outcome RecordStore::BeginDrill(const DrillStart& start) {
+Outcome RecordStore::BeginDrill(const DrillStart& start, std::int64_t at) {
     std::lock_guard lock(mutex_);
     drillId_ = 0;
     return Transaction("writing a drill", [&](Connection& connection) {
-        drillId_ = InsertDrillSession(connection.db, start, NowMs());
+        drillId_ = InsertDrillSession(connection.db, start, at);
     });
 }
 
-Outcome RecordStore::AddDrillAnswer(const DrillAnswerEntry& answer) {
+Outcome RecordStore::AddDrillAnswer(const DrillAnswerEntry& answer, std::int64_t at) {
     std::lock_guard lock(mutex_);
     if (drillId_ == 0) return Outcome::Written;
     return Transaction("writing a drill answer", [&](Connection& connection) {
-        InsertDrillAnswer(connection.db, drillId_, answer, NowMs());
+        InsertDrillAnswer(connection.db, drillId_, answer, at);
     });
 }
 
-Outcome RecordStore::EndDrill(const DrillEnd& end) {
+Outcome RecordStore::EndDrill(const DrillEnd& end, std::int64_t at) {
     std::lock_guard lock(mutex_);
     if (drillId_ == 0) return Outcome::Written;
     const Outcome outcome = Transaction("ending a drill", [&](Connection& connection) {
-        EndDrillSession(connection.db, drillId_, end, NowMs());
+        EndDrillSession(connection.db, drillId_, end, at);
     });
     if (outcome != Outcome::Later) drillId_ = 0;
     return outcome;
 }
 
-Outcome RecordStore::AddCountDown(const CountDownEntry& countDown) {
+Outcome RecordStore::AddCountDown(const CountDownEntry& countDown, std::int64_t at) {
     std::lock_guard lock(mutex_);
     return Transaction("writing a count-down", [&](Connection& connection) {
-        InsertCountDown(connection.db, countDown, NowMs());
+        InsertCountDown(connection.db, countDown, at);
     });
 }
 

@@ -11,6 +11,9 @@
 
 namespace vantrel::record {
 
+// Milliseconds since 1970, UTC: what the record's rows are stamped with.
+std::int64_t NowMs();
+
 // What became of a write: written (or nothing to write); not written for now, as the file is
 // locked, full or failing, so the same write should be tried again later; or never, as the record
 // cannot be used in this run.
@@ -59,20 +62,22 @@ class RecordStore {
 
     // The visit the following rounds and answers belong to; a visit still open is left open
     // (it reads as unfinished). Rounds and answers outside a visit are not recorded.
-    Outcome BeginVisit(const VisitStart& visit);
-    Outcome EndVisit(const VisitEnd& visit);
+    // Each write is stamped `at`: a write put off and tried again keeps the time of the event.
+    Outcome BeginVisit(const VisitStart& visit, std::int64_t at = NowMs());
+    Outcome EndVisit(const VisitEnd& visit, std::int64_t at = NowMs());
 
-    Outcome AddRound(const RoundEntry& round);
+    Outcome AddRound(const RoundEntry& round, std::int64_t at = NowMs());
     // Decisions of a round the student left before it was settled (Menu).
-    Outcome AddUnsettledDecisions(std::span<const DecisionEntry> decisions);
-    Outcome AddCountAnswer(const CountAnswerEntry& answer);
+    Outcome AddUnsettledDecisions(std::span<const DecisionEntry> decisions,
+                                  std::int64_t at = NowMs());
+    Outcome AddCountAnswer(const CountAnswerEntry& answer, std::int64_t at = NowMs());
 
     // The drills, outside any table visit. Answers belong to the drill session begun last; a
     // session left before its end stays without one.
-    Outcome BeginDrill(const DrillStart& start);
-    Outcome AddDrillAnswer(const DrillAnswerEntry& answer);
-    Outcome EndDrill(const DrillEnd& end);
-    Outcome AddCountDown(const CountDownEntry& countDown);
+    Outcome BeginDrill(const DrillStart& start, std::int64_t at = NowMs());
+    Outcome AddDrillAnswer(const DrillAnswerEntry& answer, std::int64_t at = NowMs());
+    Outcome EndDrill(const DrillEnd& end, std::int64_t at = NowMs());
+    Outcome AddCountDown(const CountDownEntry& countDown, std::int64_t at = NowMs());
 
   private:
     struct Connection;

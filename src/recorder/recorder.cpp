@@ -48,17 +48,28 @@ double BestOffered(const strategy::ActionValues& values, const Decision& decisio
     return best;
 }
 
+// One entry written through a store method, stamped with the time given.
+template <class Entry>
+auto Writing(record::Outcome (record::RecordStore::*write)(const Entry&, std::int64_t),
+             Entry entry) {
+    return [write, entry = std::move(entry)](record::RecordStore& store, std::int64_t at) {
+        return (store.*write)(entry, at);
+    };
+}
+
 }  // namespace
 
 // What the recorder's thread keeps: the record, the calculator, the round in play and the writes
 // that wait for the record.
 struct Recorder::Writer {
-    using Write = std::function<record::Outcome(record::RecordStore&)>;
-    // A write waiting its turn. Rounds and answers may be let go when too many wait; the marks
-    // of a visit or a drill begun or ended are few and never are, so that what is kept stays in
-    // its visit.
+    // A write, stamped with the time given.
+    using Write = std::function<record::Outcome(record::RecordStore&, std::int64_t)>;
+    // A write waiting its turn, with the time it was heard. Rounds and answers may be let go when
+    // too many wait; the marks of a visit or a drill begun or ended are few and never are, so
+    // that what is kept stays in its visit.
     struct Waiting {
         Write write;
+        std::int64_t at = 0;
         bool mayLetGo = false;
     };
 
@@ -104,7 +115,7 @@ struct Recorder::Writer {
 
     // Queues a write behind those that wait; a mark when it may not be let go.
     void Keep(Write write, bool mark = false) {
-        waiting.push_back({std::move(write), !mark});
+        waiting.push_back({std::move(write), record::NowMs(), !mark});
         if (mark || ++waitingEntries <= kMaxWaiting) return;
         const auto oldest = std::find_if(waiting.begin(), waiting.end(),
                                          [](const Waiting& w) { return w.mayLetGo; });
@@ -120,8 +131,8 @@ struct Recorder::Writer {
     // Decisions of a round that was never settled are kept on their own.
     void KeepUnsettled() {
         if (roundDecisions.empty()) return;
-        Keep([decisions = std::move(roundDecisions)](record::RecordStore& store) {
-            return store.AddUnsettledDecisions(decisions);
+        Keep([decisions = std::move(roundDecisions)](record::RecordStore& store, std::int64_t at) {
+            return store.AddUnsettledDecisions(decisions, at);
         });
         roundDecisions.clear();
     }
@@ -132,8 +143,9 @@ struct Recorder::Writer {
         if (store.mayOpenLater() && !store.Open(path, busyTimeoutMs) && store.mayOpenLater())
             return PutOff();
         for (; !waiting.empty(); waiting.pop_front()) {
-            if (waiting.front().write(store) == record::Outcome::Later) return PutOff();
-            if (waiting.front().mayLetGo) --waitingEntries;
+            const Waiting& next = waiting.front();
+            if (next.write(store, next.at) == record::Outcome::Later) return PutOff();
+            if (next.mayLetGo) --waitingEntries;
         }
         pause = std::chrono::milliseconds(0);
         if (letGo > 0)
@@ -249,7 +261,7 @@ void Recorder::VisitStarted(const VisitStart& visit) {
     Post([entry = std::move(entry)](Writer& writer) {
         writer.KeepUnsettled();
         writer.decks = entry.decks;
-        writer.Keep([entry](record::RecordStore& store) { return store.BeginVisit(entry); }, true);
+        writer.Keep(Writing(&record::RecordStore::BeginVisit, entry), true);
     });
 }
 
@@ -271,16 +283,14 @@ void Recorder::RoundSettled(const RoundSettlement& round) {
     Post([entry = std::move(entry)](Writer& writer) mutable {
         entry.decisions = std::move(writer.roundDecisions);
         writer.roundDecisions.clear();
-        writer.Keep([entry = std::move(entry)](record::RecordStore& store) {
-            return store.AddRound(entry);
-        });
+        writer.Keep(Writing(&record::RecordStore::AddRound, std::move(entry)));
     });
 }
 
 void Recorder::CountAnswered(const CountAnswer& answer) {
     const record::CountAnswerEntry entry{answer.count, answer.answer, answer.seconds};
     Post([entry](Writer& writer) {
-        writer.Keep([entry](record::RecordStore& store) { return store.AddCountAnswer(entry); });
+        writer.Keep(Writing(&record::RecordStore::AddCountAnswer, entry));
     });
 }
 
@@ -288,14 +298,14 @@ void Recorder::VisitEnded(const VisitClose& close) {
     const record::VisitEnd entry{EndingOf(close.how), close.chips, close.quotaLeft};
     Post([entry](Writer& writer) {
         writer.KeepUnsettled();
-        writer.Keep([entry](record::RecordStore& store) { return store.EndVisit(entry); }, true);
+        writer.Keep(Writing(&record::RecordStore::EndVisit, entry), true);
     });
 }
 
 void Recorder::DrillStarted(record::DrillStart start) {
     Post([start = std::move(start)](Writer& writer) {
         writer.drillDecks = start.decks;
-        writer.Keep([start](record::RecordStore& store) { return store.BeginDrill(start); }, true);
+        writer.Keep(Writing(&record::RecordStore::BeginDrill, start), true);
     });
 }
 
@@ -304,20 +314,18 @@ void Recorder::DrillAnswered(const Decision& decision, double seconds,
     Post([decision, seconds, progress](Writer& writer) {
         const record::DrillAnswerEntry answer{writer.Entry(decision, writer.drillDecks), seconds,
                                               progress};
-        writer.Keep([answer](record::RecordStore& store) { return store.AddDrillAnswer(answer); });
+        writer.Keep(Writing(&record::RecordStore::AddDrillAnswer, answer));
     });
 }
 
 void Recorder::DrillEnded(const record::DrillEnd& end) {
-    Post([end](Writer& writer) {
-        writer.Keep([end](record::RecordStore& store) { return store.EndDrill(end); }, true);
-    });
+    Post(
+        [end](Writer& writer) { writer.Keep(Writing(&record::RecordStore::EndDrill, end), true); });
 }
 
 void Recorder::CountDownDone(const record::CountDownEntry& countDown) {
     Post([countDown](Writer& writer) {
-        writer.Keep(
-            [countDown](record::RecordStore& store) { return store.AddCountDown(countDown); });
+        writer.Keep(Writing(&record::RecordStore::AddCountDown, countDown));
     });
 }
 
