@@ -73,9 +73,11 @@ struct Recorder::Writer {
         bool mayLetGo = false;
     };
 
-    explicit Writer(const std::string& recordPath) : path(recordPath) {}
+    Writer(const std::string& recordPath, int waitingAtMost)
+        : path(recordPath), maxWaiting(waitingAtMost) {}
 
     const std::string path;
+    const int maxWaiting;
     record::RecordStore store;
     strategy::HandEv ev;
     int decks = 6;       // of the table visit
@@ -116,14 +118,14 @@ struct Recorder::Writer {
     // Queues a write behind those that wait; a mark when it may not be let go.
     void Keep(Write write, bool mark = false) {
         waiting.push_back({std::move(write), record::NowMs(), !mark});
-        if (mark || ++waitingEntries <= kMaxWaiting) return;
+        if (mark || ++waitingEntries <= maxWaiting) return;
         const auto oldest = std::find_if(waiting.begin(), waiting.end(),
                                          [](const Waiting& w) { return w.mayLetGo; });
         waiting.erase(oldest);
         --waitingEntries;
         ++letGo;
         if (!std::exchange(letGoTold, true))
-            Say("The record " + path + " has held back " + std::to_string(kMaxWaiting) +
+            Say("The record " + path + " has held back " + std::to_string(maxWaiting) +
                 " rounds and answers while it cannot be written. From now on the oldest of them "
                 "are let go, and you will be told how many.");
     }
@@ -190,7 +192,7 @@ void Recorder::Work() {
     // The record waits for the screens, never the other way round: opening a large record reads
     // it whole, and on a busy machine that must not slow the window's first showing.
     setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), kWriterNice);
-    Writer writer(path_);
+    Writer writer(path_, options_.maxWaiting);
     // An installed copy's folder is made by its first save; the record may come first.
     std::error_code ignored;
     std::filesystem::create_directories(std::filesystem::path(path_).parent_path(), ignored);

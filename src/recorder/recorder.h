@@ -32,11 +32,13 @@ class Recorder : public TableEvents {
     static constexpr std::chrono::milliseconds kFirstPause{250};
     static constexpr std::chrono::milliseconds kLongestPause{30000};
 
-    // How the writer waits and how long one write waits for a lock. The program takes the
-    // defaults; tests pass a virtual clock's pause, which returns at once.
+    // How the writer waits, how long one write waits for a lock and how many rounds and answers
+    // may wait. The program takes the defaults; tests pass a virtual clock's pause, which
+    // returns at once.
     struct Options {
         int busyTimeoutMs = record::kBusyTimeoutMs;
         std::function<void(std::chrono::milliseconds)> pause;
+        int maxWaiting = kMaxWaiting;
     };
 
     explicit Recorder(std::string path) : Recorder(std::move(path), Options{}) {}

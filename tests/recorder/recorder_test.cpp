@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <filesystem>
 #include <memory>
@@ -105,14 +107,15 @@ TEST_F(RecorderTest, AMistakeCostsWhatTheChartsAdviceWasWorthOverIt) {
 // A record that cannot be written for a while: locked by another program, or on a full disk,
 // from the start or from the middle of a lesson. The writer tries again with growing pauses,
 // kept on a virtual clock; when the trouble passes every round is in the file, and the student
-// was told once.
+// was told once. Past the rounds that may wait, the oldest are let go, and the student is told.
 class HeldUpRecorderTest : public testing::TableTest {
   protected:
     enum class Trouble { Lock, FullDisk };
 
     HeldUpRecorderTest() { lesson.lessonCode = "NL3"; }
 
-    // Starts the trouble, which passes once the writer has paused `lasting` in all.
+    // Starts the trouble, which passes once every round is played and the writer has paused
+    // `lasting` in all.
     void Begin(Trouble trouble, std::chrono::milliseconds lasting) {
         lasting_ = lasting;
         if (trouble == Trouble::FullDisk) {
@@ -123,12 +126,13 @@ class HeldUpRecorderTest : public testing::TableTest {
         ASSERT_EQ(sqlite3_exec(locker_, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
     }
 
-    void StartRecorder() {
+    void StartRecorder(int maxWaiting = Recorder::kMaxWaiting) {
+        const auto pause = [this](std::chrono::milliseconds pause) {
+            paused_ += pause;
+            if (played_ && paused_ >= lasting_) End();
+        };
         recorder_ = std::make_unique<Recorder>(
-            path, Recorder::Options{.busyTimeoutMs = 0, .pause = [this](auto pause) {
-                                        paused_ += pause;
-                                        if (paused_ >= lasting_) End();
-                                    }});
+            path, Recorder::Options{.busyTimeoutMs = 0, .pause = pause, .maxWaiting = maxWaiting});
         table.SetEvents(recorder_.get());
     }
 
@@ -150,25 +154,32 @@ class HeldUpRecorderTest : public testing::TableTest {
     std::unique_ptr<Recorder> recorder_;
     std::chrono::milliseconds lasting_{0};
     std::chrono::milliseconds paused_{0};  // on the writer's thread until it has written all
+    std::atomic<bool> played_{false};
     sqlite3* locker_ = nullptr;
     std::optional<testing::FileSizeLimit> fullDisk_;
 };
 
 TEST_F(HeldUpRecorderTest, KeepsEveryRoundUntilTheRecordCanBeWrittenAgain) {
     using namespace std::chrono_literals;
+    constexpr int kAll = Recorder::kMaxWaiting;
     const struct {
         Trouble trouble;
         bool fromTheStart;
         std::chrono::milliseconds lasting;
-    } cases[] = {
-        {Trouble::Lock, false, 3s}, {Trouble::Lock, true, 5s}, {Trouble::FullDisk, true, 2s}};
+        int maxWaiting = kAll;
+        const char* letGo = "";
+    } cases[] = {{Trouble::Lock, false, 3s},
+                 {Trouble::Lock, true, 5s},
+                 {Trouble::FullDisk, true, 2s},
+                 {Trouble::Lock, true, 1s, 4, "written but the 6 oldest rounds and answers"}};
     for (const auto& c : cases) {
         std::filesystem::remove_all(folder.path());
         std::filesystem::create_directories(folder.path());
         { record::RecordStore().Open(path); }
         paused_ = 0ms;
+        played_ = false;
         if (c.fromTheStart) Begin(c.trouble, c.lasting);
-        StartRecorder();
+        StartRecorder(c.maxWaiting);
         Open(LessonMode::WinQuota, 10000, 1000);
         PlayRounds(3);
         if (!c.fromTheStart) {
@@ -176,21 +187,24 @@ TEST_F(HeldUpRecorderTest, KeepsEveryRoundUntilTheRecordCanBeWrittenAgain) {
             Begin(c.trouble, c.lasting);
         }
         PlayRounds(7);
+        played_ = true;
         ASSERT_TRUE(recorder_->WaitUntilWritten(std::chrono::seconds(60)));
         EXPECT_GE(paused_, c.lasting);
         const std::string told = recorder_->TakeMessage();
         EXPECT_NE(told.find("The record " + path + " cannot be written just now ("),
                   std::string::npos)
             << told;
+        EXPECT_NE(told.find(c.letGo), std::string::npos) << told;
         EXPECT_EQ(recorder_->TakeMessage(), "");
-        EXPECT_EQ(record::LessonSummaries(record::RecordReader(path))[0].rounds, 10);
+        const int kept = std::min(10, c.maxWaiting);
+        EXPECT_EQ(record::LessonSummaries(record::RecordReader(path))[0].rounds, kept);
         // The next run reads and writes as ever.
         recorder_.reset();
         StartRecorder();
         Open(LessonMode::WinQuota, 10000, 1000);
         PlayRounds(1);
         ASSERT_TRUE(recorder_->WaitUntilWritten(std::chrono::seconds(60)));
-        EXPECT_EQ(record::LessonSummaries(record::RecordReader(path))[0].rounds, 11);
+        EXPECT_EQ(record::LessonSummaries(record::RecordReader(path))[0].rounds, kept + 1);
         EXPECT_EQ(recorder_->TakeMessage(), "");
         recorder_.reset();
     }
