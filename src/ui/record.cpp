@@ -52,7 +52,7 @@ constexpr std::array<ControlSpec, 16> kLayout = {{
     {Label, "l_empty", {64, 140, 505, 140}, "", 16, Qt::AlignCenter},
     {Button, "bbtn_drill", {16, 412, 121, 25}, "Drill", 16},
     {Button, "bbtn_countdown", {144, 412, 121, 25}, "Count-down", 16},
-    {Label, "l_drills", {272, 406, 217, 40}, "", 12, Qt::AlignLeft | Qt::AlignVCenter},
+    {Label, "l_drills", {272, 404, 217, 45}, "", 12, Qt::AlignLeft | Qt::AlignVCenter},
     {Button, "bbtn_menu", {496, 412, 121, 25}, "Menu", 16},
 }};
 
@@ -120,7 +120,7 @@ QString LessonRow(const record::LessonSummary& lesson) {
 
 QString ExamRow(const record::ExamAttempt& attempt) {
     const QString when = QDateTime::fromMSecsSinceEpoch(attempt.startedAt).toString("MM-dd hh:mm");
-    return Columns({{LessonTitle(attempt.lessonCode), -30},
+    return Columns({{LessonTitle(attempt.lessonCode), -31},
                     {when, -12},
                     {Dollars(attempt.net), 7},
                     {QString::fromStdString(record::DollarText(attempt.luck())), 11},
@@ -145,7 +145,7 @@ QString DrillsText(const record::RecordReader& reader) {
     const int due = record::CellsDue(record::LoadDrillState(reader));
     const QString dueText = QString("%1 cell%2 due").arg(due).arg(due == 1 ? "" : "s");
     if (drill.answers == 0 && countDowns.attempts == 0) return "No drill yet; " + dueText + ".";
-    return QString("Drill: %1/%2 right, %3\nCount-down %4/%5, best: deck %6, half %7")
+    return QString("Drill: %1/%2 right, %3\nCount-down: %4/%5 right\nBest: deck %6, half deck %7")
         .arg(drill.right)
         .arg(drill.answers)
         .arg(dueText)
@@ -289,7 +289,7 @@ void Tf_record::ShowMistakes(const record::RecordReader& reader) {
 void Tf_record::ShowExams(const record::RecordReader& reader) {
     lst_exams_->clear();
     AddHeading(lst_exams_,
-               Columns({{"Exam", -24}, {"Date", -12}, {"Net", 7}, {"Luck", 11}, {"Mistakes", 10}}));
+               Columns({{"Exam", -31}, {"Date", -12}, {"Net", 7}, {"Luck", 11}, {"Mistakes", 10}}));
     for (const record::ExamAttempt& attempt : record::ExamAttempts(reader))
         lst_exams_->addItem(ExamRow(attempt));
 }
