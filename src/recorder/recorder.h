@@ -43,7 +43,8 @@ class Recorder : public TableEvents {
 
     explicit Recorder(std::string path) : Recorder(std::move(path), Options{}) {}
     Recorder(std::string path, Options options);
-    // Writes everything heard so far, then closes the record.
+    // Writes everything heard so far, then closes the record; writes still held up get one last
+    // try.
     ~Recorder() override;
     Recorder(const Recorder&) = delete;
     Recorder& operator=(const Recorder&) = delete;

@@ -277,7 +277,8 @@ DrillHand Tf_drill::HandToAsk(const ChartCell& cell) {
         const std::optional<Action> advice = JudgeDrillHand(chart_, hand).AdvisedAction();
         const auto values =
             ev_.Values(hand.cards, std::min(hand.up.rank, 10), session().settings.DECK);
-        if (!advice || !values || *values->Of(*advice) >= values->Best() - kSameValue) break;
+        const std::optional<double> advised = advice && values ? values->Of(*advice) : std::nullopt;
+        if (!advised || *advised >= values->Best() - kSameValue) break;
     }
     return hand;
 }
