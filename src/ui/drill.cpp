@@ -153,8 +153,13 @@ void Tf_drill::StartSession() {
     Recorder* recorder = session().recorder.get();
     if (recorder) recorder->WaitUntilWritten(std::chrono::milliseconds(1000));
     const std::string& path = session().installation.progress.record;
-    if (QFileInfo::exists(QString::fromStdString(path)))
-        state = record::LoadDrillState(record::RecordReader(path));
+    try {
+        if (QFileInfo::exists(QString::fromStdString(path)))
+            state = record::LoadDrillState(record::RecordReader(path));
+    } catch (const record::RecordReadError&) {
+        // A record that cannot be read through: the drill goes on as for a new student, and the
+        // Record screen says what is wrong with the file.
+    }
     random_.Seed(static_cast<std::uint32_t>(QDateTime::currentMSecsSinceEpoch()));
     schedule_ = std::make_unique<DrillSchedule>(state.session, state.cells, random_);
     record::DrillStart start{decks, state.lastDecisionId, {}};
