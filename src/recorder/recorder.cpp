@@ -4,7 +4,6 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <filesystem>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -113,9 +112,6 @@ void Recorder::Work() {
     // it whole, and on a busy machine that must not slow the window's first showing.
     setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), kWriterNice);
     Writer writer;
-    // An installed copy's folder is made by its first save; the record may come first.
-    std::error_code ignored;
-    std::filesystem::create_directories(std::filesystem::path(path_).parent_path(), ignored);
     writer.store.Open(path_);
     for (;;) {
         if (std::string message = writer.store.TakeMessage(); !message.empty()) {
