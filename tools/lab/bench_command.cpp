@@ -8,6 +8,7 @@
 #include <string>
 
 #include "commands.h"
+#include "default_chart.h"
 #include "ev_bench.h"
 #include "sim/sim_report.h"
 #include "sim/table_sim.h"
@@ -49,7 +50,7 @@ Options:
 
 int RunBench(std::span<const std::string_view> args) {
     if (!args.empty() && args[0] == "--record") return RunRecordBench(args.subspan(1));
-    std::string chartPath = kDefaultChartPath;
+    std::string chartPath = DefaultChartPath();
     for (std::size_t i = 0; i < args.size(); ++i) {
         if (args[i] == "--help" || args[i] == "-h") {
             std::cout << kHelp;

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <system_error>
 
+#include "default_chart.h"
 #include "sim/sim_report.h"
 
 namespace vantrel::lab {
@@ -37,7 +38,7 @@ inline constexpr int kMaxThreads = 256;
 struct PlayOptions {
     std::uint64_t seed = 1;
     int threads = 1;
-    std::string chart = kDefaultChartPath;
+    std::string chart = DefaultChartPath();
 };
 
 inline bool IsPlayOption(std::string_view name) {
