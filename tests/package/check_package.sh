@@ -13,7 +13,7 @@ for deb in "${packages[@]}"; do dpkg-deb -x "$deb" "$root"; done
 
 status=0
 echo "== lintian"
-lintian --info --pedantic --display-experimental --fail-on error,warning,info,pedantic \
+lintian --display-info --pedantic --display-experimental --fail-on error,warning,info,pedantic \
     --tag-display-limit 0 "${packages[@]}" || status=1
 for entry in "$root"/usr/share/applications/*.desktop; do
     echo "== desktop-file-validate $(basename "$entry")"
