@@ -1,4 +1,5 @@
 // The vantrel-lab command line: help, refused arguments, and the chart and sim reports.
+#include <numeric>
 #include <sstream>
 #include <string>
 #include <utility>
@@ -123,6 +124,7 @@ TEST(SimCommand, TheSameSeedAndThreadsGiveTheSameReport) {
     const LabRun otherSeed = RunLab("sim --rounds 20000 --seed 8 --threads 2" + kChart);
     EXPECT_NE(WithoutSpeed(first.output), WithoutSpeed(otherSeed.output));
     for (const char* figure : {"rounds: 20000\nhouse edge: ", "% \u00b1 ", "rounds per second: ",
+                               "standard deviation: 1.", " initial bets per round; cards: 5.",
                                "blackjacks: ", "busts: ", "splits: ", "doubles: "})
         EXPECT_NE(first.output.find(figure), std::string::npos) << figure;
     EXPECT_EQ(first.output.find("refused"), std::string::npos) << first.output;
@@ -138,6 +140,46 @@ TEST(ExamCommand, PlaysTheSameExamsOnAnyNumberOfThreads) {
                                "player: bets $100 a round",
                                "exams: 30, ", "pass rate: ", "% (95% interval "})
         EXPECT_NE(one.output.find(figure), std::string::npos) << figure;
+}
+
+// The rows of a CSV report after its header, each split at the commas.
+std::vector<std::vector<double>> CsvRows(const std::string& output, const std::string& header) {
+    std::istringstream lines(output);
+    std::string line;
+    std::getline(lines, line);
+    EXPECT_EQ(line, header);
+    std::vector<std::vector<double>> rows;
+    while (std::getline(lines, line)) {
+        std::vector<double> row;
+        std::istringstream cells(line.substr(line.find(',') + 1));
+        for (std::string cell; std::getline(cells, cell, ',');) row.push_back(std::stod(cell));
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+// Every round falls in one true count; a paid blackjack never pays more than 3 to 2 would.
+TEST(SimCommand, ByCountSharesAddUpAndTheTablePaysNoMoreThanThreeToTwo) {
+    const LabRun run = RunLab("sim --by-count --csv --rounds 20000 --threads 2" + kChart);
+    ASSERT_EQ(run.status, 0) << run.output;
+    const auto rows = CsvRows(run.output, "true_count,share,edge_full,edge_table,ci95");
+    ASSERT_EQ(rows.size(), 15u);
+    double shares = 0.0;
+    for (const auto& row : rows) {
+        shares += row[0];
+        EXPECT_GE(row[1], row[2]);
+    }
+    EXPECT_NEAR(shares, 100.0, 0.05);
+}
+
+// Each up card's row holds every way the dealer's hand can end.
+TEST(DealerCommand, EachUpCardsEndsAddUpToAll) {
+    const LabRun run = RunLab("dealer --csv --decks 2");
+    ASSERT_EQ(run.status, 0) << run.output;
+    const auto rows = CsvRows(run.output, "up,17,18,19,20,21,blackjack,bust");
+    ASSERT_EQ(rows.size(), 10u);
+    for (const auto& row : rows)
+        EXPECT_NEAR(std::accumulate(row.begin(), row.end(), 0.0), 100.0, 0.01);
 }
 
 }  // namespace

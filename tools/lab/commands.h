@@ -30,6 +30,7 @@ CommandRun AddSim(CLI::App& lab);
 CommandRun AddBench(CLI::App& lab);
 CommandRun AddRecord(CLI::App& lab);
 CommandRun AddExam(CLI::App& lab);
+CommandRun AddDealer(CLI::App& lab);
 
 // The record store's speed, run by `bench --record`, with the record made under `folder` (a new
 // folder under $TMPDIR or /tmp when empty).
