@@ -62,12 +62,15 @@ INSTANTIATE_TEST_SUITE_P(
         RefusedCase{"ExamNotAnExam", "exam NL5", "not 'NL5'"},
         RefusedCase{"ExamBetNotInChips", "exam NL6 --bet 7", "not '7'"},
         RefusedCase{"ExamBetOverTheMaximum", "exam PL3 --bet 205", "not '205'"},
-        RefusedCase{"ExamTrialsZero", "exam NL6 --trials 0", "Value 0 not in range"}),
+        RefusedCase{"ExamTrialsZero", "exam NL6 --trials 0", "Value 0 not in range"},
+        RefusedCase{"EvShoeUnreadable", "ev --shoe A24 --hand T,6 --up T", "--shoe reads like"},
+        RefusedCase{"EvShoeValueTwice", "ev --shoe A:4,A:4 --hand T,6 --up T", "--shoe reads"},
+        RefusedCase{"EvHandUnreadable", "ev --hand T,X --up T", "--hand reads like"}),
     [](const testing::TestParamInfo<RefusedCase>& info) { return info.param.name; });
 
 TEST(LabCommand, HelpNamesEveryCommandAndOption) {
     const std::pair<const char*, std::vector<const char*>> helps[] = {
-        {"--help", {"chart", "sim", "bench", "exam"}},
+        {"--help", {"chart", "sim", "bench", "exam", "dealer", "ev"}},
         {"--help-all", {"--decks", "--rounds", "--ev", "--record", "--dir", "--csv", "--trials"}},
         {"exam --help", {"--bet", "--trials", "--seed", "--threads", "--chart", "--help"}},
         {"chart --help", {"--decks", "--ev", "--edge", "--judging", "--settings", "--help"}},
