@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QtMath>
+#include <numeric>
 
 #include "card_art.h"
 #include "engine/hand.h"
@@ -60,6 +61,15 @@ QString HandLabelText(const std::vector<Card>& cards, int hands) {
     for (const Card& card : cards) total += CardValue(card.rank);
     const HandLabel label(total, static_cast<int>(cards.size()), hands);
     return QString::fromLatin1(label.text().data(), static_cast<int>(label.text().size()));
+}
+
+QString Signed(int value) {
+    return value > 0 ? QStringLiteral("+%1").arg(value) : QString::number(value);
+}
+
+int CountOf(const std::vector<Card>& cards) {
+    return std::accumulate(cards.begin(), cards.end(), 0,
+                           [](int sum, const Card& card) { return sum + HiLoValue(card.rank); });
 }
 
 void TotalBadge(QPainter& painter, const QRectF& box, const QString& text) {

@@ -43,6 +43,12 @@ void DrawDeck(QPainter& painter, QPointF topLeft, QSizeF card = {33, 44});
 // What the table shows above a hand: "BJ!", "BUSTED" or the best total.
 QString HandLabelText(const std::vector<Card>& cards, int hands = 1);
 
+// A count as the lectures write it: "+3", "0", "-2".
+QString Signed(int value);
+
+// The Hi-Lo count of some cards.
+int CountOf(const std::vector<Card>& cards);
+
 // The table's own looks: a hand total in aqua, a result as on the result labels.
 void TotalBadge(QPainter& painter, const QRectF& box, const QString& text);
 void ResultBadge(QPainter& painter, const QRectF& box, const QString& text);

@@ -2,7 +2,6 @@
 // Every value and count shown is worked out with the table's own counting rule.
 
 #include <QLinearGradient>
-#include <numeric>
 
 #include "art_style.h"
 #include "lecture_canvas.h"
@@ -12,15 +11,6 @@
 namespace vantrel::art {
 
 namespace {
-
-QString Signed(int value) {
-    return value > 0 ? QStringLiteral("+%1").arg(value) : QString::number(value);
-}
-
-int CountOf(const std::vector<Card>& cards) {
-    return std::accumulate(cards.begin(), cards.end(), 0,
-                           [](int sum, const Card& card) { return sum + HiLoValue(card.rank); });
-}
 
 void WhyCount(QPainter& p) {
     Heading(p, QStringLiteral("The cards left in the shoe matter"));

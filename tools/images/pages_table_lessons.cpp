@@ -13,10 +13,10 @@ namespace vantrel::art {
 namespace {
 
 // How often a student who plays basic strategy perfectly passes each exam at flat bets of $200
-// and of $5 at the table as it comes (six decks), as `vantrel-lab exam NL6|PL3 [--bet 5]` prints
-// it.
-constexpr char kGeneralExamPassRates[] = "47.2% at $200 bets, 7.7% at $5";
-constexpr char kProfessionalExamPassRates[] = "31.2% at $200 bets, 0.6% at $5";
+// and of $5 at the table as it comes (six decks), as `vantrel-lab exam NL6|PL3 --trials 100000`
+// and `vantrel-lab exam NL6|PL3 --bet 5` print it.
+constexpr char kGeneralExamPassRates[] = "47.3% at $200 bets, 7.7% at $5";
+constexpr char kProfessionalExamPassRates[] = "31.2% at $200 bets, 0.5% at $5";
 
 // What a lesson asks, as the panel beside the table picture shows it. An exam's panel adds a note
 // on how often perfect basic strategy passes it.
@@ -58,8 +58,11 @@ void GoalPanel(QPainter& p, const Goal& goal) {
     Button(p, QRectF(panel.center().x() - 50, 208, 100, 22), QStringLiteral("Start"));
 }
 
+// The bet box and the cards, large enough to read every rank.
+constexpr QRectF kBetAndCards{12, 0, 448, 305};
+
 void LessonPage(QPainter& p, const TableScene& scene, const Goal& goal) {
-    DrawTableSketch(p, QPointF(12, 12), 0.515, scene);
+    DrawTableCrop(p, kBetAndCards, QRectF(12, 12, 332, 224), scene);
     GoalPanel(p, goal);
 }
 
@@ -98,13 +101,37 @@ void StrategyPractice(QPainter& p) {
          "$10000", "$100"});
 }
 
-// The tenth round of the shoe is settled and the table asks for the count.
+// The tenth round of the shoe is settled and the table asks for the count: the answer takes in
+// every card since the shuffle, not only the cards still on the table.
 void CountingPractice(QPainter& p) {
-    TableScene scene = WonScene(Cards({"D09", "C13"}), 25, "10 times to go", "$10025", "$100");
-    scene.countQuestion = true;
-    scene.countEntry = QStringLiteral("-2");
-    LessonPage(p, scene,
-               {"Counting practice", "Give the right running\ncount 10 times.", "$10000", "$100"});
+    constexpr int kCountBefore = 5;  // after rounds 1 to 9
+    const std::vector<Card> dealer = Cards({"S10", "H08"}), player = Cards({"D09", "C13"});
+    const int thisRound = CountOf(dealer) + CountOf(player);
+    const int answer = kCountBefore + thisRound;
+    Caption(p, QRectF(12, 12, 332, 20), QStringLiteral("Round 10 of the shoe, just settled:"), 14,
+            kLightYellow, Qt::AlignLeft | Qt::AlignVCenter);
+    Caption(p, QRectF(14, 34, 70, 16), QStringLiteral("dealer"), 12);
+    DrawHand(p, QPointF(16, 50), dealer, 38, 26);
+    Caption(p, QRectF(100, 34, 70, 16), QStringLiteral("you"), 12);
+    DrawHand(p, QPointF(102, 50), player, 38, 26);
+    Caption(p, QRectF(186, 40, 158, 60),
+            QStringLiteral("These four cards\ncount %1.").arg(Signed(thisRound)), 14);
+    constexpr qreal kDialogScale = 0.5;
+    p.save();
+    p.translate(14, 108);
+    p.scale(kDialogScale, kDialogScale);
+    DrawCountDialog(p, QString::number(answer));
+    p.restore();
+    p.setPen(QPen(kPaleYellow, 1));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(QRectF(QPointF(14, 108), QSizeF(369, 265) * kDialogScale));
+    Caption(p, QRectF(204, 108, 140, 132),
+            QStringLiteral("The count runs on from the shuffle: it was %1 after round 9, so "
+                           "the answer is %2.")
+                .arg(Signed(kCountBefore), Signed(answer)),
+            14, kPaleYellow);
+    GoalPanel(p,
+              {"Counting practice", "Give the right running\ncount 10 times.", "$10000", "$100"});
 }
 
 // A $200 hand won: $200 off what is still to go.
@@ -155,7 +182,7 @@ std::vector<LecturePage> TableLessonPages(const StrategyTable&) {
          }},
         {"NL6", 1,
          [](QPainter& p) {
-             Exam(p, "$800 to go", "Win $1000 net; losses\nadd to what is to go.",
+             Exam(p, "$800 to go", "Win $1000 net; a loss\nraises the sum to go.",
                   QStringLiteral("Perfect basic strategy, six decks,\npasses %1.\n"
                                  "At $5 a blackjack wins $7, not $7.50.")
                       .arg(QLatin1String(kGeneralExamPassRates)));
@@ -173,9 +200,9 @@ std::vector<LecturePage> TableLessonPages(const StrategyTable&) {
          }},
         {"PL3", 1,
          [](QPainter& p) {
-             Exam(p, "$1800 to go", "Win $2000 net; losses\nadd to what is to go.",
+             Exam(p, "$1800 to go", "Win $2000 net; a loss\nraises the sum to go.",
                   QStringLiteral("Flat bets by basic strategy, six decks,\npass %1.\n"
-                                 "Bet more from a true count of +1.")
+                                 "Raise the bet from a true count of +2.")
                       .arg(QLatin1String(kProfessionalExamPassRates)));
          }},
         {"PL3", 99,
