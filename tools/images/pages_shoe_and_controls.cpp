@@ -162,7 +162,7 @@ void Gestures(QPainter& p) {
 }  // namespace
 
 std::vector<LecturePage> ShoeAndControlsPages() {
-    return {{"NL2", 11, ShoeAndCut}, {"NL2", 12, Keys}, {"NL2", 13, Gestures}};
+    return {{"NL2", 12, ShoeAndCut}, {"NL2", 13, Keys}, {"NL2", 14, Gestures}};
 }
 
 }  // namespace vantrel::art
