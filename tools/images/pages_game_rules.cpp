@@ -187,7 +187,7 @@ void SplitAces(QPainter& p) {
     Button(p, QRectF(120, 96, 80, 24), QStringLiteral("SPLIT"));
     Arrow(p, QPointF(116, 130), QPointF(204, 130));
     const std::vector<std::vector<Card>> hands = {Cards({"S01", "D13"}), Cards({"H01", "C07"})};
-    const char* notes[] = {"21, not a\nblackjack: pays 1 to 1", "One card,\nthen it stops"};
+    const char* notes[] = {"Not a blackjack:\n21, paid 1 to 1", "One card,\nthen it stops"};
     for (int i = 0; i < 2; ++i) {
         const qreal left = 230 + i * 130;
         DrawHand(p, QPointF(left, 72), hands[i], 50, 26);

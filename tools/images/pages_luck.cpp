@@ -39,7 +39,7 @@ void LuckAndTheExam(QPainter& p) {
              kSalmon);
 
     // Five bets up passes, five bets down fails; the zigzag is one possible exam.
-    const QRectF walk(300, 52, 286, 140);
+    const QRectF walk(300, 52, 286, 120);
     const qreal step = walk.height() / 10;
     p.setPen(QPen(kAqua, 2));
     p.drawLine(walk.topLeft(), walk.topRight());
@@ -58,9 +58,9 @@ void LuckAndTheExam(QPainter& p) {
         p.drawLine(at, next);
         at = next;
     }
-    Caption(p, QRectF(280, 212, 310, 28),
-            QStringLiteral("At $200 bets an exam lasts %1 rounds on average,\nand perfect play "
-                           "passes %2 of exams.")
+    Caption(p, QRectF(272, 196, 318, 44),
+            QStringLiteral("At $200 an exam lasts %1 rounds on average;\nperfect play passes %2 "
+                           "of exams.")
                 .arg(QLatin1String(kExamRounds), QLatin1String(kExamPassRate)),
             13, kPaleYellow);
 }
