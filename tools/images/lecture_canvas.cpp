@@ -56,6 +56,31 @@ void DrawDeck(QPainter& painter, QPointF topLeft, QSizeF card) {
         DrawCardBack(painter, QRectF(topLeft + QPointF(i * 2, i * 2), card));
 }
 
+qreal DrawShoeBar(QPainter& painter, const QRectF& bar, int decks, double dealtShare) {
+    const qreal end = bar.left() + bar.width() * dealtShare;
+    painter.save();
+    painter.setPen(QPen(kPaleYellow, 1.5));
+    painter.setBrush(kTableTeal);
+    painter.drawRect(QRectF(bar.topLeft(), QPointF(end, bar.bottom())));
+    painter.setBrush(QColor(0x30, 0x30, 0x30));
+    painter.drawRect(QRectF(QPointF(end, bar.top()), bar.bottomRight()));
+    painter.setPen(QPen(kGrey.lighter(150), 1, Qt::DashLine));
+    for (int deck = 1; deck < decks; ++deck) {
+        const qreal x = bar.left() + bar.width() * deck / decks;
+        painter.drawLine(QPointF(x, bar.top()), QPointF(x, bar.bottom()));
+    }
+    painter.restore();
+    return end;
+}
+
+void DrawCutCard(QPainter& painter, const QRectF& bar, qreal x) {
+    painter.save();
+    painter.setPen(QPen(Qt::black, 1));
+    painter.setBrush(kYellow);
+    painter.drawRect(QRectF(x - 3, bar.top() - 8, 6, bar.height() + 16));
+    painter.restore();
+}
+
 QString HandLabelText(const std::vector<Card>& cards, int hands) {
     int total = 0;
     for (const Card& card : cards) total += CardValue(card.rank);

@@ -17,20 +17,6 @@ namespace {
 // Cards a round takes from the shoe, one player by the chart, as `vantrel-lab sim` prints it.
 constexpr double kCardsPerRound = 5.48;
 
-// The shoe as a bar: its decks marked, the part dealt filled.
-void ShoeBar(QPainter& p, const QRectF& bar, int decks, double dealtShare) {
-    p.setPen(QPen(kPaleYellow, 1.5));
-    p.setBrush(QColor(0x30, 0x30, 0x30));
-    p.drawRect(bar);
-    p.setBrush(kTableTeal);
-    p.drawRect(QRectF(bar.topLeft(), QSizeF(bar.width() * dealtShare, bar.height())));
-    for (int deck = 1; deck < decks; ++deck) {
-        const qreal x = bar.left() + bar.width() * deck / decks;
-        p.setPen(QPen(kGrey.lighter(150), 1, Qt::DashLine));
-        p.drawLine(QPointF(x, bar.top()), QPointF(x, bar.bottom()));
-    }
-}
-
 void DecksLeft(QPainter& p) {
     const TableRules rules;
     Shoe filled;
@@ -44,7 +30,7 @@ void DecksLeft(QPainter& p) {
             QStringLiteral("This table has no discard tray: judge the depth from the rounds."), 14,
             kPaleYellow, Qt::AlignLeft | Qt::AlignVCenter);
     const QRectF bar(14, 64, 572, 34);
-    ShoeBar(p, bar, decks, dealt / shoeCards);
+    DrawShoeBar(p, bar, decks, dealt / shoeCards);
     Caption(p, QRectF(bar.left(), bar.top(), bar.width() * dealt / shoeCards, bar.height()),
             QStringLiteral("%1 rounds dealt").arg(kRounds), 14);
     Caption(p, QRectF(bar.left(), bar.bottom() + 2, bar.width(), 18),
@@ -88,15 +74,12 @@ void Penetration(QPainter& p) {
     const int shoeCards = filled.CardsLeft(), beforeCut = filled.cardsToCut;
     Heading(p, QStringLiteral("Penetration: how deep the cut lies"));
     const QRectF bar(14, 40, 572, 30);
-    ShoeBar(p, bar, filled.decks(), double(beforeCut) / shoeCards);
-    const qreal cut = bar.left() + bar.width() * beforeCut / shoeCards;
+    const qreal cut = DrawShoeBar(p, bar, filled.decks(), double(beforeCut) / shoeCards);
     Caption(p, QRectF(bar.left(), bar.top(), cut - bar.left(), bar.height()),
             QStringLiteral("%1 cards dealt (%2%)").arg(beforeCut).arg(rules.playper), 14);
     Caption(p, QRectF(cut, bar.top(), bar.right() - cut, bar.height()),
             QStringLiteral("%1 never played").arg(shoeCards - beforeCut), 14, kGrey.lighter(180));
-    p.setPen(QPen(Qt::black, 1));
-    p.setBrush(kYellow);
-    p.drawRect(QRectF(cut - 3, bar.top() - 6, 6, bar.height() + 12));
+    DrawCutCard(p, bar, cut);
 
     Caption(p, QRectF(14, 80, 572, 18), QStringLiteral("Rounds dealt at each true count, this cut"),
             13, kLightYellow);

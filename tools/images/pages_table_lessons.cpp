@@ -66,37 +66,32 @@ void LessonPage(QPainter& p, const TableScene& scene, const Goal& goal) {
     GoalPanel(p, goal);
 }
 
-// A round just settled and won, with the chips and the quota label as settlement leaves them.
-TableScene WonScene(const std::vector<Card>& hand, int bet, const char* quota, const char* chips,
-                    const char* maxBet) {
+// A round just settled and won against the dealer's 18; the page shows its cards and its bet.
+TableScene WonScene(const std::vector<Card>& hand, int bet) {
     TableScene scene;
     scene.dealer = Cards({"S10", "H08"});
     scene.hands = {hand};
     scene.dealerLabel = HandLabelText(scene.dealer);
     scene.handLabels = {HandLabelText(hand)};
-    scene.results = {QStringLiteral("Win")};
     scene.bet = QStringLiteral("$%1").arg(bet);
     for (int left = bet; left > 0;) {
         const int chip = left >= 100 ? 100 : left >= 25 ? 25 : 5;
         scene.betChips.push_back(chip);
         left -= chip;
     }
-    scene.quota = QString::fromLatin1(quota);
-    scene.chips = QString::fromLatin1(chips);
-    scene.maxBet = QString::fromLatin1(maxBet);
     scene.actionsEnabled = false;
     return scene;
 }
 
 void RulesPractice(QPainter& p) {
-    LessonPage(p, WonScene(Cards({"D09", "C13"}), 25, "9 wins to go", "$10025", "$100"),
+    LessonPage(p, WonScene(Cards({"D09", "C13"}), 25),
                {"Practice 1", "Win 10 hands.\nEvery winning hand\ncounts one.", "$10000", "$100"});
 }
 
-// A hit and a stand, both right: two decisions off the quota once the round is settled.
+// A hit and a stand, both right.
 void StrategyPractice(QPainter& p) {
     LessonPage(
-        p, WonScene(Cards({"S10", "H06", "C03"}), 25, "98 times to go", "$10025", "$100"),
+        p, WonScene(Cards({"S10", "H06", "C03"}), 25),
         {"Practice 2", "100 decisions to go:\n\"OK!\" takes one off,\na wrong play adds one.",
          "$10000", "$100"});
 }
@@ -135,8 +130,8 @@ void CountingPractice(QPainter& p) {
 }
 
 // A $200 hand won: $200 off what is still to go.
-void Exam(QPainter& p, const char* quota, const char* goal, const QString& note) {
-    LessonPage(p, WonScene(Cards({"D09", "C13"}), 200, quota, "$1200", "$200"),
+void Exam(QPainter& p, const char* goal, const QString& note) {
+    LessonPage(p, WonScene(Cards({"D09", "C13"}), 200),
                {"Graduation Exam", goal, "$1000", "$200", note});
 }
 
@@ -182,7 +177,7 @@ std::vector<LecturePage> TableLessonPages(const StrategyTable&) {
          }},
         {"NL6", 1,
          [](QPainter& p) {
-             Exam(p, "$800 to go", "Win $1000 net; a loss\nraises the sum to go.",
+             Exam(p, "Win $1000 net; a loss\nraises the sum to go.",
                   QStringLiteral("Perfect basic strategy, six decks,\npasses %1.\n"
                                  "At $5 a blackjack wins $7, not $7.50.")
                       .arg(QLatin1String(kGeneralExamPassRates)));
@@ -200,7 +195,7 @@ std::vector<LecturePage> TableLessonPages(const StrategyTable&) {
          }},
         {"PL3", 1,
          [](QPainter& p) {
-             Exam(p, "$1800 to go", "Win $2000 net; a loss\nraises the sum to go.",
+             Exam(p, "Win $2000 net; a loss\nraises the sum to go.",
                   QStringLiteral("Flat bets by basic strategy, six decks,\npass %1.\n"
                                  "Raise the bet from a true count of +2.")
                       .arg(QLatin1String(kProfessionalExamPassRates)));
