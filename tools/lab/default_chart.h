@@ -10,4 +10,9 @@ namespace vantrel::lab {
 // exists, so that the error names it.
 std::string DefaultChartPath();
 
+// What --chart's help says of that default.
+inline constexpr char kChartOptionHelp[] =
+    "the chart file to follow (default data/bs4bj.dat or bs4bj.dat here, else the installed "
+    "chart, ../share/vantrel/bs4bj.dat beside the program)";
+
 }  // namespace vantrel::lab
