@@ -1,4 +1,5 @@
 // The vantrel-lab command line: help, refused arguments, and the chart and sim reports.
+#include <cmath>
 #include <numeric>
 #include <sstream>
 #include <string>
@@ -183,6 +184,19 @@ TEST(DealerCommand, EachUpCardsEndsAddUpToAll) {
     ASSERT_EQ(rows.size(), 10u);
     for (const auto& row : rows)
         EXPECT_NEAR(std::accumulate(row.begin(), row.end(), 0.0), 100.0, 0.01);
+}
+
+// Sixteen against a ten: stand from about a true count of 0 in six decks. The quick run's sample
+// is small, so only the neighbourhood is checked.
+TEST(IndicesCommand, SixteenAgainstTenStandsFromAboutZero) {
+    const LabRun run = vantrel::testing::RunCommand(
+        VANTREL_LAB " indices --quick --hand 16 --up 10 --csv --threads 2" + kChart +
+        " 2>/dev/null");
+    ASSERT_EQ(run.status, 0) << run.output;
+    const std::string row =
+        "hand,up,basic,deviation,direction,index,se,gain_per_100\n16,10,H,S,>=,";
+    ASSERT_TRUE(run.output.starts_with(row)) << run.output;
+    EXPECT_LE(std::abs(std::stoi(run.output.substr(row.size()))), 2) << run.output;
 }
 
 }  // namespace

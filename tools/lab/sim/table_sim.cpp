@@ -46,9 +46,10 @@ constexpr int kBankroll = 1000;
 // It hears of each settled round, before any shuffle, to count the cards the round took.
 class SimTable final : private TableEvents {
   public:
-    SimTable(const StrategyTable& chart, std::uint32_t seed, RoundListener* listener)
+    SimTable(const StrategyTable& chart, std::uint32_t seed, RoundListener* listener,
+             const TableRules& rules)
         : chart_(chart), listener_(listener) {
-        table_.rules = {kSimDecks, kSimPenetration, kSimGameSpeed};
+        table_.rules = rules;
         table_.SetSeedSource([seed] { return seed; });
         table_.SetEvents(this);
         table_.FormShow();
@@ -121,9 +122,9 @@ std::uint64_t Mix(std::uint64_t x) {
 }  // namespace
 
 SimTally PlayRounds(const StrategyTable& chart, long long rounds, std::uint32_t seed,
-                    RoundListener* listener) {
+                    RoundListener* listener, const TableRules& rules) {
     SimTally tally;
-    SimTable table(chart, seed, listener);
+    SimTable table(chart, seed, listener, rules);
     for (long long round = 0; round < rounds; ++round) table.PlayRound(tally);
     table.AddViewCounts(tally);
     return tally;
