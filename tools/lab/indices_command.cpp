@@ -22,8 +22,8 @@ namespace vantrel::lab {
 namespace {
 
 constexpr int kMaxDecks = 64;
-constexpr int kShoesPerCount = 200;
-constexpr int kQuickShoesPerCount = 40;
+constexpr int kShoesPerCount = 60;
+constexpr int kQuickShoesPerCount = 15;
 
 constexpr std::string_view kAbout =
     R"(Finds, for each decision a counter may play differently (every hard total 8
@@ -151,7 +151,7 @@ CommandRun AddIndices(CLI::App& lab) {
     CLI::Option* quick = indices->add_flag(
         "--quick", options->quick,
         "value " + std::to_string(kQuickShoesPerCount) + " shoes at each true count, not " +
-            std::to_string(kShoesPerCount) + ": a fifth of the time, wider errors");
+            std::to_string(kShoesPerCount) + ": a quarter of the time, wider errors");
     indices->add_option("--shoes", options->shoes, "shoes to value at each true count, 10 to 10000")
         ->check(CLI::Range(10, 10'000))
         ->option_text("N")

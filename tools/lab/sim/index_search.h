@@ -14,7 +14,7 @@ namespace vantrel::lab {
 struct IndexSearchSettings {
     int decks = 6;
     int penetration = 60;
-    int shoesPerCount = 200;
+    int shoesPerCount = 60;
     int batches = 10;  // independent batches, for the standard errors
     int threads = 2;
     std::uint64_t seed = 1;
