@@ -6,11 +6,15 @@
 #include <optional>
 #include <string>
 #include <system_error>
+#include <type_traits>
 #include <vector>
 
 #include "command_options.h"
 #include "commands.h"
+#include "sim/bet_ramp.h"
 #include "sim/count_tally.h"
+#include "sim/index_rules.h"
+#include "sim/ramp_tally.h"
 #include "sim/sim_report.h"
 #include "sim/table_sim.h"
 
@@ -19,6 +23,8 @@ namespace vantrel::lab {
 namespace {
 
 constexpr long long kMaxRounds = 1'000'000'000'000LL;
+// The bet limit of the free-play table the simulator sits at.
+constexpr int kSimTableMaximum = 100;
 
 constexpr std::string_view kAbout =
     R"(Plays rounds at the trainer's own table engine, betting, countdown, actions,
@@ -46,13 +52,17 @@ struct SimOptions {
     PlayOptions play;
     bool byCount = false;
     bool csv = false;
+    std::string ramp;
+    int unit = 5;
+    std::string indices;
 };
 
 // Plays the rounds with one listener of type Listener for each table; returns the listeners.
-template <class Listener>
-std::vector<Listener> SimulateWith(const StrategyTable& chart, const SimOptions& options,
+template <class Make, class Listener = std::invoke_result_t<Make>>
+std::vector<Listener> SimulateWith(const StrategyTable& chart, const SimOptions& options, Make make,
                                    SimTally& tally) {
-    std::vector<Listener> listeners(options.play.threads);
+    std::vector<Listener> listeners;
+    for (int table = 0; table < options.play.threads; ++table) listeners.push_back(make());
     std::vector<RoundListener*> pointers;
     for (Listener& listener : listeners) pointers.push_back(&listener);
     tally = Simulate(chart, options.rounds, options.play.seed, options.play.threads, pointers);
@@ -62,7 +72,8 @@ std::vector<Listener> SimulateWith(const StrategyTable& chart, const SimOptions&
 void WriteByCount(const StrategyTable& chart, const SimOptions& options) {
     SimTally tally;
     CountTally counts;
-    for (const CountListener& listener : SimulateWith<CountListener>(chart, options, tally))
+    for (const CountListener& listener : SimulateWith(
+             chart, options, [] { return CountListener(); }, tally))
         counts += listener.tally;
     if (!options.csv) {
         std::cout << "rounds: " << tally.rounds << ", flat $5 bets by the chart, " << kSimDecks
@@ -70,6 +81,50 @@ void WriteByCount(const StrategyTable& chart, const SimOptions& options) {
                   << "player's edge in per cent of the initial bet, with its 95% interval\n";
     }
     WriteCountReport(std::cout, counts, options.csv);
+}
+
+RampTally PlayRamp(const StrategyTable& chart, const SimOptions& options, const BetRamp& ramp,
+                   const std::vector<IndexRule>& rules) {
+    SimTally tally;
+    RampTally total;
+    const auto make = [&] { return RampListener(ramp, options.unit, rules); };
+    for (const RampListener& listener : SimulateWith(chart, options, make, tally))
+        total += listener.tally;
+    return total;
+}
+
+int RunRamp(const StrategyTable& chart, const SimOptions& options) {
+    const std::optional<BetRamp> ramp = ParseRamp(options.ramp);
+    if (!ramp)
+        return UsageError("sim",
+                          "--ramp reads like 2:2,3:3,4:4 (true count:units, the counts "
+                          "rising), not '" +
+                              options.ramp + "'");
+    if (options.unit * ramp->MostUnits() > kSimTableMaximum)
+        return UsageError("sim", "the ramp's top bet, " + std::to_string(ramp->MostUnits()) +
+                                     " units of $" + std::to_string(options.unit) +
+                                     ", is over the table maximum of $" +
+                                     std::to_string(kSimTableMaximum));
+    std::optional<std::vector<IndexRule>> rules;
+    if (!options.indices.empty()) {
+        rules = ReadIndexRules(options.indices);
+        if (!rules)
+            return UsageError("sim", "cannot read index plays from '" + options.indices +
+                                         "': it is written by 'vantrel-lab indices --csv'");
+    }
+    std::cout << "rounds: " << options.rounds << ", ramp " << ramp->Text() << " of $"
+              << options.unit << " units (one unit below), " << kSimDecks << " decks cut at "
+              << kSimPenetration << "%, as this table pays\n";
+    const RampTally plain = PlayRamp(chart, options, *ramp, {});
+    if (rules) std::cout << "by the chart alone:\n";
+    WriteRampReport(std::cout, plain, options.unit);
+    if (rules) {
+        const RampTally indexed = PlayRamp(chart, options, *ramp, *rules);
+        std::cout << "with the " << rules->size() << " index plays of " << options.indices << ":\n";
+        WriteRampReport(std::cout, indexed, options.unit);
+        WriteIndexGain(std::cout, plain, indexed, options.unit);
+    }
+    return std::cout.flush() ? 0 : 1;
 }
 
 int RunSim(const SimOptions& options) {
@@ -83,6 +138,7 @@ int RunSim(const SimOptions& options) {
             WriteByCount(*chart, options);
             return std::cout.flush() ? 0 : 1;
         }
+        if (!options.ramp.empty()) return RunRamp(*chart, options);
         tally = Simulate(*chart, options.rounds, options.play.seed, options.play.threads);
     } catch (const std::system_error& error) {
         std::cerr << "vantrel-lab sim: cannot start " << options.play.threads
@@ -118,6 +174,33 @@ CommandRun AddSim(CLI::App& lab) {
                   "with --by-count, write CSV: true_count,share,edge_full,edge_table,ci95 (per "
                   "cent; ci95 the half-width of the table edge's interval)")
         ->needs(byCount);
+    CLI::Option* ramp =
+        sim->add_option("--ramp", options->ramp,
+                        "instead, bet by the true count at the start of each round: COUNT:UNITS "
+                        "pairs, the counts rising, e.g. 2:2,3:3,4:4,5:5,6:6; one unit below the "
+                        "first count. Prints the average bet, the edge in per cent of the "
+                        "average bet, the win per 100 rounds and the standard deviation per "
+                        "round in units, with their 95 per cent intervals (the deviation's by "
+                        "the normal approximation), as this table pays")
+            ->option_text("RAMP")
+            ->excludes(byCount);
+    sim->add_option("--unit", options->unit,
+                    "with --ramp, dollars a unit, a multiple of 5 (default 5); the top bet may "
+                    "not pass the table maximum, $100")
+        ->option_text("D")
+        ->check(CLI::Range(5, kSimTableMaximum))
+        ->check(CLI::Validator(
+            [](std::string& text) {
+                return std::stoi(text) % 5 == 0 ? std::string() : "needs a multiple of 5";
+            },
+            "", "multiple of 5"))
+        ->needs(ramp);
+    sim->add_option("--indices", options->indices,
+                    "with --ramp, also play the index plays of FILE (written by `vantrel-lab "
+                    "indices --csv`) at the round's starting true count, insurance included, in "
+                    "a second run of the same seed, and print what they add")
+        ->option_text("FILE")
+        ->needs(ramp);
     return [options] { return RunSim(*options); };
 }
 

@@ -64,7 +64,8 @@ class SimTable final : private TableEvents {
         while (table_.startTimerRunning()) table_.tm_startTimer();
         ++tally.hands;
         while (table_.state().roundActive && table_.actionsEnabled()) {
-            const Action action = ChartPlayerAction(chart_, table_);
+            Action action = ChartPlayerAction(chart_, table_);
+            if (listener_) action = listener_->Play(table_, action);
             const long long balloons = view_.playerBalloons;
             PressAction(table_, action);
             if (view_.playerBalloons != balloons) {
