@@ -93,11 +93,7 @@ int RunExam(ExamOptions options) {
         return UsageError("exam", error);
     if (!options.rampText.empty()) {
         options.ramp = ParseRamp(options.rampText);
-        if (!options.ramp)
-            return UsageError("exam",
-                              "--ramp reads like 2:2,3:3,4:4 (true count:units, the counts "
-                              "rising), not '" +
-                                  options.rampText + "'");
+        if (!options.ramp) return UsageError("exam", RampError(options.rampText));
         // The unit: the largest in $5 steps whose top bet the table takes.
         const int topUnit = options.exam->maxBet / options.ramp->MostUnits() / 5 * 5;
         if (options.bet == 0) options.bet = topUnit;

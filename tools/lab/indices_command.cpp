@@ -10,18 +10,15 @@
 #include <string>
 #include <system_error>
 
-#include "app/settings.h"
 #include "command_options.h"
 #include "commands.h"
 #include "sim/index_search.h"
 #include "sim/sim_report.h"
-#include "strategy/judging_chart.h"
 
 namespace vantrel::lab {
 
 namespace {
 
-constexpr int kMaxDecks = 64;
 constexpr int kShoesPerCount = 60;
 constexpr int kQuickShoesPerCount = 15;
 
@@ -49,8 +46,7 @@ A7 or 88 (any for insurance), up 2..10 or A, the plays H, S, D, P and I for
 insurance (basic - for it: declined), direction >= or <=.)";
 
 struct IndicesOptions {
-    std::optional<int> decks;
-    std::optional<std::string> settings;
+    ShoeOptions shoe;
     bool quick = false;
     std::optional<int> shoes;
     bool csv = false;
@@ -90,10 +86,10 @@ int RunIndices(const IndicesOptions& options) {
     const std::optional<StrategyTable> chart = ReadChartFile(options.play.chart);
     if (!chart)
         return UsageError("indices", "cannot read a chart from '" + options.play.chart + "'");
-    const Settings settings = options.settings ? LoadSettings(*options.settings) : Settings{};
+    const ShoeInForce shoe = ReadShoeInForce(options.shoe);
     IndexSearchSettings search;
-    search.decks = options.decks ? *options.decks : strategy::TableDecks(settings.DECK);
-    search.penetration = settings.PLAYPER;
+    search.decks = shoe.decks;
+    search.penetration = shoe.penetration;
     search.shoesPerCount = options.shoes   ? *options.shoes
                            : options.quick ? kQuickShoesPerCount
                                            : kShoesPerCount;
@@ -140,14 +136,7 @@ CommandRun AddIndices(CLI::App& lab) {
     CLI::App* indices = lab.add_subcommand(
         "indices", "index numbers: the true count from which a play beats basic strategy");
     indices->footer(std::string(kAbout));
-    indices->add_option("--decks", options->decks, "decks in the shoe, 1 to 64")
-        ->check(CLI::Range(1, kMaxDecks))
-        ->option_text("N");
-    indices
-        ->add_option("--settings", options->settings,
-                     "the settings file whose DECK (unless --decks) and PLAYPER are in force "
-                     "(default: the default settings, 6 decks cut at 60 per cent)")
-        ->option_text("FILE");
+    AddShoeOptions(*indices, options->shoe);
     CLI::Option* quick = indices->add_flag(
         "--quick", options->quick,
         "value " + std::to_string(kQuickShoesPerCount) + " shoes at each true count, not " +

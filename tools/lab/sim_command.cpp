@@ -95,11 +95,7 @@ RampTally PlayRamp(const StrategyTable& chart, const SimOptions& options, const 
 
 int RunRamp(const StrategyTable& chart, const SimOptions& options) {
     const std::optional<BetRamp> ramp = ParseRamp(options.ramp);
-    if (!ramp)
-        return UsageError("sim",
-                          "--ramp reads like 2:2,3:3,4:4 (true count:units, the counts "
-                          "rising), not '" +
-                              options.ramp + "'");
+    if (!ramp) return UsageError("sim", RampError(options.ramp));
     if (options.unit * ramp->MostUnits() > kSimTableMaximum)
         return UsageError("sim", "the ramp's top bet, " + std::to_string(ramp->MostUnits()) +
                                      " units of $" + std::to_string(options.unit) +

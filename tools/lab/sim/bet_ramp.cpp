@@ -49,4 +49,9 @@ std::optional<BetRamp> ParseRamp(const std::string& text) {
     return ramp;
 }
 
+std::string RampError(const std::string& text) {
+    return "--ramp reads like 2:2,3:3,4:4 (true count:units, the counts rising), not '" + text +
+           "'";
+}
+
 }  // namespace vantrel::lab

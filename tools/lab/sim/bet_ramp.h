@@ -19,4 +19,7 @@ struct BetRamp {
 // "2:2,3:3,4:4" (count:units, counts rising, units 1 to 100); nothing when it reads otherwise.
 std::optional<BetRamp> ParseRamp(const std::string& text);
 
+// What a usage error says of a ramp that does not read.
+std::string RampError(const std::string& text);
+
 }  // namespace vantrel::lab
