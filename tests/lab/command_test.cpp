@@ -67,7 +67,9 @@ INSTANTIATE_TEST_SUITE_P(
         RefusedCase{"EvShoeUnreadable", "ev --shoe A24 --hand T,6 --up T", "--shoe reads like"},
         RefusedCase{"EvShoeValueTwice", "ev --shoe A:4,A:4 --hand T,6 --up T", "--shoe reads"},
         RefusedCase{"EvHandUnreadable", "ev --hand T,X --up T", "--hand reads like"},
-        RefusedCase{"RampOverTheMaximum", "sim --ramp 2:30", "over the table maximum of $100"},
+        RefusedCase{"RampOverTheMaximum",
+                    "sim --ramp 2:30 --chart " VANTREL_SOURCE_DIR "/data/bs4bj.dat",
+                    "over the table maximum of $100"},
         RefusedCase{"RampUnitNotInChips", "sim --ramp 2:2 --unit 7", "needs a multiple of 5"},
         RefusedCase{"RampIndicesUnreadable",
                     "sim --ramp 2:2 --indices /dev/null --chart " VANTREL_SOURCE_DIR
