@@ -11,6 +11,7 @@ namespace vantrel::lab {
 // The plays an index number is sought for, in the order of their codes: hit, stand, double, split
 // (the engine's actions, 1 to 4, less one) and insurance.
 inline constexpr int kPlays = 5;
+inline constexpr int kSplitPlay = 3;
 inline constexpr int kInsure = 4;
 inline constexpr char kPlayCodes[kPlays + 1] = "HSDPI";
 

@@ -189,7 +189,7 @@ std::optional<IndexPlay> BestPlay(const IndexCandidate& candidate, int basic,
     for (int play = 0; play < kPlays; ++play) {
         const bool offered = candidate.kind == IndexCandidate::Kind::Insurance
                                  ? play == kInsure
-                                 : play != kInsure && (play != 3 || candidate.MaySplit());
+                                 : play != kInsure && (play != kSplitPlay || candidate.MaySplit());
         if (!offered || play == basic) continue;
         const GainCurve gains = Gains(pooled, basic, play);
         const bool atOrAbove = GrowsWithCount(gains);
