@@ -183,6 +183,8 @@ TEST(SimCommand, ByCountSharesAddUpAndTheTablePaysNoMoreThanThreeToTwo) {
         EXPECT_GE(row[1], row[2]);
     }
     EXPECT_NEAR(shares, 100.0, 0.05);
+    const LabRun twoDecks = RunLab("sim --by-count --rounds 1000 --decks 2" + kChart);
+    EXPECT_NE(twoDecks.output.find("2 decks cut at 60%\n"), std::string::npos) << twoDecks.output;
 }
 
 // Each up card's row holds every way the dealer's hand can end.

@@ -37,7 +37,8 @@ total, a hand of split aces that cannot be split again stands, a split
 advised for no pair and a cell without an action stand.
 
 The table: the settings' defaults, 6 decks reshuffled after 60 per cent of
-the shoe, GAMESPEED 3 (four countdown ticks a round).
+the shoe, GAMESPEED 3 (four countdown ticks a round); --settings or --decks
+change the decks and the cut.
 
 Prints the rounds; the house edge per initial bet (positive when the house
 wins) with its 95 per cent interval from the rounds' net results, as
@@ -50,12 +51,25 @@ count per deck left (cards left / 52), truncated toward zero.)";
 struct SimOptions {
     long long rounds = 1'000'000;
     PlayOptions play;
+    ShoeOptions shoe;
     bool byCount = false;
     bool csv = false;
     std::string ramp;
     int unit = 5;
     std::string indices;
 };
+
+// The settings' defaults but for the shoe in force.
+TableRules TableRulesOf(const SimOptions& options) {
+    const ShoeInForce shoe = ReadShoeInForce(options.shoe);
+    return {shoe.decks, shoe.penetration, kSimGameSpeed};
+}
+
+std::string ShoeText(const SimOptions& options) {
+    const ShoeInForce shoe = ReadShoeInForce(options.shoe);
+    return std::to_string(shoe.decks) + (shoe.decks == 1 ? " deck" : " decks") + " cut at " +
+           std::to_string(shoe.penetration) + "%";
+}
 
 // Plays the rounds with one listener of type Listener for each table; returns the listeners.
 template <class Make, class Listener = std::invoke_result_t<Make>>
@@ -65,7 +79,8 @@ std::vector<Listener> SimulateWith(const StrategyTable& chart, const SimOptions&
     for (int table = 0; table < options.play.threads; ++table) listeners.push_back(make());
     std::vector<RoundListener*> pointers;
     for (Listener& listener : listeners) pointers.push_back(&listener);
-    tally = Simulate(chart, options.rounds, options.play.seed, options.play.threads, pointers);
+    tally = Simulate(chart, options.rounds, options.play.seed, options.play.threads, pointers,
+                     TableRulesOf(options));
     return listeners;
 }
 
@@ -76,8 +91,8 @@ void WriteByCount(const StrategyTable& chart, const SimOptions& options) {
              chart, options, [] { return CountListener(); }, tally))
         counts += listener.tally;
     if (!options.csv) {
-        std::cout << "rounds: " << tally.rounds << ", flat $5 bets by the chart, " << kSimDecks
-                  << " decks cut at " << kSimPenetration << "%\n"
+        std::cout << "rounds: " << tally.rounds << ", flat $5 bets by the chart, "
+                  << ShoeText(options) << "\n"
                   << "player's edge in per cent of the initial bet, with its 95% interval\n";
     }
     WriteCountReport(std::cout, counts, options.csv);
@@ -109,8 +124,8 @@ int RunRamp(const StrategyTable& chart, const SimOptions& options) {
                                          "': it is written by 'vantrel-lab indices --csv'");
     }
     std::cout << "rounds: " << options.rounds << ", ramp " << ramp->Text() << " of $"
-              << options.unit << " units (one unit below), " << kSimDecks << " decks cut at "
-              << kSimPenetration << "%, as this table pays\n";
+              << options.unit << " units (one unit below), " << ShoeText(options)
+              << ", as this table pays\n";
     const RampTally plain = PlayRamp(chart, options, *ramp, {});
     if (rules) std::cout << "by the chart alone:\n";
     WriteRampReport(std::cout, plain, options.unit);
@@ -135,7 +150,8 @@ int RunSim(const SimOptions& options) {
             return std::cout.flush() ? 0 : 1;
         }
         if (!options.ramp.empty()) return RunRamp(*chart, options);
-        tally = Simulate(*chart, options.rounds, options.play.seed, options.play.threads);
+        tally = Simulate(*chart, options.rounds, options.play.seed, options.play.threads, {},
+                         TableRulesOf(options));
     } catch (const std::system_error& error) {
         std::cerr << "vantrel-lab sim: cannot start " << options.play.threads
                   << " threads: " << error.what() << '\n';
@@ -160,6 +176,7 @@ CommandRun AddSim(CLI::App& lab) {
                    "each thread's table is seeded from S and its index, so a seed and a number of "
                    "threads always give the same results",
                    "tables");
+    AddShoeOptions(*sim, options->shoe);
     CLI::Option* byCount = sim->add_flag(
         "--by-count", options->byCount,
         "instead, for each true count from -6 to +8 at the start of a round (counts beyond them "

@@ -137,14 +137,14 @@ std::uint32_t TableSeed(std::uint64_t seed, int index) {
 }
 
 SimTally Simulate(const StrategyTable& chart, long long rounds, std::uint64_t seed, int threads,
-                  std::span<RoundListener* const> listeners) {
+                  std::span<RoundListener* const> listeners, const TableRules& rules) {
     std::vector<SimTally> tallies(threads);
     std::vector<std::jthread> workers;
     for (int index = 0; index < threads; ++index) {
         const long long share = rounds / threads + (index < rounds % threads ? 1 : 0);
         RoundListener* listener = listeners.empty() ? nullptr : listeners[index];
-        workers.emplace_back([&chart, &tallies, share, seed, index, listener] {
-            tallies[index] = PlayRounds(chart, share, TableSeed(seed, index), listener);
+        workers.emplace_back([&chart, &tallies, &rules, share, seed, index, listener] {
+            tallies[index] = PlayRounds(chart, share, TableSeed(seed, index), listener, rules);
         });
     }
     workers.clear();  // joins

@@ -59,6 +59,7 @@ std::uint32_t TableSeed(std::uint64_t seed, int index);
 // depends only on the chart, the rounds, the seed and the number of threads. `listeners`, when
 // given, holds one listener for each table.
 SimTally Simulate(const StrategyTable& chart, long long rounds, std::uint64_t seed, int threads,
-                  std::span<RoundListener* const> listeners = {});
+                  std::span<RoundListener* const> listeners = {},
+                  const TableRules& rules = kSimRules);
 
 }  // namespace vantrel::lab
