@@ -1,4 +1,5 @@
 // The vantrel-lab command line: help, refused arguments, and the chart and sim reports.
+#include <cmath>
 #include <numeric>
 #include <sstream>
 #include <string>
@@ -65,7 +66,16 @@ INSTANTIATE_TEST_SUITE_P(
         RefusedCase{"ExamTrialsZero", "exam NL6 --trials 0", "Value 0 not in range"},
         RefusedCase{"EvShoeUnreadable", "ev --shoe A24 --hand T,6 --up T", "--shoe reads like"},
         RefusedCase{"EvShoeValueTwice", "ev --shoe A:4,A:4 --hand T,6 --up T", "--shoe reads"},
-        RefusedCase{"EvHandUnreadable", "ev --hand T,X --up T", "--hand reads like"}),
+        RefusedCase{"EvHandUnreadable", "ev --hand T,X --up T", "--hand reads like"},
+        RefusedCase{"RampOverTheMaximum",
+                    "sim --ramp 2:30 --chart " VANTREL_SOURCE_DIR "/data/bs4bj.dat",
+                    "over the table maximum of $100"},
+        RefusedCase{"RampUnitNotInChips", "sim --ramp 2:2 --unit 7", "needs a multiple of 5"},
+        RefusedCase{"RampIndicesUnreadable",
+                    "sim --ramp 2:2 --indices /dev/null --chart " VANTREL_SOURCE_DIR
+                    "/data/bs4bj.dat",
+                    "cannot read index plays"},
+        RefusedCase{"ExamRampOverTheMaximum", "exam PL3 --ramp 2:2 --bet 105", "over the table"}),
     [](const testing::TestParamInfo<RefusedCase>& info) { return info.param.name; });
 
 TEST(LabCommand, HelpNamesEveryCommandAndOption) {
@@ -173,6 +183,8 @@ TEST(SimCommand, ByCountSharesAddUpAndTheTablePaysNoMoreThanThreeToTwo) {
         EXPECT_GE(row[1], row[2]);
     }
     EXPECT_NEAR(shares, 100.0, 0.05);
+    const LabRun twoDecks = RunLab("sim --by-count --rounds 1000 --decks 2" + kChart);
+    EXPECT_NE(twoDecks.output.find("2 decks cut at 60%\n"), std::string::npos) << twoDecks.output;
 }
 
 // Each up card's row holds every way the dealer's hand can end.
@@ -183,6 +195,42 @@ TEST(DealerCommand, EachUpCardsEndsAddUpToAll) {
     ASSERT_EQ(rows.size(), 10u);
     for (const auto& row : rows)
         EXPECT_NEAR(std::accumulate(row.begin(), row.end(), 0.0), 100.0, 0.01);
+}
+
+// Sixteen against a ten: stand from about a true count of 0 in six decks. The quick run's sample
+// is small, so only the neighbourhood is checked.
+TEST(IndicesCommand, SixteenAgainstTenStandsFromAboutZero) {
+    const LabRun run = vantrel::testing::RunCommand(
+        VANTREL_LAB " indices --quick --hand 16 --up 10 --csv --threads 2" + kChart +
+        " 2>/dev/null");
+    ASSERT_EQ(run.status, 0) << run.output;
+    const std::string row =
+        "hand,up,basic,deviation,direction,index,se,gain_per_100\n16,10,H,S,>=,";
+    ASSERT_TRUE(run.output.starts_with(row)) << run.output;
+    EXPECT_LE(std::abs(std::stoi(run.output.substr(row.size()))), 2) << run.output;
+}
+
+// Insurance taken at every count loses: the same seed deals the same cards with and without it,
+// so what the index plays add is the insurance bets' own result.
+TEST(SimCommand, RampPlaysTheIndexFileAndInsuranceAlwaysLoses) {
+    const vantrel::TempFolder folder;
+    vantrel::WriteBytes(folder / "always.csv",
+                        "hand,up,basic,deviation,direction,index,se,gain_per_100\n"
+                        "any,A,-,I,>=,-99,0,0\n");
+    const LabRun run =
+        RunLab("sim --rounds 100000 --ramp 1:2 --indices " + folder / "always.csv" + kChart);
+    ASSERT_EQ(run.status, 0) << run.output;
+    for (const char* figure : {"average bet: ", "edge: ", "% of the average bet ± ",
+                               "win: ", "standard deviation: ", "with the 1 index plays of "})
+        EXPECT_NE(run.output.find(figure), std::string::npos) << figure;
+    EXPECT_NE(run.output.find("index plays add: -0."), std::string::npos) << run.output;
+}
+
+TEST(ExamCommand, RampBetsAUnitTheTableTakesAtTheTopCount) {
+    const LabRun run = RunLab("exam PL3 --ramp 2:2,3:3,4:4,5:5,6:6 --trials 5" + kChart);
+    ASSERT_EQ(run.status, 0) << run.output;
+    EXPECT_NE(run.output.find("bets $30 a unit by the ramp 2:2,3:3,4:4,5:5,6:6"), std::string::npos)
+        << run.output;
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "command_options.h"
 #include "commands.h"
 #include "strategy/chart_calculator.h"
 #include "strategy/chart_format.h"
@@ -17,7 +18,6 @@ namespace vantrel::lab {
 namespace {
 
 constexpr int kDefaultDecks = 6;
-constexpr int kMaxDecks = 64;
 
 constexpr std::string_view kAbout =
     R"(Works out basic strategy for the trainer's table by exact expected values and

@@ -2,16 +2,20 @@
 
 #include <charconv>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include <CLI/CLI.hpp>
 
+#include "app/settings.h"
 #include "default_chart.h"
 #include "sim/sim_report.h"
+#include "strategy/judging_chart.h"
 
 namespace vantrel::lab {
 
 inline constexpr int kMaxThreads = 256;
+inline constexpr int kMaxDecks = 64;
 
 // The options of the commands that play the table engine.
 struct PlayOptions {
@@ -43,6 +47,34 @@ inline void AddPlayOptions(CLI::App& command, PlayOptions& options, const std::s
         ->option_text("T")
         ->check(CLI::Range(1, kMaxThreads));
     command.add_option("--chart", options.chart, kChartOptionHelp)->option_text("FILE");
+}
+
+// --decks and --settings: the shoe of the table in force.
+struct ShoeOptions {
+    std::optional<int> decks;
+    std::optional<std::string> settings;
+};
+
+inline void AddShoeOptions(CLI::App& command, ShoeOptions& options) {
+    command.add_option("--decks", options.decks, "decks in the shoe, 1 to 64 (instead of DECK)")
+        ->check(CLI::Range(1, kMaxDecks))
+        ->option_text("N");
+    command
+        .add_option("--settings", options.settings,
+                    "the settings file whose DECK and PLAYPER are in force (default: the "
+                    "default settings, 6 decks cut at 60 per cent)")
+        ->option_text("FILE");
+}
+
+// The decks the table deals from (DECK as the table plays it, unless --decks) and its cut.
+struct ShoeInForce {
+    int decks = 6;
+    int penetration = 60;
+};
+
+inline ShoeInForce ReadShoeInForce(const ShoeOptions& options) {
+    const Settings settings = options.settings ? LoadSettings(*options.settings) : Settings{};
+    return {options.decks.value_or(strategy::TableDecks(settings.DECK)), settings.PLAYPER};
 }
 
 }  // namespace vantrel::lab

@@ -7,17 +7,14 @@
 #include <optional>
 #include <string>
 
-#include "app/settings.h"
+#include "command_options.h"
 #include "commands.h"
 #include "strategy/dealer_odds.h"
-#include "strategy/judging_chart.h"
 #include "strategy/shoe_model.h"
 
 namespace vantrel::lab {
 
 namespace {
-
-constexpr int kMaxDecks = 64;
 
 constexpr std::string_view kAbout =
     R"(Prints, for each dealer up card, how the dealer's hand ends when the rest of
@@ -27,17 +24,12 @@ calculator the chart comes from. The dealer stands on all 17s. Last, the
 value of the insurance bet off the top of the shoe, per unit insured.)";
 
 struct DealerOptions {
-    std::optional<int> decks;
-    std::optional<std::string> settings;
+    ShoeOptions shoe;
     bool csv = false;
 };
 
 int RunDealer(const DealerOptions& options) {
-    const int decks =
-        options.decks ? *options.decks
-                      : strategy::TableDecks(options.settings ? LoadSettings(*options.settings).DECK
-                                                              : Settings{}.DECK);
-    const strategy::ShoeModel shoe(decks);
+    const strategy::ShoeModel shoe(ReadShoeInForce(options.shoe).decks);
     std::cout << (options.csv ? "up,17,18,19,20,21,blackjack,bust\n"
                               : "up      17      18      19      20      21  blackjack    bust\n");
     for (int up : {2, 3, 4, 5, 6, 7, 8, 9, 10, 1}) {
@@ -77,15 +69,7 @@ CommandRun AddDealer(CLI::App& lab) {
     CLI::App* dealer = lab.add_subcommand(
         "dealer", "the dealer's final totals and bust rate by up card, for the decks in force");
     dealer->footer(std::string(kAbout));
-    CLI::Option* decks = dealer->add_option("--decks", options->decks, "decks in the shoe, 1 to 64")
-                             ->check(CLI::Range(1, kMaxDecks))
-                             ->option_text("N");
-    dealer
-        ->add_option("--settings", options->settings,
-                     "the settings file whose DECK is in force (default: the default settings, "
-                     "DECK=6)")
-        ->option_text("FILE")
-        ->excludes(decks);
+    AddShoeOptions(*dealer, options->shoe);
     dealer->add_flag("--csv", options->csv,
                      "write CSV: up,17,18,19,20,21,blackjack,bust, in per cent");
     return [options] { return RunDealer(*options); };

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "command_options.h"
 #include "commands.h"
 #include "strategy/shoe_ev.h"
 
@@ -17,7 +18,6 @@ namespace vantrel::lab {
 namespace {
 
 constexpr int kDefaultDecks = 6;
-constexpr int kMaxDecks = 64;
 constexpr int kMostOfAValue = 10'000;
 
 constexpr std::string_view kAbout =

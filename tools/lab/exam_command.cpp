@@ -11,6 +11,7 @@
 #include "coach/lessons.h"
 #include "command_options.h"
 #include "commands.h"
+#include "sim/bet_ramp.h"
 #include "sim/exam_sim.h"
 #include "sim/sim_report.h"
 
@@ -44,6 +45,8 @@ struct ExamOptions {
     int bet = 0;  // 0: the exam's table maximum
     long long trials = 10'000;
     PlayOptions play;
+    std::string rampText;
+    std::optional<BetRamp> ramp;
 };
 
 // The exam named on the command line, as its lesson; an empty text when it is one.
@@ -76,7 +79,9 @@ void WriteExamReport(std::ostream& out, const ExamOptions& options, const ExamTa
                   static_cast<double>(tally.rounds) / static_cast<double>(tally.exams));
     out << "exam: " << exam.code << ", win $" << exam.quota << " net from $" << exam.chips
         << " in chips, table maximum $" << exam.maxBet << '\n'
-        << "player: bets $" << options.bet << " a round, plays by the chart\n"
+        << "player: bets $" << options.bet
+        << (options.ramp ? " a unit by the ramp " + options.ramp->Text() : std::string(" a round"))
+        << ", plays by the chart\n"
         << "exams: " << tally.exams << ", " << average << " rounds each on average\n"
         << "pass rate: " << Percent(pass.rate) << " (95% interval " << Percent(pass.low) << " to "
         << Percent(pass.high) << ")\n";
@@ -86,6 +91,16 @@ int RunExam(ExamOptions options) {
     options.exam = FindLesson(options.code);
     if (const std::string error = CheckBet(options); !error.empty())
         return UsageError("exam", error);
+    if (!options.rampText.empty()) {
+        options.ramp = ParseRamp(options.rampText);
+        if (!options.ramp) return UsageError("exam", RampError(options.rampText));
+        // The unit: the largest in $5 steps whose top bet the table takes.
+        const int topUnit = options.exam->maxBet / options.ramp->MostUnits() / 5 * 5;
+        if (options.bet == 0) options.bet = topUnit;
+        if (options.bet < 5 || options.bet > topUnit)
+            return UsageError("exam", "the ramp's top bet is over the table maximum of $" +
+                                          std::to_string(options.exam->maxBet));
+    }
     if (options.bet == 0) options.bet = options.exam->maxBet;
     const std::optional<StrategyTable> chart = ReadChartFile(options.play.chart);
     if (!chart) return UsageError("exam", "cannot read a chart from '" + options.play.chart + "'");
@@ -93,7 +108,7 @@ int RunExam(ExamOptions options) {
     ExamTally tally;
     try {
         tally = SimulateExams(*chart, *options.exam, options.bet, options.trials, options.play.seed,
-                              options.play.threads);
+                              options.play.threads, options.ramp ? &*options.ramp : nullptr);
     } catch (const std::system_error& error) {
         std::cerr << "vantrel-lab exam: cannot start " << options.play.threads
                   << " threads: " << error.what() << '\n';
@@ -120,6 +135,11 @@ CommandRun AddExam(CLI::App& lab) {
     exam->add_option("--trials", options->trials, "exams to play, 1 to 10^8 (default 10000)")
         ->option_text("T")
         ->check(CLI::Range(1LL, kMaxTrials));
+    exam->add_option("--ramp", options->rampText,
+                     "bet by the true count at the start of each round, as `vantrel-lab sim "
+                     "--ramp` does: COUNT:UNITS pairs, one unit below the first count; --bet is "
+                     "then the unit (default: the largest whose top bet the table takes)")
+        ->option_text("RAMP");
     AddPlayOptions(*exam, options->play,
                    "exam i is seeded from S and i, so the figures do not depend on the number of "
                    "threads",

@@ -15,9 +15,9 @@ namespace {
 using vantrel::lab::CommandRun;
 
 constexpr CommandRun (*kCommands[])(CLI::App&) = {
-    vantrel::lab::AddChart,  vantrel::lab::AddSim,  vantrel::lab::AddBench,
-    vantrel::lab::AddRecord, vantrel::lab::AddExam, vantrel::lab::AddDealer,
-    vantrel::lab::AddEv,
+    vantrel::lab::AddChart,  vantrel::lab::AddSim,     vantrel::lab::AddBench,
+    vantrel::lab::AddRecord, vantrel::lab::AddExam,    vantrel::lab::AddDealer,
+    vantrel::lab::AddEv,     vantrel::lab::AddIndices,
 };
 
 constexpr std::size_t kHelpWidth = 80;

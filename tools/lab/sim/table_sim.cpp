@@ -46,9 +46,10 @@ constexpr int kBankroll = 1000;
 // It hears of each settled round, before any shuffle, to count the cards the round took.
 class SimTable final : private TableEvents {
   public:
-    SimTable(const StrategyTable& chart, std::uint32_t seed, RoundListener* listener)
+    SimTable(const StrategyTable& chart, std::uint32_t seed, RoundListener* listener,
+             const TableRules& rules)
         : chart_(chart), listener_(listener) {
-        table_.rules = {kSimDecks, kSimPenetration, kSimGameSpeed};
+        table_.rules = rules;
         table_.SetSeedSource([seed] { return seed; });
         table_.SetEvents(this);
         table_.FormShow();
@@ -63,7 +64,8 @@ class SimTable final : private TableEvents {
         while (table_.startTimerRunning()) table_.tm_startTimer();
         ++tally.hands;
         while (table_.state().roundActive && table_.actionsEnabled()) {
-            const Action action = ChartPlayerAction(chart_, table_);
+            Action action = ChartPlayerAction(chart_, table_);
+            if (listener_) action = listener_->Play(table_, action);
             const long long balloons = view_.playerBalloons;
             PressAction(table_, action);
             if (view_.playerBalloons != balloons) {
@@ -121,9 +123,9 @@ std::uint64_t Mix(std::uint64_t x) {
 }  // namespace
 
 SimTally PlayRounds(const StrategyTable& chart, long long rounds, std::uint32_t seed,
-                    RoundListener* listener) {
+                    RoundListener* listener, const TableRules& rules) {
     SimTally tally;
-    SimTable table(chart, seed, listener);
+    SimTable table(chart, seed, listener, rules);
     for (long long round = 0; round < rounds; ++round) table.PlayRound(tally);
     table.AddViewCounts(tally);
     return tally;
@@ -135,14 +137,14 @@ std::uint32_t TableSeed(std::uint64_t seed, int index) {
 }
 
 SimTally Simulate(const StrategyTable& chart, long long rounds, std::uint64_t seed, int threads,
-                  std::span<RoundListener* const> listeners) {
+                  std::span<RoundListener* const> listeners, const TableRules& rules) {
     std::vector<SimTally> tallies(threads);
     std::vector<std::jthread> workers;
     for (int index = 0; index < threads; ++index) {
         const long long share = rounds / threads + (index < rounds % threads ? 1 : 0);
         RoundListener* listener = listeners.empty() ? nullptr : listeners[index];
-        workers.emplace_back([&chart, &tallies, share, seed, index, listener] {
-            tallies[index] = PlayRounds(chart, share, TableSeed(seed, index), listener);
+        workers.emplace_back([&chart, &tallies, &rules, share, seed, index, listener] {
+            tallies[index] = PlayRounds(chart, share, TableSeed(seed, index), listener, rules);
         });
     }
     workers.clear();  // joins

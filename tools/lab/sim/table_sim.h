@@ -4,6 +4,7 @@
 #include <span>
 
 #include "coach/strategy_table.h"
+#include "engine/table.h"
 #include "sim/round_listener.h"
 
 namespace vantrel::lab {
@@ -44,10 +45,12 @@ inline constexpr int kSimDecks = 6;
 inline constexpr int kSimPenetration = 60;
 inline constexpr int kSimGameSpeed = 3;
 
+inline constexpr TableRules kSimRules{kSimDecks, kSimPenetration, kSimGameSpeed};
+
 // Plays `rounds` rounds at one table of its own, seeded with `seed`, the player following `chart`,
 // told to `listener` when there is one.
 SimTally PlayRounds(const StrategyTable& chart, long long rounds, std::uint32_t seed,
-                    RoundListener* listener = nullptr);
+                    RoundListener* listener = nullptr, const TableRules& rules = kSimRules);
 
 // The seed of table `index` in a run seeded with `seed`: every table gets a stream of its own.
 std::uint32_t TableSeed(std::uint64_t seed, int index);
@@ -56,6 +59,7 @@ std::uint32_t TableSeed(std::uint64_t seed, int index);
 // depends only on the chart, the rounds, the seed and the number of threads. `listeners`, when
 // given, holds one listener for each table.
 SimTally Simulate(const StrategyTable& chart, long long rounds, std::uint64_t seed, int threads,
-                  std::span<RoundListener* const> listeners = {});
+                  std::span<RoundListener* const> listeners = {},
+                  const TableRules& rules = kSimRules);
 
 }  // namespace vantrel::lab
