@@ -1,9 +1,11 @@
 # Shared set-up for the project's commands: install missing Debian packages, configure, build.
 # Sourced by scripts/run, scripts/test and the other commands; not run on its own.
 
-BASE_PACKAGES=(g++ cmake ninja-build qt6-base-dev libsqlite3-dev libgtest-dev fonts-ipafont-gothic help2man)
-# Building the Debian package and checking it, as scripts/package and scripts/test do.
-PACKAGE_TOOLS=(dpkg-dev file lintian desktop-file-utils appstream)
+BASE_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev libsqlite3-dev libgtest-dev
+    libcli11-dev fonts-ipafont-gothic help2man)
+# Building the Debian package and checking it, as scripts/package and scripts/test do; the
+# installed program's window is looked at under a virtual display with xprop.
+PACKAGE_TOOLS=(dpkg-dev file lintian desktop-file-utils appstream xvfb xauth x11-utils)
 
 missing_packages() {
     local pkg

@@ -40,13 +40,6 @@ bool Exists(const std::string& path) {
     return stat(path.c_str(), &info) == 0;
 }
 
-// Where an installed copy's data directory lies, whether or not it exists.
-std::string InstalledDataDirFor(const std::string& executablePath) {
-    const std::filesystem::path dataDir =
-        std::filesystem::path(FolderOf(executablePath)) / VANTREL_INSTALLED_DATA_FROM_BIN;
-    return dataDir.lexically_normal().string();
-}
-
 // With the effective ids, as the program will open files.
 bool UserMay(const std::string& path, int mode) {
     return faccessat(AT_FDCWD, path.c_str(), mode, AT_EACCESS) == 0;
@@ -64,11 +57,19 @@ std::string PerUserSettingsFile(const UserFolders& user) {
 
 }  // namespace
 
+std::string InstalledDataDirFor(const std::string& executablePath) {
+    const std::filesystem::path dataDir =
+        std::filesystem::path(FolderOf(executablePath)) / VANTREL_INSTALLED_DATA_FROM_BIN;
+    return dataDir.lexically_normal().string();
+}
+
 UserFolders UserFoldersFromEnvironment() {
     UserFolders user;
     if (const char* value = std::getenv("XDG_CONFIG_HOME")) user.configHome = value;
     if (const char* value = std::getenv("HOME")) user.home = value;
-    if (user.home.empty()) {
+    // As GLib and Qt do: a home that is not an absolute path is no home.
+    if (!user.home.starts_with('/')) {
+        user.home.clear();
         if (const passwd* account = getpwuid(geteuid()); account && account->pw_dir)
             user.home = account->pw_dir;
     }
@@ -76,7 +77,7 @@ UserFolders UserFoldersFromEnvironment() {
 }
 
 ProgressPaths ProgressPathsAt(const std::string& settingsFile) {
-    return {settingsFile, settingsFile, ReplaceExtension(settingsFile, ".sqlite")};
+    return {settingsFile, ReplaceExtension(settingsFile, ".sqlite")};
 }
 
 std::string SettingsPathFor(const std::string& executablePath) {
@@ -84,18 +85,15 @@ std::string SettingsPathFor(const std::string& executablePath) {
 }
 
 Installation LocateInstallation(const std::string& executablePath, const UserFolders& user) {
-    const std::string beside = SettingsPathFor(executablePath);
     Installation installation;
     if (const std::string dataDir = InstalledDataDirFor(executablePath); IsFolder(dataDir))
         installation.dataDir = dataDir;
     const bool portable = installation.dataDir.empty() && UserMay(FolderOf(executablePath), W_OK);
-    const std::string perUser = PerUserSettingsFile(user);
-    if (portable || perUser.empty()) {
-        installation.progress = ProgressPathsAt(beside);
-        return installation;
+    if (portable) {
+        installation.progress = ProgressPathsAt(SettingsPathFor(executablePath));
+    } else if (const std::string perUser = PerUserSettingsFile(user); !perUser.empty()) {
+        installation.progress = ProgressPathsAt(perUser);
     }
-    installation.progress = ProgressPathsAt(perUser);
-    if (!Exists(perUser) && UserMay(beside, R_OK)) installation.progress.settingsToRead = beside;
     return installation;
 }
 

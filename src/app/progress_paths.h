@@ -4,17 +4,16 @@
 
 namespace vantrel {
 
-// Where the student's progress is kept.
+// Where the student's progress is kept; all empty when it cannot be kept anywhere.
 struct ProgressPaths {
-    std::string settingsToRead;  // read once, at start-up
-    std::string settingsToSave;  // every save goes here
-    std::string record;          // the student's record, beside the saved settings, named after it
+    std::string settings;  // read once, at start-up; every save goes here
+    std::string record;    // the student's record, beside the settings, named after it
 };
 
 // The user's folders as the environment names them.
 struct UserFolders {
     std::string configHome;  // $XDG_CONFIG_HOME
-    std::string home;        // $HOME, or the home folder of the user's account when it is unset
+    std::string home;        // $HOME, or the account's home folder when $HOME is unset or relative
 };
 UserFolders UserFoldersFromEnvironment();
 
@@ -32,16 +31,19 @@ struct Installation {
 // it lies in the installed layout, <prefix>/bin/vantrel beside <prefix>/share/vantrel, or when the
 // user cannot write its folder. The layout decides for root too, who may write anywhere.
 //
-// Until an installed copy has saved once, it reads a readable settings file beside the executable,
-// so progress kept there by an older copy carries over. With no home folder known at all, it
-// keeps the settings beside the executable.
+// An installed copy never reads or writes beside the executable, where every user would share
+// one file. With no home folder known at all, its progress paths are empty: nothing is kept.
 Installation LocateInstallation(const std::string& executablePath, const UserFolders& user);
 
-// Settings read from and saved to one file, the record beside it.
+// The settings file and the record beside it.
 ProgressPaths ProgressPathsAt(const std::string& settingsFile);
 
 // The settings file beside an executable: its path with the extension replaced by ".INI".
 std::string SettingsPathFor(const std::string& executablePath);
+
+// Where an installed program's data directory lies, whether or not it exists: for
+// <prefix>/bin/vantrel, <prefix>/share/vantrel.
+std::string InstalledDataDirFor(const std::string& executablePath);
 
 // The data directory is the current directory. An installed copy started elsewhere, where there
 // is no course (no strategy chart), uses its installed data directory instead.

@@ -6,7 +6,6 @@
 #include <charconv>
 #include <cstring>
 #include <filesystem>
-#include <optional>
 
 #include "app/ini_file.h"
 #include "app/whole_file.h"
@@ -86,16 +85,6 @@ std::string SaveFailure(const std::string& path, const std::string& reason) {
     return "Cannot save your progress to " + path + ": " + reason;
 }
 
-// Writes every field into the file at path, keeping the rest of startFrom when it is given and
-// of the file itself otherwise. Returns an empty string or what went wrong.
-std::string WriteSettings(const Settings& settings, const std::string& path,
-                          const std::optional<std::string>& startFrom) {
-    const std::string error = ReplaceWholeFile(path, [&](std::string bytes) {
-        return UpdateSettingsBytes(settings, startFrom ? *startFrom : std::move(bytes));
-    });
-    return error.empty() ? error : SaveFailure(path, error);
-}
-
 }  // namespace
 
 Settings ParseSettings(std::string_view bytes) {
@@ -126,18 +115,18 @@ Settings LoadSettings(const std::string& path) {
 }
 
 std::string SaveSettings(const Settings& settings, const std::string& path) {
-    return WriteSettings(settings, path, std::nullopt);
+    const std::string error = ReplaceWholeFile(
+        path, [&](std::string bytes) { return UpdateSettingsBytes(settings, std::move(bytes)); });
+    return error.empty() ? error : SaveFailure(path, error);
 }
 
 std::string SaveProgress(const Settings& settings, const ProgressPaths& paths) {
-    const std::string& path = paths.settingsToSave;
-    if (const std::string error = CreateFolders(std::filesystem::path(path).parent_path());
+    if (paths.settings.empty()) return kProgressNotKept;
+    if (const std::string error =
+            CreateFolders(std::filesystem::path(paths.settings).parent_path());
         !error.empty())
-        return SaveFailure(path, error);
-    std::optional<std::string> startFrom;
-    if (paths.settingsToRead != path && !std::filesystem::exists(path))
-        startFrom = ReadWholeFile(paths.settingsToRead).value_or(std::string());
-    return WriteSettings(settings, path, startFrom);
+        return SaveFailure(paths.settings, error);
+    return SaveSettings(settings, paths.settings);
 }
 
 }  // namespace vantrel

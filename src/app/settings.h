@@ -33,9 +33,12 @@ Settings LoadSettings(const std::string& path);
 // that names the file.
 std::string SaveSettings(const Settings& settings, const std::string& path);
 
-// Saves where an installed or portable copy keeps progress, creating the per-user folder on the
-// first save. A first save to a file other than the one read starts from the file read, so
-// every other section and key of an older settings file comes along.
+inline constexpr char kProgressNotKept[] =
+    "No home folder was found, so your progress cannot be kept. Your lessons go on.";
+
+// Saves where an installed or portable copy keeps progress. The per-user folder is made here, at
+// the first save, for the user alone; a new settings file is the user's alone too.
+// Returns kProgressNotKept when there is nowhere to keep progress.
 std::string SaveProgress(const Settings& settings, const ProgressPaths& paths);
 
 // The settings that the bytes of a settings file hold; any bytes give some settings.

@@ -91,12 +91,13 @@ std::string FolderOf(const std::string& path) {
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
-// A fresh file beside path that nobody else uses; created with the default mode for new files.
+// A fresh file beside path that nobody else uses, for the user alone: a new file stays so, a
+// replacing one takes the mode of the file it replaces.
 std::pair<FileDescriptor, std::string> CreateTemporaryBeside(const std::string& path) {
     const std::string stem = path + "." + std::to_string(getpid()) + ".tmp";
     for (int attempt = 0;; ++attempt) {
         std::string name = attempt == 0 ? stem : stem + std::to_string(attempt);
-        FileDescriptor fd(open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+        FileDescriptor fd(open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
         if (fd.valid() || errno != EEXIST || attempt == 100) return {std::move(fd), name};
     }
 }

@@ -81,8 +81,15 @@ Verdict Prepare(sqlite3* db, int busyTimeoutMs, std::string& reason) {
     return Verdict::Usable;
 }
 
+// SQLite would make a new record readable by everyone; its log files take the record's mode.
+void CreateForTheUserAlone(const std::string& path) {
+    const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0600);
+    if (fd >= 0) close(fd);
+}
+
 Attempt TryOpen(const std::string& path, int busyTimeoutMs) {
     Attempt attempt;
+    CreateForTheUserAlone(path);
     const int code = sqlite3_open_v2(path.c_str(), &attempt.db,
                                      SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
     try {

@@ -4,7 +4,6 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <filesystem>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -193,9 +192,6 @@ void Recorder::Work() {
     // it whole, and on a busy machine that must not slow the window's first showing.
     setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), kWriterNice);
     Writer writer(path_, options_.maxWaiting);
-    // An installed copy's folder is made by its first save; the record may come first.
-    std::error_code ignored;
-    std::filesystem::create_directories(std::filesystem::path(path_).parent_path(), ignored);
     if (!writer.store.Open(path_, options_.busyTimeoutMs) && writer.store.mayOpenLater())
         writer.PutOff();
     for (;;) {

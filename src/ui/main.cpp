@@ -59,7 +59,7 @@ void Tf_main::SetUp() {
     // A missing title is reported by name; the settings and the chart are loaded all the same.
     LoadBitmap(img_title_, QString::fromStdString(TitleBitmapPath(s.appDir)),
                BitmapFit::SizeToBitmap);
-    s.settings = LoadSettings(s.installation.progress.settingsToRead);
+    s.settings = LoadSettings(s.installation.progress.settings);
     s.chartFile = strategy::LoadChartFile(StrategyChartPath(s.appDir));
     // A chart the calculator must work out is started now, on its own thread, long before the
     // first decision at the table needs it.

@@ -1,5 +1,7 @@
 #include "ui/recording.h"
 
+#include <filesystem>
+
 #include "recorder/recorder.h"
 #include "ui/message_box.h"
 #include "ui/session.h"
@@ -7,7 +9,14 @@
 namespace vantrel {
 
 void StartRecording(Session& session) {
-    session.recorder = std::make_shared<Recorder>(session.installation.progress.record);
+    const std::string& record = session.installation.progress.record;
+    if (session.recorder || record.empty()) return;
+    // The progress folder is made by the first save, for the user alone; until then there is
+    // nowhere to keep a record, and nothing is made.
+    std::error_code ignored;
+    if (!std::filesystem::is_directory(std::filesystem::path(record).parent_path(), ignored))
+        return;
+    session.recorder = std::make_shared<Recorder>(record);
 }
 
 void TellRecordTrouble(Session& session) {

@@ -4,8 +4,9 @@ namespace vantrel {
 
 struct Session;
 
-// Starts keeping the student's record where the progress paths put it, beside the settings file
-// that is saved: the recorder opens it on its own thread.
+// Starts keeping the student's record where the progress paths put it, beside the settings file,
+// once its folder exists: at start-up, or after the save that made the folder. The recorder
+// opens it on its own thread. Does nothing when the record is kept already.
 void StartRecording(Session& session);
 
 // Tells the student, in a message box naming the file, what went wrong with the record and has

@@ -3,10 +3,12 @@
 #include <QFrame>
 #include <QLabel>
 #include <array>
+#include <utility>
 
 #include "app/settings.h"
 #include "ui/controls.h"
 #include "ui/message_box.h"
+#include "ui/recording.h"
 #include "ui/session.h"
 
 namespace vantrel {
@@ -43,9 +45,18 @@ bool Screen::IsRunning() const {
 
 bool Screen::SaveProgressOrShowError() {
     const std::string error = SaveProgress(session_.settings, session_.installation.progress);
-    if (error.empty()) return true;
-    ShowErrorBox(QString::fromStdString(error));
-    return false;
+    if (error == kProgressNotKept) {
+        // Said once; the lessons go on without progress.
+        if (!std::exchange(session_.toldProgressNotKept, true))
+            ShowMessageBox(QString::fromStdString(error));
+        return true;
+    }
+    if (!error.empty()) {
+        ShowErrorBox(QString::fromStdString(error));
+        return false;
+    }
+    StartRecording(session_);
+    return true;
 }
 
 bool IsModifierKey(int key) {

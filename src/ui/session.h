@@ -29,6 +29,7 @@ struct Session {
     int returnMenu = 1;
     // Keeps the student's record as the table plays; none in a run that records nothing.
     std::shared_ptr<Recorder> recorder;
+    bool toldProgressNotKept = false;  // with no home folder, the student is told once
 };
 
 }  // namespace vantrel

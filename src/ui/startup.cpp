@@ -1,7 +1,5 @@
 #include "ui/startup.h"
 
-#include <QCoreApplication>
-
 #include "ui/countdown.h"
 #include "ui/cpin.h"
 #include "ui/drill.h"
@@ -9,7 +7,6 @@
 #include "ui/lecture.h"
 #include "ui/main.h"
 #include "ui/menu.h"
-#include "ui/message_box.h"
 #include "ui/practical.h"
 #include "ui/promenu.h"
 #include "ui/record.h"
@@ -33,7 +30,6 @@ T* CreateScreen(Session& session, Tf_mdi& mdi, ScreenId id) {
 }  // namespace
 
 std::unique_ptr<Tf_mdi> StartUp(Session& session) {
-    QCoreApplication::setApplicationName(kApplicationTitle);
     auto mdi = std::make_unique<Tf_mdi>(session);
     CreateScreen<Tf_first>(session, *mdi, ScreenId::First);
     CreateScreen<Tf_menu>(session, *mdi, ScreenId::Menu);

@@ -1,9 +1,12 @@
 #include "app/progress_paths.h"
 
+#include <pwd.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <memory>
 
@@ -25,8 +28,7 @@ struct LayoutCase {
     bool fileOfUser;         // a vantrel.INI in the per-user folder
     const char* configHome;  // "/x" is x under the temporary folder
     const char* home;
-    const char* read;  // expected, under the temporary folder
-    const char* saved;
+    const char* settings;  // expected, under the temporary folder; "" for none at all
 };
 
 class LocateInstallationTest : public ::testing::TestWithParam<LayoutCase> {};
@@ -55,10 +57,11 @@ TEST_P(LocateInstallationTest, DecidesWhereProgressIsKept) {
                                           {inFolder(row.configHome), inFolder(row.home)});
     }
 
-    EXPECT_EQ(installation.progress.settingsToRead, folder / row.read);
-    EXPECT_EQ(installation.progress.settingsToSave, folder / row.saved);
-    EXPECT_EQ(installation.progress.record,
-              std::filesystem::path(folder / row.saved).replace_extension(".sqlite").string());
+    const std::string settings = *row.settings ? folder / row.settings : "";
+    EXPECT_EQ(installation.progress.settings, settings);
+    EXPECT_EQ(
+        installation.progress.record,
+        *row.settings ? std::filesystem::path(settings).replace_extension(".sqlite").string() : "");
     EXPECT_EQ(installation.dataDir, row.installedLayout ? folder / "usr/share/vantrel" : "");
 }
 
@@ -66,21 +69,17 @@ constexpr char kUserFile[] = "config/vantrel/vantrel.INI";
 
 INSTANTIATE_TEST_SUITE_P(
     Copies, LocateInstallationTest,
-    ::testing::Values(LayoutCase{"BuildTree", false, false, true, true, "/config", "/home",
-                                 "build/vantrel.INI", "build/vantrel.INI"},
-                      LayoutCase{"Installed", true, false, false, false, "/config", "/home",
-                                 kUserFile, kUserFile},
-                      LayoutCase{"InstalledReadsAnOldFileUntilItSaves", true, false, true, false,
-                                 "/config", "/home", "usr/bin/vantrel.INI", kUserFile},
-                      LayoutCase{"InstalledWithItsOwnFile", true, false, true, true, "/config",
-                                 "/home", kUserFile, kUserFile},
-                      LayoutCase{"FolderTheUserCannotWrite", false, true, false, false, "/config",
-                                 "/home", kUserFile, kUserFile},
-                      LayoutCase{"RelativeConfigHome", true, false, false, false, "config", "/home",
-                                 "home/.config/vantrel/vantrel.INI",
-                                 "home/.config/vantrel/vantrel.INI"},
-                      LayoutCase{"NoHomeAtAll", true, false, false, false, "", "",
-                                 "usr/bin/vantrel.INI", "usr/bin/vantrel.INI"}),
+    ::testing::Values(
+        LayoutCase{"BuildTree", false, false, true, true, "/config", "/home", "build/vantrel.INI"},
+        LayoutCase{"Installed", true, false, false, false, "/config", "/home", kUserFile},
+        // Another user's progress beside the program is never read.
+        LayoutCase{"InstalledIgnoresAFileBesideIt", true, false, true, false, "/config", "/home",
+                   kUserFile},
+        LayoutCase{"FolderTheUserCannotWrite", false, true, false, false, "/config", "/home",
+                   kUserFile},
+        LayoutCase{"RelativeConfigHome", true, false, false, false, "config", "/home",
+                   "home/.config/vantrel/vantrel.INI"},
+        LayoutCase{"NoHomeAtAll", true, false, true, false, "", "", ""}),
     [](const ::testing::TestParamInfo<LayoutCase>& info) { return info.param.name; });
 
 // An installed copy started where there is no course uses its installed data directory.
@@ -94,25 +93,45 @@ TEST(DataDirectory, IsTheCurrentDirectoryUnlessAnInstalledCopyFindsNoCourseThere
     EXPECT_EQ(DataDirectoryFor(folder / "here", installation), folder / "here");
 }
 
-// The per-user folder does not exist before the first save; the older file's other sections
-// come along, and the older file stays as it was.
-TEST(SaveProgress, FirstSaveMakesThePerUserFolderAndCarriesTheOldFileOver) {
+// However open the user's file-creation mask, the first save makes the folder and the file for
+// the user alone.
+TEST(SaveProgress, FirstSaveMakesTheFolderAndTheFileForTheUserAlone) {
     TempFolder folder;
-    const std::string old = "; mine\n[GAME]\nLV=00\nRANK=7A\n[Other]\nkeep=this\n";
-    WriteBytes(folder / "vantrel.INI", old);
-    const ProgressPaths paths{folder / "vantrel.INI", folder / "config/vantrel/vantrel.INI",
-                              folder / "config/vantrel/vantrel.sqlite"};
-    Settings settings = LoadSettings(paths.settingsToRead);
-    settings.LV = "N1";
+    const ProgressPaths paths = ProgressPathsAt(folder / "config/vantrel/vantrel.INI");
+    const mode_t mask = umask(0);
+    const std::string error = SaveProgress(Settings{}, paths);
+    umask(mask);
 
-    ASSERT_EQ(SaveProgress(settings, paths), "");
-    EXPECT_EQ(ReadBytes(paths.settingsToSave),
-              "; mine\n[GAME]\nLV=N1\nRANK=7A\nDECK=6\nSOFT17=1\nINSURANCE=0\nEVENMONEY=0\n"
-              "SURRENDER=0\nPLAYPER=60\nMAXHAND=4\nGAMESPEED=3\n[Other]\nkeep=this\n");
-    EXPECT_EQ(ReadBytes(paths.settingsToRead), old);
-    struct stat info {};
-    ASSERT_EQ(stat((folder / "config/vantrel").c_str(), &info), 0);
-    EXPECT_EQ(info.st_mode & 0777, 0700u);
+    ASSERT_EQ(error, "");
+    for (const auto& [path, mode] :
+         {std::pair{folder / "config/vantrel", 0700u}, std::pair{paths.settings, 0600u}}) {
+        struct stat info {};
+        ASSERT_EQ(stat(path.c_str(), &info), 0) << path;
+        EXPECT_EQ(info.st_mode & 0777, mode) << path;
+    }
+}
+
+// With no home at all, nothing is written anywhere, the current folder included.
+TEST(SaveProgress, NowhereToKeepProgressWritesNothing) {
+    TempFolder folder;
+    const std::filesystem::path here = std::filesystem::current_path();
+    std::filesystem::current_path(folder.path());
+    const std::string error = SaveProgress(Settings{}, ProgressPaths{});
+    std::filesystem::current_path(here);
+    EXPECT_EQ(error, kProgressNotKept);
+    EXPECT_TRUE(std::filesystem::is_empty(folder.path()));
+}
+
+// A home that is not an absolute path is no home: the account's home is used, as Qt does.
+TEST(UserFolders, ARelativeHomeFallsBackToTheAccountsHome) {
+    const char* before = std::getenv("HOME");
+    const std::string saved = before ? before : "";
+    setenv("HOME", "relhome", 1);
+    const UserFolders user = UserFoldersFromEnvironment();
+    before ? setenv("HOME", saved.c_str(), 1) : unsetenv("HOME");
+    const passwd* account = getpwuid(geteuid());
+    ASSERT_NE(account, nullptr);
+    EXPECT_EQ(user.home, account->pw_dir);
 }
 
 // A file where the folder should be stops root too.
@@ -121,7 +140,7 @@ TEST(SaveProgress, AFolderThatCannotBeMadeFailsTheSave) {
     WriteBytes(folder / "config", "not a folder");
     const ProgressPaths paths = ProgressPathsAt(folder / "config/vantrel/vantrel.INI");
     EXPECT_EQ(SaveProgress(Settings{}, paths),
-              "Cannot save your progress to " + paths.settingsToSave + ": Not a directory");
+              "Cannot save your progress to " + paths.settings + ": Not a directory");
     EXPECT_EQ(ReadBytes(folder / "config"), "not a folder");
 }
 

@@ -1,6 +1,7 @@
 // The student in a run of the real, installed program, which loads this with LD_PRELOAD. It finds
 // screens and buttons by their object names, as the screen tests do in-process, clicks "Good
-// luck!", "I agree and enter." and "Good bye!", and says on standard output which screen came to
+// luck!", "I agree and enter." and "Good bye!" (or, with STUDENT=leaves, "Good bye!" on the first
+// screen, before anything is saved), and says on standard output which screen came to
 // the front, every message box ("box TEXT", answered with OK: a file of the course it could not
 // read), and "stuck on SCREEN" after 20 seconds without a step, when it ends the program.
 #include <QAbstractButton>
@@ -10,7 +11,7 @@
 #include <QStackedWidget>
 #include <QTimer>
 #include <cstdio>
-#include <iterator>
+#include <span>
 
 namespace {
 
@@ -18,8 +19,14 @@ struct Step {
     const char* screen;
     const char* button;
 };
-constexpr Step kSteps[] = {
+constexpr Step kEnrols[] = {
     {"Tf_main", "bbtn_goodluck"}, {"Tf_first", "bbtn_ok"}, {"Tf_menu", "bbtn_goodbye"}};
+constexpr Step kLeaves[] = {{"Tf_main", "bbtn_goodbye"}};
+
+std::span<const Step> Plan() {
+    return qgetenv("STUDENT") == "leaves" ? std::span<const Step>(kLeaves)
+                                          : std::span<const Step>(kEnrols);
+}
 
 void Say(const QString& line) {
     std::printf("%s\n", qPrintable(line));
@@ -51,7 +58,7 @@ class Student : public QObject {
         }
         QWidget* front = FrontScreen();
         const QString name = front ? front->objectName() : QString("nothing");
-        if (next_ == std::size(kSteps) || name != kSteps[next_].screen) {
+        if (next_ == steps_.size() || name != steps_[next_].screen) {
             if (idle_.elapsed() > 20000) {
                 Say("stuck on " + name);
                 QCoreApplication::exit(3);
@@ -59,13 +66,14 @@ class Student : public QObject {
             return;
         }
         Say("front " + name);
-        auto* button = front->findChild<QAbstractButton*>(kSteps[next_++].button);
+        auto* button = front->findChild<QAbstractButton*>(steps_[next_++].button);
         if (button) QTimer::singleShot(0, button, &QAbstractButton::click);
         idle_.restart();
     }
 
     QTimer timer_;
     QElapsedTimer idle_;
+    const std::span<const Step> steps_ = Plan();
     std::size_t next_ = 0;
 };
 

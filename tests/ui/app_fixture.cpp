@@ -65,7 +65,7 @@ void TestWorld::BlockSettingsFile() {
 }
 
 QString TestWorld::settingsPath() const {
-    return QString::fromStdString(session.installation.progress.settingsToSave);
+    return QString::fromStdString(session.installation.progress.settings);
 }
 
 void TestWorld::Start() {

@@ -68,6 +68,7 @@ class ProgressSaveTest : public QObject {
   private slots:
     void failedSaveKeepsFileAndScreen_data();
     void failedSaveKeepsFileAndScreen();
+    void nowhereToKeepProgressTellsAndGoesOn();
 };
 
 void ProgressSaveTest::failedSaveKeepsFileAndScreen_data() {
@@ -123,6 +124,19 @@ void ProgressSaveTest::failedSaveKeepsFileAndScreen() {
              SettingsWith(exam ? "PL1" : "N1",
                           "DECK=6\r\nSOFT17=1\r\nINSURANCE=0\r\nEVENMONEY=0\r\nSURRENDER=0\r\n"
                           "PLAYPER=60\r\nMAXHAND=4\r\n"));
+}
+
+// With no home folder at all there is nowhere to keep progress: the student is told, and enters.
+void ProgressSaveTest::nowhereToKeepProgressTellsAndGoesOn() {
+    TestWorld world;
+    world.session.installation.progress = {};
+    world.Start();
+    QVERIFY(Click(world.screen<Tf_main>(), "bbtn_goodluck"));
+    world.boxes.Clear();
+    QVERIFY(Click(world.screen<Tf_first>(), "bbtn_ok"));
+    QCOMPARE(world.boxes.texts(), QStringList{kProgressNotKept});
+    QCOMPARE(world.CurrentScreenName(), "Tf_menu");
+    QVERIFY(!world.session.recorder);
 }
 
 QTEST_MAIN(ProgressSaveTest)

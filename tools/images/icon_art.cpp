@@ -42,16 +42,20 @@ void DrawFannedCards(QPainter& painter) {
 
 }  // namespace
 
-QImage IconImage(int size) {
-    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
+void PaintIcon(QPainter& painter, int size) {
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.scale(size / kGrid, size / kGrid);
     DrawFeltTile(painter);
     DrawFannedCards(painter);
     DrawChip(painter, QRectF(150, 160, 84, 84), 100);
+}
+
+QImage IconImage(int size) {
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    PaintIcon(painter, size);
     return image;
 }
 

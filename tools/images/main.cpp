@@ -2,7 +2,7 @@
 // program's desktop icon into an icon theme folder.
 //
 //   vantrel-images --chart data/bs4bj.dat build/data
-//   vantrel-images --icons build/packaging/hicolor org.vantrel.Vantrel
+//   vantrel-images --icons build/packaging/hicolor org.vantrel.vantrel
 //
 // The strategy chart pictures are drawn from the chart file itself, so the lectures always
 // show what the table judges by.
@@ -10,6 +10,8 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QGuiApplication>
+#include <QPainter>
+#include <QSvgGenerator>
 #include <cstdio>
 
 #include "art_style.h"
@@ -29,19 +31,37 @@ bool ChartHasCells(const vantrel::StrategyTable& chart) {
     return anyCell(chart.hard) || anyCell(chart.soft) || anyCell(chart.pair);
 }
 
-// The sizes a desktop menu asks for most; larger screens scale the largest.
-constexpr int kIconSizes[] = {48, 64, 128, 256};
+// The sizes that panels, menus and docks ask for; anything else scales the scalable icon.
+constexpr int kIconSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
+constexpr int kScalableGrid = 256;
+
+bool DrawScalableIcon(const QString& path) {
+    QSvgGenerator svg;
+    svg.setFileName(path);
+    svg.setSize(QSize(kScalableGrid, kScalableGrid));
+    svg.setViewBox(QRect(0, 0, kScalableGrid, kScalableGrid));
+    svg.setTitle(QStringLiteral("Vantrel"));
+    QPainter painter;
+    if (!painter.begin(&svg)) return false;
+    vantrel::art::PaintIcon(painter, kScalableGrid);
+    return painter.end();
+}
 
 int DrawIcons(const QString& themeDir, const QString& name) {
     int failures = 0;
+    const auto check = [&failures](bool drawn, const QString& path) {
+        if (drawn) return;
+        std::fprintf(stderr, "vantrel-images: cannot write %s\n", qPrintable(path));
+        ++failures;
+    };
     for (const int size : kIconSizes) {
         const QString folder = QStringLiteral("%1/%2x%2/apps").arg(themeDir).arg(size);
         const QString path = folder + "/" + name + ".png";
-        if (!QDir().mkpath(folder) || !vantrel::art::IconImage(size).save(path, "PNG")) {
-            std::fprintf(stderr, "vantrel-images: cannot write %s\n", qPrintable(path));
-            ++failures;
-        }
+        check(QDir().mkpath(folder) && vantrel::art::IconImage(size).save(path, "PNG"), path);
     }
+    const QString folder = themeDir + QStringLiteral("/scalable/apps");
+    const QString path = folder + "/" + name + ".svg";
+    check(QDir().mkpath(folder) && DrawScalableIcon(path), path);
     return failures == 0 ? 0 : 1;
 }
 

@@ -10,6 +10,7 @@
 #include "sim/chart_player.h"
 #include "sim/quiet_view.h"
 #include "sim/table_sim.h"
+#include "strategy/true_count.h"
 
 namespace vantrel::lab {
 
@@ -47,6 +48,9 @@ class ExamTable {
 
     bool over() const { return view_.closingPages > 0 || view_.courseMenus > 0; }
     bool passed() const { return view_.closingPages > 0; }
+    int TrueCount() const {
+        return strategy::TrueCount(table_.shoe().runningCount, table_.shoe().CardsLeft());
+    }
 
     void PlayRound(int bet) {
         PlaceBet(bet);
@@ -93,17 +97,17 @@ class ExamTable {
 }  // namespace
 
 bool PlayExam(const StrategyTable& chart, const LessonInfo& exam, int bet, std::uint32_t seed,
-              long long& rounds) {
+              long long& rounds, const BetRamp* ramp) {
     ExamTable table(chart, exam, seed);
     while (!table.over()) {
-        table.PlayRound(bet);
+        table.PlayRound(ramp ? bet * ramp->Units(table.TrueCount()) : bet);
         ++rounds;
     }
     return table.passed();
 }
 
 ExamTally SimulateExams(const StrategyTable& chart, const LessonInfo& exam, int bet,
-                        long long exams, std::uint64_t seed, int threads) {
+                        long long exams, std::uint64_t seed, int threads, const BetRamp* ramp) {
     std::vector<ExamTally> tallies(threads);
     std::atomic<long long> next{0};
     std::vector<std::jthread> workers;
@@ -112,7 +116,8 @@ ExamTally SimulateExams(const StrategyTable& chart, const LessonInfo& exam, int 
             for (long long i = next++; i < exams; i = next++) {
                 ExamTally& tally = tallies[index];
                 ++tally.exams;
-                if (PlayExam(chart, exam, bet, TableSeed(seed, static_cast<int>(i)), tally.rounds))
+                if (PlayExam(chart, exam, bet, TableSeed(seed, static_cast<int>(i)), tally.rounds,
+                             ramp))
                     ++tally.passes;
             }
         });

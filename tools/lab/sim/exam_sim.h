@@ -4,6 +4,7 @@
 
 #include "coach/lessons.h"
 #include "coach/strategy_table.h"
+#include "sim/bet_ramp.h"
 
 namespace vantrel::lab {
 
@@ -30,13 +31,15 @@ PassRate EstimatePassRate(const ExamTally& tally);
 // (passed: true) or to the no-chips message (failed). The table plays by the settings' defaults,
 // as the simulator's free play does. Each round the player bets `bet` dollars, or every chip
 // left in $5 steps when fewer, follows the chart as the simulator's player does, and takes the
-// chart's next-best action where the table refuses a double or a split for want of chips.
+// chart's next-best action where the table refuses a double or a split for want of chips. With a
+// ramp, `bet` is the unit, bet as many times as the ramp says for the round's starting true count.
 bool PlayExam(const StrategyTable& chart, const LessonInfo& exam, int bet, std::uint32_t seed,
-              long long& rounds);
+              long long& rounds, const BetRamp* ramp = nullptr);
 
 // Plays `exams` exams, exam i seeded with TableSeed(seed, i), shared out over `threads` threads.
 // The result depends only on the chart, the exam, the bet, the number of exams and the seed.
 ExamTally SimulateExams(const StrategyTable& chart, const LessonInfo& exam, int bet,
-                        long long exams, std::uint64_t seed, int threads);
+                        long long exams, std::uint64_t seed, int threads,
+                        const BetRamp* ramp = nullptr);
 
 }  // namespace vantrel::lab

@@ -21,6 +21,7 @@ SimTally& SimTally::operator+=(const SimTally& other) {
     splits += other.splits;
     doubles += other.doubles;
     refusals += other.refusals;
+    cards += other.cards;
     return *this;
 }
 
@@ -32,7 +33,7 @@ EdgeEstimate EstimateEdge(const SimTally& tally) {
         tally.rounds > 1 ? (static_cast<double>(tally.netSquares) - n * loss * loss) / (n - 1.0)
                          : INFINITY;
     const double halfWidth = 1.96 * std::sqrt(std::max(variance, 0.0) / n);
-    return {loss / kSimBet, halfWidth / kSimBet};
+    return {loss / kSimBet, halfWidth / kSimBet, std::sqrt(std::max(variance, 0.0)) / kSimBet};
 }
 
 namespace {
@@ -42,21 +43,29 @@ namespace {
 constexpr int kBankroll = 1000;
 
 // One table in the All Night Play Room (no quota, no coaching) with a player who follows the chart.
-class SimTable {
+// It hears of each settled round, before any shuffle, to count the cards the round took.
+class SimTable final : private TableEvents {
   public:
-    SimTable(const StrategyTable& chart, std::uint32_t seed) : chart_(chart) {
-        table_.rules = {kSimDecks, kSimPenetration, kSimGameSpeed};
+    SimTable(const StrategyTable& chart, std::uint32_t seed, RoundListener* listener,
+             const TableRules& rules)
+        : chart_(chart), listener_(listener) {
+        table_.rules = rules;
         table_.SetSeedSource([seed] { return seed; });
+        table_.SetEvents(this);
         table_.FormShow();
     }
 
     void PlayRound(SimTally& tally) {
         lesson_.chips = kBankroll;
-        table_.l_bet005Click();
+        tally_ = &tally;
+        cardsLeft_ = table_.shoe().CardsLeft();
+        const int chips = listener_ ? listener_->RoundStarts(table_.shoe()) : 1;
+        for (int chip = 0; chip < chips; ++chip) table_.l_bet005Click();
         while (table_.startTimerRunning()) table_.tm_startTimer();
         ++tally.hands;
         while (table_.state().roundActive && table_.actionsEnabled()) {
-            const Action action = ChartPlayerAction(chart_, table_);
+            Action action = ChartPlayerAction(chart_, table_);
+            if (listener_) action = listener_->Play(table_, action);
             const long long balloons = view_.playerBalloons;
             PressAction(table_, action);
             if (view_.playerBalloons != balloons) {
@@ -81,7 +90,19 @@ class SimTable {
     }
 
   private:
+    void VisitStarted(const VisitStart&) override {}
+    void DecisionJudged(const Decision&) override {}
+    void RoundSettled(const RoundSettlement& round) override {
+        tally_->cards += cardsLeft_ - table_.shoe().CardsLeft();
+        if (listener_) listener_->RoundSettled(round, table_.shoe());
+    }
+    void CountAnswered(const CountAnswer&) override {}
+    void VisitEnded(const VisitClose&) override {}
+
     const StrategyTable& chart_;
+    RoundListener* listener_;
+    SimTally* tally_ = nullptr;
+    int cardsLeft_ = 0;  // in the shoe as the round started
     QuietView view_;
     LessonSetup lesson_{.lessonCode = "P",
                         .lessonHasTable = true,
@@ -101,9 +122,10 @@ std::uint64_t Mix(std::uint64_t x) {
 
 }  // namespace
 
-SimTally PlayRounds(const StrategyTable& chart, long long rounds, std::uint32_t seed) {
+SimTally PlayRounds(const StrategyTable& chart, long long rounds, std::uint32_t seed,
+                    RoundListener* listener, const TableRules& rules) {
     SimTally tally;
-    SimTable table(chart, seed);
+    SimTable table(chart, seed, listener, rules);
     for (long long round = 0; round < rounds; ++round) table.PlayRound(tally);
     table.AddViewCounts(tally);
     return tally;
@@ -114,13 +136,15 @@ std::uint32_t TableSeed(std::uint64_t seed, int index) {
         Mix(seed + 0x9e3779b97f4a7c15ULL * (static_cast<std::uint64_t>(index) + 1)) >> 32);
 }
 
-SimTally Simulate(const StrategyTable& chart, long long rounds, std::uint64_t seed, int threads) {
+SimTally Simulate(const StrategyTable& chart, long long rounds, std::uint64_t seed, int threads,
+                  std::span<RoundListener* const> listeners, const TableRules& rules) {
     std::vector<SimTally> tallies(threads);
     std::vector<std::jthread> workers;
     for (int index = 0; index < threads; ++index) {
         const long long share = rounds / threads + (index < rounds % threads ? 1 : 0);
-        workers.emplace_back([&chart, &tallies, share, seed, index] {
-            tallies[index] = PlayRounds(chart, share, TableSeed(seed, index));
+        RoundListener* listener = listeners.empty() ? nullptr : listeners[index];
+        workers.emplace_back([&chart, &tallies, &rules, share, seed, index, listener] {
+            tallies[index] = PlayRounds(chart, share, TableSeed(seed, index), listener, rules);
         });
     }
     workers.clear();  // joins

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "engine/action.h"
+#include "engine/shoe.h"
+#include "engine/table.h"
+#include "engine/table_events.h"
+
+namespace vantrel::lab {
+
+// Follows the simulator's rounds, for figures that need the shoe: the true count a round starts
+// at, the bet made by it, the plays made by it, the result it came to. Each table has its own; none
+// is shared.
+class RoundListener {
+  public:
+    virtual ~RoundListener() = default;
+    // Before the bet, with the shoe as the round finds it; returns the bet in $5 chips (1 or more).
+    virtual int RoundStarts(const Shoe& shoe) = 0;
+    // The action to take on the table's current hand, where the chart says `chartAction`.
+    virtual Action Play(const Table&, Action chartAction) { return chartAction; }
+    // The round paid out, with the shoe as the round left it (before any shuffle).
+    virtual void RoundSettled(const RoundSettlement& round, const Shoe& shoe) = 0;
+};
+
+}  // namespace vantrel::lab
