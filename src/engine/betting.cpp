@@ -56,7 +56,7 @@ void Table::BetChip(int amount, Control stackImage) {
 void Table::SetStartTimer(bool running) {
     if (running == startTimerRunning_) return;  // a running countdown is never restarted
     startTimerRunning_ = running;
-    view_.SetStartTimer(running);
+    if (shown_) view_.SetStartTimer(running);
 }
 
 int Table::IdleCountdown() const {
@@ -67,9 +67,11 @@ void Table::tm_startTimer() {
     Handle([this] {
         if (!startTimerRunning_) return;
         if (state_.countdown > INT_MIN) --state_.countdown;
-        char number[16];
-        const auto end = std::to_chars(number, number + sizeof number, state_.countdown).ptr;
-        view_.SetText(Control::l_timeout, std::string_view(number, end - number));
+        if (shown_) {
+            char number[16];
+            const auto end = std::to_chars(number, number + sizeof number, state_.countdown).ptr;
+            view_.SetText(Control::l_timeout, std::string_view(number, end - number));
+        }
         ShowControl(Control::s_timeout, true);
         ShowControl(Control::l_timeout, true);
         if (state_.countdown >= 1) return;

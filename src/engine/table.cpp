@@ -19,6 +19,7 @@ std::string_view ControlName(Control control) {
 
 Table::Table(TableView& view, LessonSetup& lesson)
     : view_(view),
+      shown_(view.ShowsTable()),
       lesson_(lesson),
       seedSource_([] { return static_cast<std::uint32_t>(std::time(nullptr)); }) {}
 
@@ -78,10 +79,11 @@ void Table::ShowPlayerMessage(std::string_view text, int ms) {
 
 void Table::EnableActions(bool on) {
     actionsEnabled_ = on;
-    view_.EnableActions(on);
+    if (shown_) view_.EnableActions(on);
 }
 
 void Table::SetMoneyText(Control control, int amount) {
+    if (!shown_) return;
     char text[16] = {'$'};
     const auto end = std::to_chars(text + 1, text + sizeof text, amount).ptr;
     view_.SetText(control, std::string_view(text, end - text));
@@ -93,8 +95,7 @@ void Table::MoveCardSlot(int from, int to) {
     target.card = source.card;
     target.picture = source.picture;
     target.pictureCard = source.pictureCard;
-    if (target.picture == CardSlot::Picture::Face) view_.ShowCardFace(to, target.pictureCard);
-    if (target.picture == CardSlot::Picture::Back) view_.ShowCardBack(to);
+    ShowPicture(to);
     ShowSlot(to);
 }
 
@@ -104,7 +105,7 @@ void Table::ClearCardSlot(int slot) {
     const std::uint64_t bit = std::uint64_t{1} << slot;
     if (slotsHiddenOnScreen_ & bit) return;
     slotsHiddenOnScreen_ |= bit;
-    view_.SetSlotVisible(slot, false);
+    if (shown_) view_.SetSlotVisible(slot, false);
 }
 
 void Table::ClearTable() {
@@ -121,7 +122,7 @@ void Table::ClearTable() {
         state_.handTotal[hand] = 0;
         state_.handBet[hand] = 0;
     }
-    view_.SetText(Control::l_bet, "");
+    ShowText(Control::l_bet, "");
     for (Control stack : {Control::img_bet005, Control::img_bet025, Control::img_bet100})
         ShowControl(stack, false);
     ShowControl(Control::l_dhand, false);

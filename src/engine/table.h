@@ -160,6 +160,7 @@ class Table {
     // that shows and hides them, so it knows, and a round would otherwise repeat some thirty of
     // these calls (the chips, the countdown disc, the labels it clears) without changing a thing.
     void ShowControl(Control control, bool visible) {
+        if (!shown_) return;
         auto& shown = controlShown_[static_cast<int>(control)];
         if (shown == static_cast<std::int8_t>(visible)) return;
         shown = static_cast<std::int8_t>(visible);
@@ -169,7 +170,18 @@ class Table {
     void ShowSlot(int slot) {
         slots_[slot].visible = true;
         slotsHiddenOnScreen_ &= ~(std::uint64_t{1} << slot);
-        view_.SetSlotVisible(slot, true);
+        if (shown_) view_.SetSlotVisible(slot, true);
+    }
+    // Shows the face or the back the slot's record holds, on a screen someone sees.
+    void ShowPicture(int slot) {
+        if (!shown_) return;
+        const CardSlot& target = slots_[slot];
+        if (target.picture == CardSlot::Picture::Face) view_.ShowCardFace(slot, target.pictureCard);
+        if (target.picture == CardSlot::Picture::Back) view_.ShowCardBack(slot);
+    }
+    // Sets a label's text on a screen someone sees.
+    void ShowText(Control control, std::string_view text) {
+        if (shown_) view_.SetText(control, text);
     }
     void SetMoneyText(Control control, int amount);
     void SetStartTimer(bool running);
@@ -185,6 +197,8 @@ class Table {
     void StopFlows();
 
     TableView& view_;
+    // Whether anyone sees the view (TableView::ShowsTable), asked once.
+    const bool shown_;
     LessonSetup& lesson_;
     Coaching* coaching_ = nullptr;
     TableEvents* events_ = nullptr;

@@ -42,11 +42,13 @@ namespace {
 constexpr int kBankroll = 1000;
 
 // One table in the All Night Play Room (no quota, no coaching) with a player who follows the chart.
-class SimTable {
+// It hears the settled rounds for the blackjacks and busted hands they held.
+class SimTable final : public TableEvents {
   public:
     SimTable(const StrategyTable& chart, std::uint32_t seed) : chart_(chart) {
         table_.rules = {kSimDecks, kSimPenetration, kSimGameSpeed};
         table_.SetSeedSource([seed] { return seed; });
+        table_.SetEvents(this);
         table_.FormShow();
     }
 
@@ -75,10 +77,22 @@ class SimTable {
         tally.netSquares += net * net;
     }
 
-    void AddViewCounts(SimTally& tally) const {
-        tally.blackjacks += view_.blackjacks;
-        tally.busts += view_.bustedHands;
+    void AddHandCounts(SimTally& tally) const {
+        tally.blackjacks += blackjacks_;
+        tally.busts += bustedHands_;
     }
+
+    void RoundSettled(const RoundSettlement& round) override {
+        for (int hand = 0; hand < round.hands; ++hand) {
+            const std::string_view label = round.results[hand].label;
+            if (label == "BJ!") ++blackjacks_;
+            if (label == "BUSTED") ++bustedHands_;
+        }
+    }
+    void VisitStarted(const VisitStart&) override {}
+    void DecisionJudged(const Decision&) override {}
+    void CountAnswered(const CountAnswer&) override {}
+    void VisitEnded(const VisitClose&) override {}
 
   private:
     const StrategyTable& chart_;
@@ -90,6 +104,8 @@ class SimTable {
                         .quota = 1,
                         .maxBetSetting = 100};
     Table table_{view_, lesson_};
+    long long blackjacks_ = 0;
+    long long bustedHands_ = 0;
 };
 
 // SplitMix64's finaliser: neighbouring seeds and indices give unrelated streams.
@@ -105,7 +121,7 @@ SimTally PlayRounds(const StrategyTable& chart, long long rounds, std::uint32_t 
     SimTally tally;
     SimTable table(chart, seed);
     for (long long round = 0; round < rounds; ++round) table.PlayRound(tally);
-    table.AddViewCounts(tally);
+    table.AddHandCounts(tally);
     return tally;
 }
 
