@@ -5,9 +5,9 @@
 namespace vantrel {
 
 // The table's pseudo-random source: a seedable generator of non-negative 31-bit integers.
-// SplitMix64: a 64-bit counter through a mixing function. It is statistically sound for a card
-// game and a handful of instructions a value, where a Mersenne twister was a tenth of the time of
-// a simulated round.
+// SplitMix64: a 64-bit counter through a mixing function, with a period of 2^64 values. It passes
+// BigCrush, which is more than a card game needs, and costs a handful of instructions a value,
+// where a Mersenne twister was a tenth of the time of a simulated round.
 class Random {
   public:
     explicit Random(std::uint32_t seed = 1) { Seed(seed); }
@@ -16,13 +16,14 @@ class Random {
         next_ = Mix();
     }
 
-    // 0 .. n-1, taken as the remainder of a 31-bit value; 0 when n is 0 or less.
+    // 0 .. n-1, a 31-bit value scaled to n (the high part of value * n), which is as even as a
+    // remainder and needs no division; 0 when n is 0 or less.
     int RandomBelow(int n) {
         if (n <= 0) return 0;
         // The value is worked out one call ahead, so a draw does not wait for the mixing.
-        const auto value = static_cast<std::uint32_t>(next_ >> 33);
+        const std::uint64_t value = next_ >> 33;
         next_ = Mix();
-        return static_cast<int>(value % static_cast<std::uint32_t>(n));
+        return static_cast<int>((value * static_cast<std::uint64_t>(n)) >> 31);
     }
 
   private:

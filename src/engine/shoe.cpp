@@ -27,7 +27,7 @@ void Shoe::Refill(int deckSetting, int penetrationPercent) {
     decks_ = PlayableDecks(deckSetting);
     FillCounts();
     const std::int64_t cut = std::int64_t{decks_} * penetrationPercent * 52 / 100;
-    cardsToCut = static_cast<int>(std::clamp<std::int64_t>(cut, INT_MIN / 2, INT_MAX));
+    cardsToCut = static_cast<int>(std::clamp<std::int64_t>(cut, kCutFloor, INT_MAX));
     roundsSinceShuffle = 0;
     runningCount = 0;
 }
@@ -40,35 +40,23 @@ void Shoe::FillCounts() {
         next = std::copy(kDeck.begin(), kDeck.end(), next);
 }
 
-Card Shoe::TakeAt(std::size_t index) {
-    const Card card = cards_[index];
-    cards_[index] = cards_.back();
-    cards_.pop_back();
-    --counts_[card.suit][card.rank];
-    if (cardsToCut > INT_MIN / 2) --cardsToCut;
-    return card;
-}
-
 void Shoe::TakeFromCell(int suit, int rank) {
     const auto found = std::find(cards_.begin(), cards_.end(), Card{suit, rank});
     if (found != cards_.end()) {
         TakeAt(static_cast<std::size_t>(found - cards_.begin()));
-    } else if (cardsToCut > INT_MIN / 2) {
+    } else if (cardsToCut > kCutFloor) {
         --cardsToCut;  // a stacked card that is not in the shoe still counts toward the cut
     }
 }
 
-Card Shoe::DrawCard(Random& random) {
+Card Shoe::DrawStackedOrRefill(Random& random) {
     if (HasStackedCards()) {
         const Card card = stacked_[nextStacked_++];
         TakeFromCell(card.suit, card.rank);
         return card;
     }
-    if (cards_.empty()) {
-        if (decks_ == 0) decks_ = 1;
-        FillCounts();
-    }
-    // Every card left is equally likely; which place in cards_ it has does not matter.
+    if (decks_ == 0) decks_ = 1;
+    FillCounts();
     return TakeAt(static_cast<std::size_t>(random.RandomBelow(CardsLeft())));
 }
 

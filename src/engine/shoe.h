@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <climits>
 #include <vector>
 
 #include "engine/card.h"
@@ -27,7 +28,12 @@ class Shoe {
 
     // Deals one card, every remaining card equally likely. A shoe that has run dry (possible only
     // with a penetration near 100 per cent) is refilled silently so that the deal goes on.
-    Card DrawCard(Random& random);
+    Card DrawCard(Random& random) {
+        if (HasStackedCards() || cards_.empty()) [[unlikely]]
+            return DrawStackedOrRefill(random);
+        // Every card left is equally likely; which place in cards_ it has does not matter.
+        return TakeAt(static_cast<std::size_t>(random.RandomBelow(CardsLeft())));
+    }
 
     // Applies the counting rule to a card at the moment it is dealt.
     void Count(const Card& card) { runningCount += HiLoValue(card.rank); }
@@ -51,8 +57,18 @@ class Shoe {
   private:
     void FillCounts();
     void TakeFromCell(int suit, int rank);
+    Card DrawStackedOrRefill(Random& random);
     // Takes the card at `index` of cards_ out of the shoe.
-    Card TakeAt(std::size_t index);
+    Card TakeAt(std::size_t index) {
+        const Card card = cards_[index];
+        cards_[index] = cards_.back();
+        cards_.pop_back();
+        --counts_[card.suit][card.rank];
+        cardsToCut -= cardsToCut > kCutFloor;
+        return card;
+    }
+    // The cut countdown stops here, far below zero, so that it never overflows.
+    static constexpr int kCutFloor = INT_MIN / 2;
 
     Counts counts_{};
     // The same cards one by one, in no particular order, so that a draw is one pick by index.

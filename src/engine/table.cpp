@@ -99,15 +99,6 @@ void Table::MoveCardSlot(int from, int to) {
     ShowSlot(to);
 }
 
-void Table::ClearCardSlot(int slot) {
-    slots_[slot].card = Card{};
-    slots_[slot].visible = false;
-    const std::uint64_t bit = std::uint64_t{1} << slot;
-    if (slotsHiddenOnScreen_ & bit) return;
-    slotsHiddenOnScreen_ |= bit;
-    if (shown_) view_.SetSlotVisible(slot, false);
-}
-
 void Table::ClearTable() {
     // Only the slots not yet hidden: the others hold no card and show nothing (see ShowSlot).
     constexpr std::uint64_t kAllSlots = (std::uint64_t{1} << kSlotCount) - 1;

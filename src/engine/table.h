@@ -133,7 +133,14 @@ class Table {
     void SettleRound();
     void EnableActions(bool on);
     void MoveCardSlot(int from, int to);
-    void ClearCardSlot(int slot);
+    void ClearCardSlot(int slot) {
+        slots_[slot].card = Card{};
+        slots_[slot].visible = false;
+        const std::uint64_t bit = std::uint64_t{1} << slot;
+        if (slotsHiddenOnScreen_ & bit) return;
+        slotsHiddenOnScreen_ |= bit;
+        if (shown_) view_.SetSlotVisible(slot, false);
+    }
 
   private:
     template <class Body>
