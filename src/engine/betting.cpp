@@ -63,28 +63,31 @@ int Table::IdleCountdown() const {
     return static_cast<int>(std::min<long long>(rules.gamespeed + 1LL, INT_MAX));
 }
 
+void Table::ShowCountdown(bool visible) {
+    if (!shown_) return;
+    if (visible) {
+        char number[16];
+        const auto end = std::to_chars(number, number + sizeof number, state_.countdown).ptr;
+        view_.SetText(Control::l_timeout, std::string_view(number, end - number));
+    }
+    ShowControl(Control::s_timeout, visible);
+    ShowControl(Control::l_timeout, visible);
+}
+
 void Table::tm_startTimer() {
     Handle([this] {
         if (!startTimerRunning_) return;
         if (state_.countdown > INT_MIN) --state_.countdown;
-        if (shown_) {
-            char number[16];
-            const auto end = std::to_chars(number, number + sizeof number, state_.countdown).ptr;
-            view_.SetText(Control::l_timeout, std::string_view(number, end - number));
-        }
-        ShowControl(Control::s_timeout, true);
-        ShowControl(Control::l_timeout, true);
+        ShowCountdown(true);
         if (state_.countdown >= 1) return;
         if (!shoeReady_) {
             // The shoe is refilled only after the shuffle's first balloon: the deal waits for it.
-            ShowControl(Control::s_timeout, false);
-            ShowControl(Control::l_timeout, false);
+            ShowCountdown(false);
             return;
         }
         SetStartTimer(false);
         state_.countdown = IdleCountdown();
-        ShowControl(Control::s_timeout, false);
-        ShowControl(Control::l_timeout, false);
+        ShowCountdown(false);
         DealRound();
     });
 }

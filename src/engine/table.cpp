@@ -102,17 +102,26 @@ void Table::MoveCardSlot(int from, int to) {
 void Table::ClearTable() {
     // Only the slots not yet hidden: the others hold no card and show nothing (see ShowSlot).
     constexpr std::uint64_t kAllSlots = (std::uint64_t{1} << kSlotCount) - 1;
-    for (std::uint64_t used = kAllSlots & ~slotsHiddenOnScreen_; used != 0; used &= used - 1)
-        ClearCardSlot(std::countr_zero(used));
+    const std::uint64_t used = kAllSlots & ~slotsHiddenOnScreen_;
+    slotsHiddenOnScreen_ = kAllSlots;
+    for (std::uint64_t left = used; left != 0; left &= left - 1) {
+        const int slot = std::countr_zero(left);
+        slots_[slot].card = Card{};
+        slots_[slot].visible = false;
+        if (shown_) view_.SetSlotVisible(slot, false);
+    }
     state_.dealerCards = 0;
     state_.dealerTotal = 0;
     state_.currentHand = 1;
     state_.handCount = 1;
-    for (int hand = 1; hand <= kMaxHands; ++hand) {
-        state_.handCards[hand] = 0;
-        state_.handTotal[hand] = 0;
-        state_.handBet[hand] = 0;
-    }
+    state_.handCards = {};
+    state_.handTotal = {};
+    state_.handBet = {};
+    if (shown_) HideRoundLabels();
+    Step();
+}
+
+void Table::HideRoundLabels() {
     ShowText(Control::l_bet, "");
     for (Control stack : {Control::img_bet005, Control::img_bet025, Control::img_bet100})
         ShowControl(stack, false);
@@ -121,7 +130,6 @@ void Table::ClearTable() {
         ShowControl(HandLabelControl(hand), false);
         ShowControl(ResultLabelControl(hand), false);
     }
-    Step();
 }
 
 void Table::ShuffleShoe() {

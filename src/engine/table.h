@@ -97,8 +97,10 @@ class Table {
     bool menuEnabled() const { return menuEnabled_; }
     bool startTimerRunning() const { return startTimerRunning_; }
 
-    // Waits through the screen; throws VisitEnded if the table was left meanwhile.
+    // Waits through the screen; throws VisitEnded if the table was left meanwhile. A view that
+    // nobody sees is not waited for.
     void Wait(int ms) {
+        if (!shown_) return;
         const std::uint64_t visit = visit_;
         view_.Delay(ms);
         if (visit != visit_) throw VisitEnded{};
@@ -163,6 +165,8 @@ class Table {
     // A hand of split aces is finished with its second card unless that card is another ace.
     bool IsFinishedSplitAce(int hand) const;
     void SetHandLabelText(int hand);
+    // The bet, its chip stacks and the hand, dealer and result labels of the round just cleared.
+    void HideRoundLabels();
     // Shows or hides a control, unless the screen already has it so: the engine is the only one
     // that shows and hides them, so it knows, and a round would otherwise repeat some thirty of
     // these calls (the chips, the countdown disc, the labels it clears) without changing a thing.
@@ -192,6 +196,8 @@ class Table {
     }
     void SetMoneyText(Control control, int amount);
     void SetStartTimer(bool running);
+    // The countdown disc with the seconds left, or hidden.
+    void ShowCountdown(bool visible);
     static constexpr std::array<std::int8_t, static_cast<int>(Control::Count)> UnknownControls() {
         std::array<std::int8_t, static_cast<int>(Control::Count)> unknown{};
         unknown.fill(-1);

@@ -57,8 +57,8 @@ class TableView {
     virtual ~TableView() = default;
 
     // False for a view that shows the table to no one, as the lab's: the table then spares it the
-    // cards, the labels, the buttons and the countdown, and only waits, asks, speaks its balloons
-    // and leaves through it.
+    // cards, the labels, the buttons, the countdown and the waits, and only asks, speaks its
+    // balloons and leaves through it.
     virtual bool ShowsTable() const { return true; }
 
     // Waits at least ms milliseconds; the screen keeps repainting and handling input meanwhile.

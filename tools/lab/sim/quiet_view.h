@@ -6,8 +6,8 @@
 
 namespace vantrel::lab {
 
-// The table's screen for the simulator: nobody sees it, so the table shows it nothing, and every
-// wait returns at once. It notes the player balloons (in free play and the exams the table uses
+// The table's screen for the simulator: nobody sees it, so the table shows it nothing and waits
+// on it for nothing. It notes the player balloons (in free play and the exams the table uses
 // that balloon only to refuse an action) and how a lesson's visit ended: its closing page, or a
 // course menu when the chips ran out.
 class QuietView final : public TableView {
