@@ -85,8 +85,8 @@ class SimTable final : public TableEvents {
     void RoundSettled(const RoundSettlement& round) override {
         for (int hand = 0; hand < round.hands; ++hand) {
             const std::string_view label = round.results[hand].label;
-            if (label == "BJ!") ++blackjacks_;
-            if (label == "BUSTED") ++bustedHands_;
+            blackjacks_ += label == "BJ!";
+            bustedHands_ += label == "BUSTED";
         }
     }
     void VisitStarted(const VisitStart&) override {}
