@@ -17,6 +17,7 @@ int ChipThreshold(int amount) {
 }  // namespace
 
 void Table::ShowChips() {
+    if (!shown_) return;
     const bool offered005 = lesson_.chips >= ChipThreshold(5);
     const bool offered025 = lesson_.chips >= ChipThreshold(25);
     const bool offered100 = lesson_.chips >= ChipThreshold(100);

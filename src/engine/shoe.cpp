@@ -25,16 +25,24 @@ int Shoe::PlayableDecks(int deckSetting) {
 
 void Shoe::Refill(int deckSetting, int penetrationPercent) {
     decks_ = PlayableDecks(deckSetting);
-    FillCounts();
+    Fill();
     const std::int64_t cut = std::int64_t{decks_} * penetrationPercent * 52 / 100;
     cardsToCut = static_cast<int>(std::clamp<std::int64_t>(cut, kCutFloor, INT_MAX));
     roundsSinceShuffle = 0;
     runningCount = 0;
 }
 
-void Shoe::FillCounts() {
-    for (int suit = 1; suit <= 4; ++suit)
-        for (int rank = 1; rank <= 13; ++rank) counts_[suit][rank] = decks_;
+Shoe::Counts Shoe::counts() const {
+    Counts counts{};
+    for (const Card& card : cards_) ++counts[card.suit][card.rank];
+    return counts;
+}
+
+int Shoe::count(int suit, int rank) const {
+    return static_cast<int>(std::count(cards_.begin(), cards_.end(), Card{suit, rank}));
+}
+
+void Shoe::Fill() {
     cards_.resize(static_cast<std::size_t>(decks_) * kDeck.size());
     for (auto next = cards_.begin(); next != cards_.end();)
         next = std::copy(kDeck.begin(), kDeck.end(), next);
@@ -56,14 +64,13 @@ Card Shoe::DrawStackedOrRefill(Random& random) {
         return card;
     }
     if (decks_ == 0) decks_ = 1;
-    FillCounts();
+    Fill();
     return TakeAt(static_cast<std::size_t>(random.RandomBelow(CardsLeft())));
 }
 
 void Shoe::SetCount(int suit, int rank, int cards) {
     std::erase(cards_, Card{suit, rank});
     cards_.insert(cards_.end(), std::max(cards, 0), Card{suit, rank});
-    counts_[suit][rank] = cards;
 }
 
 void Shoe::StackCards(const std::vector<Card>& cards) {
