@@ -29,9 +29,9 @@ void Table::SettleRound() {
     for (int hand = 1; hand <= state_.handCount; ++hand) {
         const HandLabel player(state_.handTotal[hand], state_.handCards[hand], state_.handCount);
         const HandResult result = SettleHand(player, dealer, state_.handBet[hand]);
+        round.staked += state_.handBet[hand];
         round.payout += result.payout;
         if (events_) {
-            round.staked += state_.handBet[hand];
             round.results[hand - 1] = {state_.handBet[hand], player.text(), result.text,
                                        result.payout};
         }
