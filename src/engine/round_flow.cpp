@@ -118,7 +118,9 @@ void Table::PlayDealer() {
         DealCard(DealerSlot(position), state_.dealerCards, true, state_.dealerTotal);
         draw = !DealerStands(state_.dealerTotal);
     }
-    ShowText(Control::l_dhand, HandLabel(state_.dealerTotal, state_.dealerCards, 1).text());
+    if (shown_)
+        view_.SetText(Control::l_dhand,
+                      HandLabel(state_.dealerTotal, state_.dealerCards, 1).text());
 }
 
 }  // namespace vantrel

@@ -131,6 +131,8 @@ std::uint32_t TableSeed(std::uint64_t seed, int index) {
 }
 
 SimTally Simulate(const StrategyTable& chart, long long rounds, std::uint64_t seed, int threads) {
+    // The threads share nothing they write: each plays a table, shoe and tally of its own on its
+    // own stack and stores its tally once, at the end; the chart is only read.
     std::vector<SimTally> tallies(threads);
     std::vector<std::jthread> workers;
     for (int index = 0; index < threads; ++index) {
