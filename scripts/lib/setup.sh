@@ -1,7 +1,8 @@
 # Shared set-up for the project's commands: install missing Debian packages, configure, build.
 # Sourced by scripts/run, scripts/test and the other commands; not run on its own.
 
-BASE_PACKAGES=(g++ cmake ninja-build qt6-base-dev libsqlite3-dev libgtest-dev fonts-ipafont-gothic help2man)
+BASE_PACKAGES=(g++ cmake ninja-build qt6-base-dev libsqlite3-dev libgtest-dev libcli11-dev
+    fonts-ipafont-gothic help2man)
 # Building the Debian package and checking it, as scripts/package and scripts/test do.
 PACKAGE_TOOLS=(dpkg-dev file lintian desktop-file-utils appstream)
 

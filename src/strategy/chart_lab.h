@@ -13,6 +13,7 @@ namespace vantrel::strategy {
 class ChartLab {
   public:
     explicit ChartLab(int decks) : shoe_(decks) {}
+    explicit ChartLab(const ShoeCounts& counts) : shoe_(counts) {}
     ChartLab(const ChartLab&) = delete;
     ChartLab& operator=(const ChartLab&) = delete;
 

@@ -10,6 +10,8 @@
 
 namespace vantrel::strategy {
 
+class ShoeEv;
+
 // What each action is worth for one hand against one dealer up card, per unit of the hand's bet,
 // given that the dealer has no blackjack: the table settles a dealer blackjack before the player
 // may act, so every decision is taken knowing there is none. For a two-card hand these are the
@@ -35,11 +37,11 @@ struct ActionValues {
 // hand plays on as well as its exact cards allow. A split re-splits up to four hands, valued as
 // `vantrel-lab chart --help` describes.
 //
-// Making a calculator costs nothing. What a question works out is kept per number of decks (the
-// last few asked for) and up card, so only the first questions against an up card cost much:
-// up to some 25 ms, then a few microseconds (`vantrel-lab bench --ev`). Not synchronised: each
-// thread that asks keeps a calculator of its own; calculators share nothing, so any number may
-// work side by side.
+// Each number of decks is a ShoeEv of full decks. Making a calculator costs nothing. What a
+// question works out is kept per number of decks (the last few asked for) and up card, so only the
+// first questions against an up card cost much: up to some 25 ms, then a few microseconds
+// (`vantrel-lab bench --ev`). Not synchronised: each thread that asks keeps a calculator of its
+// own; calculators share nothing, so any number may work side by side.
 class HandEv {
   public:
     HandEv();
@@ -57,10 +59,9 @@ class HandEv {
     std::optional<ActionValues> Values(std::span<const Card> hand, int upValue, int decks);
 
   private:
-    struct ShoeValues;
-    ShoeValues& ValuesFor(int decks);
+    ShoeEv& ShoeFor(int decks);
 
-    std::vector<std::unique_ptr<ShoeValues>> shoes_;  // the most recently asked first
+    std::vector<std::unique_ptr<ShoeEv>> shoes_;  // the most recently asked first
 };
 
 }  // namespace vantrel::strategy

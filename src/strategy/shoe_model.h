@@ -6,11 +6,18 @@
 
 namespace vantrel::strategy {
 
-// The shoe the calculator deals from: a number of full decks, or an infinite deck (decks 0) whose
-// chances never change as cards come out.
+// Cards of each value in a shoe: [1] aces, [2]..[9] their pips, [10] every ten-valued card.
+using ShoeCounts = std::array<int, 11>;
+
+// N full decks by value.
+ShoeCounts FullDecks(int decks);
+
+// The shoe the calculator deals from: a number of full decks, an infinite deck (decks 0) whose
+// chances never change as cards come out, or any shoe given by its counts (decks() then -1).
 class ShoeModel {
   public:
     explicit ShoeModel(int decks);
+    explicit ShoeModel(const ShoeCounts& counts);
 
     int decks() const { return decks_; }
     bool infinite() const { return decks_ == 0; }
@@ -33,12 +40,14 @@ class ShoeModel {
     // Cards of this value, and cards in all, in the full shoe.
     int Left(int value) const { return full_[value]; }
     int Left() const { return fullSize_; }
-    // Cards of one rank in the full shoe.
-    int CardsPerRank() const { return 4 * decks_; }
+    const ShoeCounts& counts() const { return full_; }
+    // Cards of one ten-valued rank (ten, jack, queen, king) in the full shoe, taking the tens to
+    // be shared evenly among the four.
+    double TensPerRank() const { return full_[kTen] / 4.0; }
 
   private:
     int decks_;
-    std::array<int, 11> full_{};
+    ShoeCounts full_{};
     int fullSize_ = 0;
 };
 

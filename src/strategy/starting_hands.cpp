@@ -7,8 +7,8 @@ namespace {
 // Two ten-valued cards of one rank, with the up card out of the shoe.
 double SameRankTensChance(const ShoeModel& shoe, int up) {
     if (shoe.infinite()) return 4.0 / 169.0;
-    const double perRank = shoe.CardsPerRank();
-    const double shoeLeft = 52.0 * shoe.decks() - 1.0;
+    const double perRank = shoe.TensPerRank();
+    const double shoeLeft = shoe.Left() - 1.0;
     // Summed over the four ranks; a ten up card takes one card from one of them.
     const double sameRankPairs = up == kTen
                                      ? (perRank - 1) * (perRank - 2) + 3 * perRank * (perRank - 1)

@@ -55,10 +55,15 @@ QPlainTextEdit* Memo(QWidget* screen, const char* name) {
     return screen->findChild<QPlainTextEdit*>(name);
 }
 
-// A line longer than the box is broken where the text has no break of its own.
+// A line longer than the box is broken where the text has no break of its own. The box lays out
+// only the lines it has needed so far, so each line is laid out before it is looked at.
 void ExpectNoLineWraps(const QPlainTextEdit* memo, const std::string& where) {
-    for (QTextBlock block = memo->document()->begin(); block.isValid(); block = block.next())
+    auto* layout = qobject_cast<QPlainTextDocumentLayout*>(memo->document()->documentLayout());
+    ASSERT_NE(layout, nullptr);
+    for (QTextBlock block = memo->document()->begin(); block.isValid(); block = block.next()) {
+        layout->ensureBlockLayout(block);
         EXPECT_EQ(block.layout()->lineCount(), 1) << where << ": " << block.text().toStdString();
+    }
 }
 
 TEST_F(PageFit, EveryLecturePageShowsItsTextWithoutScrolling) {

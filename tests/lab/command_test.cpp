@@ -1,4 +1,5 @@
 // The vantrel-lab command line: help, refused arguments, and the chart and sim reports.
+#include <numeric>
 #include <sstream>
 #include <string>
 #include <utility>
@@ -39,33 +40,38 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         RefusedCase{"NoCommand", "", "Usage: vantrel-lab"},
         RefusedCase{"UnknownCommand", "charts", "unknown command 'charts'"},
-        RefusedCase{"UnknownOption", "chart --fast", "unknown option '--fast'"},
-        RefusedCase{"DecksNotANumber", "chart --decks six", "not 'six'"},
-        RefusedCase{"DecksTooMany", "chart --decks=65", "not '65'"},
-        RefusedCase{"DecksMissing", "chart --decks", "--decks needs"},
-        RefusedCase{"JudgingMissing", "chart --judging", "--judging needs a value"},
-        RefusedCase{"JudgingWithDecks", "chart --judging data --decks 2", "--judging takes no"},
-        RefusedCase{"SettingsAlone", "chart --settings x.INI", "--settings goes with --judging"},
-        RefusedCase{"RoundsMissing", "sim --rounds", "--rounds needs a value"},
-        RefusedCase{"RoundsTooMany", "sim --rounds 1000000000001", "not '1000000000001'"},
+        RefusedCase{"UnknownOption", "chart --fast", "not expected: --fast"},
+        RefusedCase{"DecksNotANumber", "chart --decks six", "--decks: Value six"},
+        RefusedCase{"DecksTooMany", "chart --decks=65", "Value 65 not in range"},
+        RefusedCase{"DecksMissing", "chart --decks", "--decks: 1 required"},
+        RefusedCase{"JudgingMissing", "chart --judging", "--judging: 1 required"},
+        RefusedCase{"JudgingWithDecks", "chart --judging data --decks 2",
+                    "--decks excludes --judging"},
+        RefusedCase{"SettingsAlone", "chart --settings x.INI", "--settings requires --judging"},
+        RefusedCase{"RoundsMissing", "sim --rounds", "--rounds: 1 required"},
+        RefusedCase{"RoundsTooMany", "sim --rounds 1000000000001", "Value 1000000000001 not"},
         RefusedCase{"SeedNegative", "sim --seed -1", "not '-1'"},
-        RefusedCase{"SeedTooLarge", "sim --seed 18446744073709551616", "--seed needs"},
-        RefusedCase{"ThreadsZero", "sim --threads 0", "not '0'"},
+        RefusedCase{"SeedTooLarge", "sim --seed 18446744073709551616", "--seed: needs"},
+        RefusedCase{"ThreadsZero", "sim --threads 0", "Value 0 not in range 1 to 256"},
         RefusedCase{"ChartMissing", "sim --chart /no/such/chart.dat", "cannot read a chart"},
         RefusedCase{"ChartWithoutRecords", "sim --chart /dev/null", "cannot read a chart from"},
-        RefusedCase{"BenchUnknownOption", "bench --rounds 5", "unknown option '--rounds'"},
-        RefusedCase{"BenchChartMissing", "bench --chart", "--chart needs a file name"},
-        RefusedCase{"BenchEvWithOptions", "bench --ev --chart x", "--ev takes no other option"},
-        RefusedCase{"ExamNotNamed", "exam --trials 5", "name the exam: NL6 or PL3"},
+        RefusedCase{"BenchUnknownOption", "bench --rounds 5", "not expected: 5 --rounds"},
+        RefusedCase{"BenchChartMissing", "bench --chart", "--chart: 1 required"},
+        RefusedCase{"BenchEvWithOptions", "bench --ev --chart x", "--chart excludes --ev"},
+        RefusedCase{"ExamNotNamed", "exam --trials 5", "exam is required"},
         RefusedCase{"ExamNotAnExam", "exam NL5", "not 'NL5'"},
         RefusedCase{"ExamBetNotInChips", "exam NL6 --bet 7", "not '7'"},
         RefusedCase{"ExamBetOverTheMaximum", "exam PL3 --bet 205", "not '205'"},
-        RefusedCase{"ExamTrialsZero", "exam NL6 --trials 0", "not '0'"}),
+        RefusedCase{"ExamTrialsZero", "exam NL6 --trials 0", "Value 0 not in range"},
+        RefusedCase{"EvShoeUnreadable", "ev --shoe A24 --hand T,6 --up T", "--shoe reads like"},
+        RefusedCase{"EvShoeValueTwice", "ev --shoe A:4,A:4 --hand T,6 --up T", "--shoe reads"},
+        RefusedCase{"EvHandUnreadable", "ev --hand T,X --up T", "--hand reads like"}),
     [](const testing::TestParamInfo<RefusedCase>& info) { return info.param.name; });
 
 TEST(LabCommand, HelpNamesEveryCommandAndOption) {
     const std::pair<const char*, std::vector<const char*>> helps[] = {
-        {"--help", {"chart", "sim", "bench", "exam"}},
+        {"--help", {"chart", "sim", "bench", "exam", "dealer", "ev"}},
+        {"--help-all", {"--decks", "--rounds", "--ev", "--record", "--dir", "--csv", "--trials"}},
         {"exam --help", {"--bet", "--trials", "--seed", "--threads", "--chart", "--help"}},
         {"chart --help", {"--decks", "--ev", "--edge", "--judging", "--settings", "--help"}},
         {"sim --help", {"--rounds", "--seed", "--threads", "--chart", "--help"}}};
@@ -121,6 +127,7 @@ TEST(SimCommand, TheSameSeedAndThreadsGiveTheSameReport) {
     const LabRun otherSeed = RunLab("sim --rounds 20000 --seed 8 --threads 2" + kChart);
     EXPECT_NE(WithoutSpeed(first.output), WithoutSpeed(otherSeed.output));
     for (const char* figure : {"rounds: 20000\nhouse edge: ", "% \u00b1 ", "rounds per second: ",
+                               "standard deviation: 1.", " initial bets per round; cards: 5.",
                                "blackjacks: ", "busts: ", "splits: ", "doubles: "})
         EXPECT_NE(first.output.find(figure), std::string::npos) << figure;
     EXPECT_EQ(first.output.find("refused"), std::string::npos) << first.output;
@@ -136,6 +143,46 @@ TEST(ExamCommand, PlaysTheSameExamsOnAnyNumberOfThreads) {
                                "player: bets $100 a round",
                                "exams: 30, ", "pass rate: ", "% (95% interval "})
         EXPECT_NE(one.output.find(figure), std::string::npos) << figure;
+}
+
+// The rows of a CSV report after its header, each split at the commas.
+std::vector<std::vector<double>> CsvRows(const std::string& output, const std::string& header) {
+    std::istringstream lines(output);
+    std::string line;
+    std::getline(lines, line);
+    EXPECT_EQ(line, header);
+    std::vector<std::vector<double>> rows;
+    while (std::getline(lines, line)) {
+        std::vector<double> row;
+        std::istringstream cells(line.substr(line.find(',') + 1));
+        for (std::string cell; std::getline(cells, cell, ',');) row.push_back(std::stod(cell));
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+// Every round falls in one true count; a paid blackjack never pays more than 3 to 2 would.
+TEST(SimCommand, ByCountSharesAddUpAndTheTablePaysNoMoreThanThreeToTwo) {
+    const LabRun run = RunLab("sim --by-count --csv --rounds 20000 --threads 2" + kChart);
+    ASSERT_EQ(run.status, 0) << run.output;
+    const auto rows = CsvRows(run.output, "true_count,share,edge_full,edge_table,ci95");
+    ASSERT_EQ(rows.size(), 15u);
+    double shares = 0.0;
+    for (const auto& row : rows) {
+        shares += row[0];
+        EXPECT_GE(row[1], row[2]);
+    }
+    EXPECT_NEAR(shares, 100.0, 0.05);
+}
+
+// Each up card's row holds every way the dealer's hand can end.
+TEST(DealerCommand, EachUpCardsEndsAddUpToAll) {
+    const LabRun run = RunLab("dealer --csv --decks 2");
+    ASSERT_EQ(run.status, 0) << run.output;
+    const auto rows = CsvRows(run.output, "up,17,18,19,20,21,blackjack,bust");
+    ASSERT_EQ(rows.size(), 10u);
+    for (const auto& row : rows)
+        EXPECT_NEAR(std::accumulate(row.begin(), row.end(), 0.0), 100.0, 0.01);
 }
 
 }  // namespace

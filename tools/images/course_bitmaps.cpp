@@ -13,8 +13,9 @@ namespace {
 
 std::vector<LecturePage> AllLecturePages(const StrategyTable& chart) {
     std::vector<LecturePage> pages;
-    for (auto&& set : {BlackJackPages(), GameRulesPages(), ShoeAndControlsPages(),
-                       BasicStrategyPages(chart), CountingPages(), TableLessonPages(chart)})
+    for (auto&& set : {BlackJackPages(), GameRulesPages(), InsurancePages(), ShoeAndControlsPages(),
+                       BasicStrategyPages(chart), LuckPages(), CountingPages(), ShoeDepthPages(),
+                       TableLessonPages(chart)})
         pages.insert(pages.end(), set.begin(), set.end());
     return pages;
 }

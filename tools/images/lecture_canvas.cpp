@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QtMath>
+#include <numeric>
 
 #include "card_art.h"
 #include "engine/hand.h"
@@ -55,11 +56,45 @@ void DrawDeck(QPainter& painter, QPointF topLeft, QSizeF card) {
         DrawCardBack(painter, QRectF(topLeft + QPointF(i * 2, i * 2), card));
 }
 
+qreal DrawShoeBar(QPainter& painter, const QRectF& bar, int decks, double dealtShare) {
+    const qreal end = bar.left() + bar.width() * dealtShare;
+    painter.save();
+    painter.setPen(QPen(kPaleYellow, 1.5));
+    painter.setBrush(kTableTeal);
+    painter.drawRect(QRectF(bar.topLeft(), QPointF(end, bar.bottom())));
+    painter.setBrush(QColor(0x30, 0x30, 0x30));
+    painter.drawRect(QRectF(QPointF(end, bar.top()), bar.bottomRight()));
+    painter.setPen(QPen(kGrey.lighter(150), 1, Qt::DashLine));
+    for (int deck = 1; deck < decks; ++deck) {
+        const qreal x = bar.left() + bar.width() * deck / decks;
+        painter.drawLine(QPointF(x, bar.top()), QPointF(x, bar.bottom()));
+    }
+    painter.restore();
+    return end;
+}
+
+void DrawCutCard(QPainter& painter, const QRectF& bar, qreal x) {
+    painter.save();
+    painter.setPen(QPen(Qt::black, 1));
+    painter.setBrush(kYellow);
+    painter.drawRect(QRectF(x - 3, bar.top() - 8, 6, bar.height() + 16));
+    painter.restore();
+}
+
 QString HandLabelText(const std::vector<Card>& cards, int hands) {
     int total = 0;
     for (const Card& card : cards) total += CardValue(card.rank);
     const HandLabel label(total, static_cast<int>(cards.size()), hands);
     return QString::fromLatin1(label.text().data(), static_cast<int>(label.text().size()));
+}
+
+QString Signed(int value) {
+    return value > 0 ? QStringLiteral("+%1").arg(value) : QString::number(value);
+}
+
+int CountOf(const std::vector<Card>& cards) {
+    return std::accumulate(cards.begin(), cards.end(), 0,
+                           [](int sum, const Card& card) { return sum + HiLoValue(card.rank); });
 }
 
 void TotalBadge(QPainter& painter, const QRectF& box, const QString& text) {

@@ -40,8 +40,21 @@ QRectF DrawHand(QPainter& painter, QPointF topLeft, const std::vector<Card>& car
 // A stack of card backs standing for a whole deck, each card `card` in size.
 void DrawDeck(QPainter& painter, QPointF topLeft, QSizeF card = {33, 44});
 
+// The shoe as a bar, `decks` decks marked off in it and the share dealt filled; returns where
+// the dealt part ends.
+qreal DrawShoeBar(QPainter& painter, const QRectF& bar, int decks, double dealtShare);
+
+// The cut card standing in a shoe bar at x.
+void DrawCutCard(QPainter& painter, const QRectF& bar, qreal x);
+
 // What the table shows above a hand: "BJ!", "BUSTED" or the best total.
 QString HandLabelText(const std::vector<Card>& cards, int hands = 1);
+
+// A count as the lectures write it: "+3", "0", "-2".
+QString Signed(int value);
+
+// The Hi-Lo count of some cards.
+int CountOf(const std::vector<Card>& cards);
 
 // The table's own looks: a hand total in aqua, a result as on the result labels.
 void TotalBadge(QPainter& painter, const QRectF& box, const QString& text);

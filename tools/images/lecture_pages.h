@@ -18,9 +18,12 @@ struct LecturePage {
 
 std::vector<LecturePage> BlackJackPages();                                // NL1
 std::vector<LecturePage> GameRulesPages();                                // NL2 1-10
-std::vector<LecturePage> ShoeAndControlsPages();                          // NL2 11-13
-std::vector<LecturePage> BasicStrategyPages(const StrategyTable& chart);  // NL4
-std::vector<LecturePage> CountingPages();                                 // PL1
+std::vector<LecturePage> InsurancePages();                                // NL2 11
+std::vector<LecturePage> ShoeAndControlsPages();                          // NL2 12-14
+std::vector<LecturePage> BasicStrategyPages(const StrategyTable& chart);  // NL4 1-12
+std::vector<LecturePage> LuckPages();                                     // NL4 13
+std::vector<LecturePage> CountingPages();                                 // PL1 1-5, 7, 9
+std::vector<LecturePage> ShoeDepthPages();                                // PL1 6, 8
 // The opening and closing pages of the lessons played at the table.
 std::vector<LecturePage> TableLessonPages(const StrategyTable& chart);
 

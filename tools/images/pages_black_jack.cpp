@@ -65,20 +65,31 @@ void SoftAndHard(QPainter& p) {
                      QString::fromLatin1(examples[i].note));
 }
 
+// A busted hand has lost before the dealer plays: shown with split 8s, one hand busted and one
+// standing, so that the dealer still plays (with every hand busted the table draws nothing).
 void Busting(QPainter& p) {
     Heading(p, QStringLiteral("Over 21: busted"));
-    DrawText(p, QRectF(40, 40, 220, 22), QStringLiteral("PLAYER plays first"), Gothic(18, true),
-             kLightYellow);
-    LabelledHand(p, QPointF(90, 64), Cards({"D10", "S06", "H09"}), 56, 32);
-    ResultBadge(p, QRectF(107, 186, 80, 22), QStringLiteral("Lose"));
-    Caption(p, QRectF(40, 212, 220, 30), QStringLiteral("10 + 6 + 9 = 25"), 15);
+    DrawText(p, QRectF(20, 36, 280, 22), QStringLiteral("YOU play first (split 8s)"),
+             Gothic(18, true), kLightYellow);
+    const std::vector<Card> hands[] = {Cards({"D08", "S05", "H10"}), Cards({"C08", "H13"})};
+    const char* results[] = {"Lose", "Win"};
+    for (int i = 0; i < 2; ++i) {
+        const QRectF area = DrawHand(p, QPointF(30 + i * 140, 88), hands[i], 50, 26);
+        TotalBadge(p, QRectF(area.left() - 14, 62, area.width() + 28, 22),
+                   HandLabelText(hands[i], 2));
+        ResultBadge(p, QRectF(area.left(), 160, 76, 22), QString::fromLatin1(results[i]));
+    }
+    Caption(p, QRectF(14, 186, 290, 24), QStringLiteral("8 + 5 + 10 = 23: lost at once"), 14);
 
-    DrawText(p, QRectF(340, 40, 220, 22), QStringLiteral("DEALER plays after"), Gothic(18, true),
+    DrawText(p, QRectF(340, 36, 240, 22), QStringLiteral("DEALER plays after"), Gothic(18, true),
              kLightYellow);
-    LabelledHand(p, QPointF(390, 64), Cards({"C13", "H06", "D08"}), 56, 32);
-    Caption(p, QRectF(330, 186, 240, 56),
-            QStringLiteral("The dealer busts too, but you\nhave already lost your bet."), 15);
-    Arrow(p, QPointF(270, 120), QPointF(330, 120));
+    LabelledHand(p, QPointF(390, 62), Cards({"C13", "H06", "D08"}), 50, 30);
+    Caption(p, QRectF(320, 158, 270, 50),
+            QStringLiteral("The dealer busts: your 18 wins,\nbut your 23 has already lost."), 14);
+    Arrow(p, QPointF(296, 120), QPointF(330, 120));
+    Caption(p, QRectF(10, 212, 580, 28),
+            QStringLiteral("If every hand of yours busts, the dealer draws no cards at all."), 14,
+            kPaleYellow);
 }
 
 void Blackjack(QPainter& p) {

@@ -63,27 +63,18 @@ void Betting(QPainter& p) {
     scene.hands.clear();
     scene.bet = QStringLiteral("$30");
     scene.betChips = {5, 25};
-    // The left edge of the table at full size: bet box, chips and their BET labels.
-    p.save();
-    p.setClipRect(QRectF(20, 36, 116, 204));
-    DrawTableSketch(p, QPointF(14, -146), 1.0, scene);
-    p.restore();
-    p.setPen(QPen(kPaleYellow, 1));
-    p.setBrush(Qt::NoBrush);
-    p.drawRect(QRectF(20, 36, 116, 204));
-    Arrow(p, QPointF(200, 190), QPointF(126, 190));
+    // The left edge of the table at nearly full size: bet box, chips and their BET labels.
+    DrawTableCrop(p, QRectF(12, 182, 96, 220), QRectF(20, 36, 110, 208), scene);
+    Arrow(p, QPointF(200, 190), QPointF(124, 190));
     Caption(p, QRectF(206, 160, 220, 60),
             QStringLiteral("Click a chip or the BET beside it:\n$5, $25 or $100. Each click adds."),
             14, Qt::white, Qt::AlignLeft | Qt::AlignVCenter);
-    Arrow(p, QPointF(200, 90), QPointF(126, 90));
+    Arrow(p, QPointF(200, 90), QPointF(124, 90));
     Caption(p, QRectF(206, 62, 220, 60),
             QStringLiteral("The bet box shows the chips\nand the total bet: here $30."), 14,
             Qt::white, Qt::AlignLeft | Qt::AlignVCenter);
     // The limits plate, enlarged.
-    p.save();
-    p.setClipRect(QRectF(440, 50, 140, 72));
-    DrawTableSketch(p, QPointF(440 - 494 * 1.1, 50 - 2 * 1.1), 1.1, scene);
-    p.restore();
+    DrawTableCrop(p, kLimitsPlate.adjusted(-4, -2, 4, 4), QRectF(440, 50, 140, 72), scene);
     Caption(p, QRectF(430, 128, 160, 80),
             QStringLiteral("Table minimum $5;\nthe maximum bet\ndepends on the lesson."), 14);
 }
@@ -95,20 +86,18 @@ void Countdown(QPainter& p) {
     counting.hands.clear();
     counting.countdown = 2;
     counting.actionsEnabled = false;
-    constexpr qreal scale = 0.4;
-    DrawTableSketch(p, QPointF(20, 60), scale, counting);
-    DrawTableSketch(p, QPointF(326, 60), scale, DealtScene());
-    Caption(p, QRectF(14, 34, 266, 26), QStringLiteral("First chip: the countdown starts"), 14,
+    DrawTableCrop(p, QRectF(12, 150, 340, 144), QRectF(14, 58, 266, 186), counting);
+    DrawTableCrop(p, kDealtCards, QRectF(320, 58, 266, 186), DealtScene());
+    Caption(p, QRectF(14, 32, 266, 24), QStringLiteral("First chip: the countdown starts"), 14,
             kLightYellow);
-    Caption(p, QRectF(320, 34, 266, 26), QStringLiteral("Time is up: the cards are dealt"), 14,
+    Caption(p, QRectF(320, 32, 266, 24), QStringLiteral("Time is up: the cards are dealt"), 14,
             kLightYellow);
     Arrow(p, QPointF(282, 150), QPointF(318, 150));
 }
 
 void TheDeal(QPainter& p) {
     Heading(p, QStringLiteral("The deal"));
-    constexpr qreal scale = 0.4;
-    DrawTableSketch(p, QPointF(20, 60), scale, DealtScene());
+    const QTransform left = DrawTableCrop(p, kDealtCards, QRectF(14, 58, 266, 186), DealtScene());
     TableScene blackjack = DealtScene();
     blackjack.dealer = Cards({"H13", "S01"});
     blackjack.hands = {Cards({"D10", "C09"})};
@@ -116,14 +105,13 @@ void TheDeal(QPainter& p) {
     blackjack.handLabels = {QStringLiteral("19")};
     blackjack.results = {QStringLiteral("Lose")};
     blackjack.actionsEnabled = false;
-    DrawTableSketch(p, QPointF(326, 60), scale, blackjack);
-    Caption(p, QRectF(14, 34, 266, 26), QStringLiteral("The hole card lies face down"), 14,
+    DrawTableCrop(p, kDealtCards, QRectF(320, 58, 266, 186), blackjack);
+    Caption(p, QRectF(14, 32, 266, 24), QStringLiteral("The hole card lies face down"), 14,
             kLightYellow);
-    Caption(p, QRectF(320, 34, 266, 26), QStringLiteral("A blackjack: settled at once"), 14,
+    Caption(p, QRectF(320, 32, 266, 24), QStringLiteral("A blackjack: settled at once"), 14,
             kLightYellow);
-    // Ring the hole card rather than point at it: an arrow would cover it at this size.
-    const QRectF hole(OnTable(QPointF(20, 60), scale, DealerCardSlot(1).topLeft()),
-                      DealerCardSlot(1).size() * scale);
+    // Ring the hole card rather than point at it: an arrow would cover it.
+    const QRectF hole = left.mapRect(DealerCardSlot(1));
     p.setPen(QPen(kYellow, 2.5));
     p.setBrush(Qt::NoBrush);
     p.drawRoundedRect(hole.adjusted(-3, -3, 3, 3), 3, 3);
@@ -199,7 +187,7 @@ void SplitAces(QPainter& p) {
     Button(p, QRectF(120, 96, 80, 24), QStringLiteral("SPLIT"));
     Arrow(p, QPointF(116, 130), QPointF(204, 130));
     const std::vector<std::vector<Card>> hands = {Cards({"S01", "D13"}), Cards({"H01", "C07"})};
-    const char* notes[] = {"21, not BJ!:\npaid 1 to 1", "One card,\nthen it stops"};
+    const char* notes[] = {"Not a blackjack:\n21, paid 1 to 1", "One card,\nthen it stops"};
     for (int i = 0; i < 2; ++i) {
         const qreal left = 230 + i * 130;
         DrawHand(p, QPointF(left, 72), hands[i], 50, 26);

@@ -29,19 +29,12 @@ void ShoeAndCut(QPainter& p) {
             Qt::AlignLeft | Qt::AlignVCenter);
 
     const QRectF shoe(170, 62, 410, 30);
-    const qreal cut = shoe.left() + shoe.width() * beforeCut / shoeCards;
-    p.setPen(QPen(kPaleYellow, 1.5));
-    p.setBrush(kTableTeal);
-    p.drawRect(QRectF(shoe.left(), shoe.top(), cut - shoe.left(), shoe.height()));
-    p.setBrush(QColor(0x30, 0x30, 0x30));
-    p.drawRect(QRectF(cut, shoe.top(), shoe.right() - cut, shoe.height()));
+    const qreal cut = DrawShoeBar(p, shoe, 1, double(beforeCut) / shoeCards);
     Caption(p, QRectF(shoe.left(), shoe.top(), cut - shoe.left(), shoe.height()),
             QStringLiteral("%1 cards").arg(beforeCut), 14);
     Caption(p, QRectF(cut, shoe.top(), shoe.right() - cut, shoe.height()),
             QStringLiteral("%1 more").arg(shoeCards - beforeCut), 14, kGrey.lighter(180));
-    p.setPen(QPen(Qt::black, 1));
-    p.setBrush(kYellow);
-    p.drawRect(QRectF(cut - 3, shoe.top() - 10, 6, shoe.height() + 20));
+    DrawCutCard(p, shoe, cut);
     Caption(p, QRectF(cut - 60, 36, 120, 16), QStringLiteral("the cut"), 14, kYellow);
     Caption(p, QRectF(shoe.left(), 100, shoe.width(), 28),
             QStringLiteral("The table as it comes; Rules on the menu changes both."), 13,
@@ -162,7 +155,7 @@ void Gestures(QPainter& p) {
 }  // namespace
 
 std::vector<LecturePage> ShoeAndControlsPages() {
-    return {{"NL2", 11, ShoeAndCut}, {"NL2", 12, Keys}, {"NL2", 13, Gestures}};
+    return {{"NL2", 12, ShoeAndCut}, {"NL2", 13, Keys}, {"NL2", 14, Gestures}};
 }
 
 }  // namespace vantrel::art

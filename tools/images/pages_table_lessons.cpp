@@ -13,10 +13,10 @@ namespace vantrel::art {
 namespace {
 
 // How often a student who plays basic strategy perfectly passes each exam at flat bets of $200
-// and of $5 at the table as it comes (six decks), as `vantrel-lab exam NL6|PL3 [--bet 5]` prints
-// it.
-constexpr char kGeneralExamPassRates[] = "47.2% at $200 bets, 7.7% at $5";
-constexpr char kProfessionalExamPassRates[] = "31.2% at $200 bets, 0.6% at $5";
+// and of $5 at the table as it comes (six decks), as `vantrel-lab exam NL6|PL3 --trials 100000`
+// and `vantrel-lab exam NL6|PL3 --bet 5` print it.
+constexpr char kGeneralExamPassRates[] = "47.3% at $200 bets, 7.7% at $5";
+constexpr char kProfessionalExamPassRates[] = "31.2% at $200 bets, 0.5% at $5";
 
 // What a lesson asks, as the panel beside the table picture shows it. An exam's panel adds a note
 // on how often perfect basic strategy passes it.
@@ -58,58 +58,80 @@ void GoalPanel(QPainter& p, const Goal& goal) {
     Button(p, QRectF(panel.center().x() - 50, 208, 100, 22), QStringLiteral("Start"));
 }
 
+// The bet box and the cards, large enough to read every rank.
+constexpr QRectF kBetAndCards{12, 0, 448, 305};
+
 void LessonPage(QPainter& p, const TableScene& scene, const Goal& goal) {
-    DrawTableSketch(p, QPointF(12, 12), 0.515, scene);
+    DrawTableCrop(p, kBetAndCards, QRectF(12, 12, 332, 224), scene);
     GoalPanel(p, goal);
 }
 
-// A round just settled and won, with the chips and the quota label as settlement leaves them.
-TableScene WonScene(const std::vector<Card>& hand, int bet, const char* quota, const char* chips,
-                    const char* maxBet) {
+// A round just settled and won against the dealer's 18; the page shows its cards and its bet.
+TableScene WonScene(const std::vector<Card>& hand, int bet) {
     TableScene scene;
     scene.dealer = Cards({"S10", "H08"});
     scene.hands = {hand};
     scene.dealerLabel = HandLabelText(scene.dealer);
     scene.handLabels = {HandLabelText(hand)};
-    scene.results = {QStringLiteral("Win")};
     scene.bet = QStringLiteral("$%1").arg(bet);
     for (int left = bet; left > 0;) {
         const int chip = left >= 100 ? 100 : left >= 25 ? 25 : 5;
         scene.betChips.push_back(chip);
         left -= chip;
     }
-    scene.quota = QString::fromLatin1(quota);
-    scene.chips = QString::fromLatin1(chips);
-    scene.maxBet = QString::fromLatin1(maxBet);
     scene.actionsEnabled = false;
     return scene;
 }
 
 void RulesPractice(QPainter& p) {
-    LessonPage(p, WonScene(Cards({"D09", "C13"}), 25, "9 wins to go", "$10025", "$100"),
+    LessonPage(p, WonScene(Cards({"D09", "C13"}), 25),
                {"Practice 1", "Win 10 hands.\nEvery winning hand\ncounts one.", "$10000", "$100"});
 }
 
-// A hit and a stand, both right: two decisions off the quota once the round is settled.
+// A hit and a stand, both right.
 void StrategyPractice(QPainter& p) {
     LessonPage(
-        p, WonScene(Cards({"S10", "H06", "C03"}), 25, "98 times to go", "$10025", "$100"),
+        p, WonScene(Cards({"S10", "H06", "C03"}), 25),
         {"Practice 2", "100 decisions to go:\n\"OK!\" takes one off,\na wrong play adds one.",
          "$10000", "$100"});
 }
 
-// The tenth round of the shoe is settled and the table asks for the count.
+// The tenth round of the shoe is settled and the table asks for the count: the answer takes in
+// every card since the shuffle, not only the cards still on the table.
 void CountingPractice(QPainter& p) {
-    TableScene scene = WonScene(Cards({"D09", "C13"}), 25, "10 times to go", "$10025", "$100");
-    scene.countQuestion = true;
-    scene.countEntry = QStringLiteral("-2");
-    LessonPage(p, scene,
-               {"Counting practice", "Give the right running\ncount 10 times.", "$10000", "$100"});
+    constexpr int kCountBefore = 5;  // after rounds 1 to 9
+    const std::vector<Card> dealer = Cards({"S10", "H08"}), player = Cards({"D09", "C13"});
+    const int thisRound = CountOf(dealer) + CountOf(player);
+    const int answer = kCountBefore + thisRound;
+    Caption(p, QRectF(12, 12, 332, 20), QStringLiteral("Round 10 of the shoe, just settled:"), 14,
+            kLightYellow, Qt::AlignLeft | Qt::AlignVCenter);
+    Caption(p, QRectF(14, 34, 70, 16), QStringLiteral("dealer"), 12);
+    DrawHand(p, QPointF(16, 50), dealer, 38, 26);
+    Caption(p, QRectF(100, 34, 70, 16), QStringLiteral("you"), 12);
+    DrawHand(p, QPointF(102, 50), player, 38, 26);
+    Caption(p, QRectF(186, 40, 158, 60),
+            QStringLiteral("These four cards\ncount %1.").arg(Signed(thisRound)), 14);
+    constexpr qreal kDialogScale = 0.5;
+    p.save();
+    p.translate(14, 108);
+    p.scale(kDialogScale, kDialogScale);
+    DrawCountDialog(p, QString::number(answer));
+    p.restore();
+    p.setPen(QPen(kPaleYellow, 1));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(QRectF(QPointF(14, 108), QSizeF(369, 265) * kDialogScale));
+    Caption(p, QRectF(204, 108, 140, 132),
+            QStringLiteral("The count runs on from the shuffle: it was %1 after round 9, so "
+                           "the answer is %2.")
+                .arg(Signed(kCountBefore), Signed(answer)),
+            14, kPaleYellow);
+    GoalPanel(p,
+              {"Counting practice", "Give the right running\ncount 10 times.", "$10000", "$100"});
 }
 
 // A $200 hand won: $200 off what is still to go.
-void Exam(QPainter& p, const char* quota, const char* goal, const QString& note) {
-    LessonPage(p, WonScene(Cards({"D09", "C13"}), 200, quota, "$1200", "$200"),
+void Exam(QPainter& p, const char* goal, const QString& note) {
+    LessonPage(p, WonScene(Cards({"D09", "C13"}), 200),
                {"Graduation Exam", goal, "$1000", "$200", note});
 }
 
@@ -155,7 +177,7 @@ std::vector<LecturePage> TableLessonPages(const StrategyTable&) {
          }},
         {"NL6", 1,
          [](QPainter& p) {
-             Exam(p, "$800 to go", "Win $1000 net; losses\nadd to what is to go.",
+             Exam(p, "Win $1000 net; a loss\nraises the sum to go.",
                   QStringLiteral("Perfect basic strategy, six decks,\npasses %1.\n"
                                  "At $5 a blackjack wins $7, not $7.50.")
                       .arg(QLatin1String(kGeneralExamPassRates)));
@@ -173,9 +195,9 @@ std::vector<LecturePage> TableLessonPages(const StrategyTable&) {
          }},
         {"PL3", 1,
          [](QPainter& p) {
-             Exam(p, "$1800 to go", "Win $2000 net; losses\nadd to what is to go.",
+             Exam(p, "Win $2000 net; a loss\nraises the sum to go.",
                   QStringLiteral("Flat bets by basic strategy, six decks,\npass %1.\n"
-                                 "Bet more from a true count of +1.")
+                                 "Raise the bet from a true count of +2.")
                       .arg(QLatin1String(kProfessionalExamPassRates)));
          }},
         {"PL3", 99,

@@ -1,6 +1,7 @@
 #include "table_sketch.h"
 
 #include <QPainter>
+#include <algorithm>
 #include <array>
 
 #include "art_style.h"
@@ -163,6 +164,24 @@ void DrawTableSketch(QPainter& painter, QPointF origin, qreal scale, const Table
     DrawControls(painter, scene);
     DrawOverlays(painter, scene);
     painter.restore();
+}
+
+QTransform DrawTableCrop(QPainter& painter, const QRectF& region, const QRectF& box,
+                         const TableScene& scene) {
+    const qreal scale = std::min(box.width() / region.width(), box.height() / region.height());
+    const QRectF shown(box.center() - QPointF(region.width(), region.height()) * scale / 2,
+                       region.size() * scale);
+    const QPointF origin = shown.topLeft() - region.topLeft() * scale;
+    painter.save();
+    painter.setClipRect(shown);
+    DrawTableSketch(painter, origin, scale, scene);
+    painter.restore();
+    painter.save();
+    painter.setPen(QPen(kPaleYellow, 1));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(shown);
+    painter.restore();
+    return QTransform::fromScale(scale, scale) * QTransform::fromTranslate(origin.x(), origin.y());
 }
 
 }  // namespace vantrel::art

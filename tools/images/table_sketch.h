@@ -3,6 +3,7 @@
 #include <QPointF>
 #include <QRectF>
 #include <QString>
+#include <QTransform>
 #include <vector>
 
 #include "engine/card.h"
@@ -34,6 +35,11 @@ struct TableScene {
 // The table screen (632 x 453) drawn with its top-left corner at origin, scaled.
 void DrawTableSketch(QPainter& painter, QPointF origin, qreal scale, const TableScene& scene);
 
+// The part `region` of the table screen, as large as it fits in `box`, centred and framed, so
+// that a lecture can show the cards big enough to read. Returns where a table point lands.
+QTransform DrawTableCrop(QPainter& painter, const QRectF& region, const QRectF& box,
+                         const TableScene& scene);
+
 // The count-point dialog (369 x 265) with its top-left corner at the painter's origin, its entry
 // field holding `entry`.
 void DrawCountDialog(QPainter& painter, const QString& entry);
@@ -54,6 +60,10 @@ inline constexpr QRectF kChipsPlate{16, 412, 229, 25};
 inline constexpr QRectF kMenuButton{256, 412, 121, 25};
 inline constexpr QRectF kQuotaPlate{388, 412, 229, 25};
 inline constexpr QRectF kCountdownDisc{291, 202, 49, 49};
+// The left of the table down to a two-card hand: the dealer's cards, the bet box, the hand.
+inline constexpr QRectF kDealtCards{14, 0, 386, 280};
+// The same with room for more cards, a third card in the first hand among them.
+inline constexpr QRectF kCardsArea{136, 0, 324, 310};
 QRectF PlayerCardSlot(int hand, int position);
 QRectF DealerCardSlot(int position);
 

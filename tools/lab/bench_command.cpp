@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <ctime>
 #include <iostream>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -19,56 +20,29 @@ namespace {
 constexpr long long kBenchRounds = 10'000'000;
 constexpr std::uint32_t kBenchSeed = 20261206;
 
-constexpr std::string_view kHelp =
-    R"(Usage: vantrel-lab bench [--chart FILE]
-       vantrel-lab bench --ev
-       vantrel-lab bench --record [--dir FOLDER]
-
-Plays 10 million rounds on one thread, as `vantrel-lab sim` does, for a fixed
+constexpr std::string_view kAbout =
+    R"(Plays 10 million rounds on one thread, as `vantrel-lab sim` does, for a fixed
 seed. The rounds and the house edge are the same on every run of the same
 engine, so a change to the engine that alters play shows in them. Then the
 time taken, and last the speed, "bench: N rounds/s": rounds per second of the
 processor time the bench used, which is what one core does even while other
 programs share the machine (the wall-clock time is shown beside it).
 
-Options:
-  --chart FILE  the chart file to follow (default data/bs4bj.dat)
-  --ev          instead, time the exact-EV calculator the trainer shares, in
-                processor time, for 1, 6, 8 and 1000 decks: the first question
-                of a new calculator (the slowest and the mean over every
-                two-card hand against every up card); all those questions
-                asked of one new calculator; and a later question, once they
-                are known
-  --record      instead, time the student's record on 100,000 decisions: its
-                writes, its opening and the Record screen's queries; see
-                'vantrel-lab bench --record --help'
-  -h, --help    show this help
-)";
+With --record it fills a new record with 100,000 decisions the way the trainer
+writes them: one transaction per settled round with its decisions, a visit
+every 100 rounds, count answers in the counting lesson. Then it prints the
+median and the 99th percentile of one round's write, the time to open that
+record as the trainer does (integrity check included), and the time the Record
+screen's queries take on it. The record is removed afterwards.)";
 
-}  // namespace
+struct BenchOptions {
+    std::string chart = kDefaultChartPath;
+    bool ev = false;
+    bool record = false;
+    std::string folder;
+};
 
-int RunBench(std::span<const std::string_view> args) {
-    if (!args.empty() && args[0] == "--record") return RunRecordBench(args.subspan(1));
-    std::string chartPath = kDefaultChartPath;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--help" || args[i] == "-h") {
-            std::cout << kHelp;
-            return 0;
-        }
-        if (args[i] == "--ev") {
-            return args.size() == 1 ? RunEvBench()
-                                    : UsageError("bench", "--ev takes no other option");
-        }
-        if (args[i] == "--chart" && i + 1 < args.size() && !args[i + 1].empty()) {
-            chartPath = args[++i];
-        } else if (args[i].starts_with("--chart=") && args[i].size() > 8) {
-            chartPath = args[i].substr(8);
-        } else {
-            return UsageError("bench", args[i].starts_with("--chart")
-                                           ? "--chart needs a file name"
-                                           : "unknown option '" + std::string(args[i]) + "'");
-        }
-    }
+int RunEngineBench(const std::string& chartPath) {
     const std::optional<StrategyTable> chart = ReadChartFile(chartPath);
     if (!chart) return UsageError("bench", "cannot read a chart from '" + chartPath + "'");
 
@@ -85,6 +59,46 @@ int RunBench(std::span<const std::string_view> args) {
               << times << '\n'
               << "bench: " << RoundsPerSecond(tally.rounds, cpuSeconds) << " rounds/s\n";
     return std::cout.flush() ? 0 : 1;
+}
+
+}  // namespace
+
+CommandRun AddBench(CLI::App& lab) {
+    auto options = std::make_shared<BenchOptions>();
+    CLI::App* bench =
+        lab.add_subcommand("bench", "the table engine's speed: 10 million rounds on one thread");
+    bench->footer(std::string(kAbout));
+    CLI::Option* chart = bench
+                             ->add_option("--chart", options->chart,
+                                          std::string("the chart file to follow (default ") +
+                                              kDefaultChartPath + ")")
+                             ->option_text("FILE");
+    bench
+        ->add_flag("--ev", options->ev,
+                   "instead, time the exact-EV calculator the trainer shares, in processor time, "
+                   "for 1, 6, 8 and 1000 decks: the first question of a new calculator (the "
+                   "slowest and the mean over every two-card hand against every up card); all "
+                   "those questions asked of one new calculator; and a later question, once they "
+                   "are known. Last, one question each of new calculators for 200 shoes of 6 "
+                   "decks dealt at random to before a 60 per cent cut: the slowest, the 95th "
+                   "percentile and the mean")
+        ->excludes(chart);
+    CLI::Option* record = bench->add_flag(
+        "--record", options->record,
+        "instead, time the student's record on 100,000 decisions: its writes, its opening and "
+        "the Record screen's queries");
+    record->excludes(chart);
+    bench
+        ->add_option("--dir", options->folder,
+                     "with --record, where to make the record (default: a new folder under "
+                     "$TMPDIR or /tmp); the disk under it decides the write times")
+        ->option_text("FOLDER")
+        ->needs(record);
+    return [options] {
+        if (options->ev) return RunEvBench();
+        if (options->record) return RunRecordBench(options->folder);
+        return RunEngineBench(options->chart);
+    };
 }
 
 }  // namespace vantrel::lab

@@ -2,34 +2,13 @@
 
 #include <charconv>
 #include <cstdint>
-#include <optional>
-#include <span>
 #include <string>
-#include <string_view>
-#include <system_error>
+
+#include <CLI/CLI.hpp>
 
 #include "sim/sim_report.h"
 
 namespace vantrel::lab {
-
-// A command-line number: the whole text in decimal, from least to most; nothing otherwise.
-template <class Number>
-std::optional<Number> ParseNumber(std::string_view text, Number least, Number most) {
-    Number number{};
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size()) return {};
-    if (number < least || number > most) return {};
-    return number;
-}
-
-// The value of the option at args[i], whose name is `name`: given as "--name=value", or as the
-// next argument (then i moves on to it). Nothing when no value follows.
-inline std::optional<std::string_view> OptionValue(std::span<const std::string_view> args,
-                                                   std::size_t& i, std::string_view name) {
-    if (name.size() < args[i].size()) return args[i].substr(name.size() + 1);
-    if (i + 1 < args.size()) return args[++i];
-    return {};
-}
 
 inline constexpr int kMaxThreads = 256;
 
@@ -40,29 +19,32 @@ struct PlayOptions {
     std::string chart = kDefaultChartPath;
 };
 
-inline bool IsPlayOption(std::string_view name) {
-    return name == "--seed" || name == "--threads" || name == "--chart";
+// The whole text in decimal, 0 to 2^64-1: a seed. (Left to itself the library would read "-1" or
+// 2^64 as some other number.)
+inline std::string CheckSeed(const std::string& text) {
+    std::uint64_t seed = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), seed);
+    if (!text.empty() && error == std::errc() && end == text.data() + text.size()) return {};
+    return "needs a whole number from 0 to 2^64-1, not '" + text + "'";
 }
 
-// Reads one of --seed, --threads and --chart; returns an error message, empty when it is good.
-inline std::string ReadPlayOption(std::string_view name, std::string_view value,
-                                  PlayOptions& options) {
-    const std::string quoted = ", not '" + std::string(value) + "'";
-    if (name == "--seed") {
-        const auto seed = ParseNumber<std::uint64_t>(value, 0, UINT64_MAX);
-        if (!seed) return "--seed needs a whole number from 0 to 2^64-1" + quoted;
-        options.seed = *seed;
-    } else if (name == "--threads") {
-        const auto threads = ParseNumber<int>(value, 1, kMaxThreads);
-        if (!threads)
-            return "--threads needs a whole number from 1 to " + std::to_string(kMaxThreads) +
-                   quoted;
-        options.threads = *threads;
-    } else {
-        if (value.empty()) return "--chart needs a file name";
-        options.chart = value;
-    }
-    return {};
+// --seed, --threads and --chart; `seeding` says how the seed is shared out, `unit` what the
+// threads play side by side.
+inline void AddPlayOptions(CLI::App& command, PlayOptions& options, const std::string& seeding,
+                           const std::string& unit) {
+    command.add_option("--seed", options.seed, "seed, 0 to 2^64-1 (default 1); " + seeding)
+        ->option_text("S")
+        ->check(CLI::Validator(CheckSeed, "", "seed"));
+    command
+        .add_option("--threads", options.threads,
+                    unit + " played side by side, one thread each, 1 to " +
+                        std::to_string(kMaxThreads) + " (default 1)")
+        ->option_text("T")
+        ->check(CLI::Range(1, kMaxThreads));
+    command
+        .add_option("--chart", options.chart,
+                    std::string("the chart file to follow (default ") + kDefaultChartPath + ")")
+        ->option_text("FILE");
 }
 
 }  // namespace vantrel::lab

@@ -3,6 +3,7 @@
 
 #include <cstdio>
 #include <iostream>
+#include <memory>
 #include <optional>
 #include <string>
 #include <system_error>
@@ -19,11 +20,8 @@ namespace {
 
 constexpr long long kMaxTrials = 100'000'000;
 
-constexpr std::string_view kHelp =
-    R"help(Usage: vantrel-lab exam NL6|PL3 [--bet N] [--trials T] [--seed S] [--threads T]
-                         [--chart FILE]
-
-Sits a graduation exam many times at the trainer's own table engine, as the
+constexpr std::string_view kAbout =
+    R"help(Sits a graduation exam many times at the trainer's own table engine, as the
 lesson's menu button sets it up: NL6 (the General Course) asks for $1000 net,
 PL3 (the Professional Course) for $2000, each from $1000 in chips with a table
 maximum of $200. An exam is passed when the quota is met at the end of a round
@@ -36,74 +34,32 @@ chart's next-best action: a double falls back to hit (D) or stand (Ds), a
 pair is played by its total. The table: the settings' defaults, 6 decks
 reshuffled after 60 per cent of the shoe.
 
-Options:
-  --bet N       dollars bet a round: a multiple of 5 from 5 to the table
-                maximum (default: the maximum, 200)
-  --trials T    exams to play, 1 to 10^8 (default 10000)
-  --seed S      seed, 0 to 2^64-1 (default 1); exam i is seeded from S and i,
-                so the figures do not depend on the number of threads
-  --threads T   exams played side by side, 1 to 256 (default 1)
-  --chart FILE  the chart file to follow (default data/bs4bj.dat)
-  -h, --help    show this help
-
 Prints the exam and the bet, the exams played with the average number of
 rounds an exam took, and the pass rate with its 95 per cent interval
-(Wilson's), as "pass rate: X.X% (95% interval L.L% to H.H%)".
-)help";
+(Wilson's), as "pass rate: X.X% (95% interval L.L% to H.H%)".)help";
 
 struct ExamOptions {
+    std::string code;
     const LessonInfo* exam = nullptr;
     int bet = 0;  // 0: the exam's table maximum
     long long trials = 10'000;
     PlayOptions play;
-    bool help = false;
 };
 
-// Fills `options`; returns an error message, empty when the arguments are good.
-std::string ParseOptions(std::span<const std::string_view> args, ExamOptions& options) {
-    std::string_view betText;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string_view arg = args[i];
-        if (arg == "--help" || arg == "-h") {
-            options.help = true;
-            continue;
-        }
-        if (!arg.starts_with("-")) {
-            if (options.exam) return "one exam only, not also '" + std::string(arg) + "'";
-            options.exam = FindLesson(arg);
-            if (!options.exam || options.exam->mode != LessonMode::WinningsQuota)
-                return "the exam is NL6 or PL3, not '" + std::string(arg) + "'";
-            continue;
-        }
-        const std::string_view name = arg.substr(0, arg.find('='));
-        if (name != "--bet" && name != "--trials" && !IsPlayOption(name))
-            return "unknown option '" + std::string(arg) + "'";
-        const std::optional<std::string_view> value = OptionValue(args, i, name);
-        if (!value) return std::string(name) + " needs a value";
-        if (name == "--bet") {
-            betText = *value;
-        } else if (name == "--trials") {
-            const auto trials = ParseNumber<long long>(*value, 1, kMaxTrials);
-            if (!trials)
-                return "--trials needs a whole number from 1 to 10^8, not '" + std::string(*value) +
-                       "'";
-            options.trials = *trials;
-        } else if (std::string error = ReadPlayOption(name, *value, options.play); !error.empty()) {
-            return error;
-        }
-    }
-    if (options.help) return {};
-    if (!options.exam) return "name the exam: NL6 or PL3";
-    options.bet = options.exam->maxBet;
-    if (!betText.empty()) {
-        // Bets are made of $5, $25 and $100 chips, up to the table maximum.
-        const auto bet = ParseNumber<int>(betText, 5, options.exam->maxBet);
-        if (!bet || *bet % 5 != 0)
-            return "--bet needs a multiple of 5 from 5 to " + std::to_string(options.exam->maxBet) +
-                   ", not '" + std::string(betText) + "'";
-        options.bet = *bet;
-    }
-    return {};
+// The exam named on the command line, as its lesson; an empty text when it is one.
+std::string ExamLesson(std::string& code) {
+    const LessonInfo* lesson = FindLesson(code);
+    if (lesson && lesson->mode == LessonMode::WinningsQuota) return {};
+    return "the exam is NL6 or PL3, not '" + code + "'";
+}
+
+// Bets are made of $5, $25 and $100 chips, up to the table maximum.
+std::string CheckBet(const ExamOptions& options) {
+    const int most = options.exam->maxBet;
+    if (options.bet == 0 || (options.bet >= 5 && options.bet <= most && options.bet % 5 == 0))
+        return {};
+    return "--bet needs a multiple of 5 from 5 to " + std::to_string(most) + ", not '" +
+           std::to_string(options.bet) + "'";
 }
 
 std::string Percent(double fraction) {
@@ -126,16 +82,11 @@ void WriteExamReport(std::ostream& out, const ExamOptions& options, const ExamTa
         << Percent(pass.high) << ")\n";
 }
 
-}  // namespace
-
-int RunExam(std::span<const std::string_view> args) {
-    ExamOptions options;
-    if (const std::string error = ParseOptions(args, options); !error.empty())
+int RunExam(ExamOptions options) {
+    options.exam = FindLesson(options.code);
+    if (const std::string error = CheckBet(options); !error.empty())
         return UsageError("exam", error);
-    if (options.help) {
-        std::cout << kHelp;
-        return 0;
-    }
+    if (options.bet == 0) options.bet = options.exam->maxBet;
     const std::optional<StrategyTable> chart = ReadChartFile(options.play.chart);
     if (!chart) return UsageError("exam", "cannot read a chart from '" + options.play.chart + "'");
 
@@ -150,6 +101,30 @@ int RunExam(std::span<const std::string_view> args) {
     }
     WriteExamReport(std::cout, options, tally);
     return std::cout.flush() ? 0 : 1;
+}
+
+}  // namespace
+
+CommandRun AddExam(CLI::App& lab) {
+    auto options = std::make_shared<ExamOptions>();
+    CLI::App* exam =
+        lab.add_subcommand("exam", "how often basic strategy passes a graduation exam");
+    exam->footer(std::string(kAbout));
+    exam->add_option("exam", options->code, "the exam: NL6 or PL3")
+        ->required()
+        ->check(CLI::Validator(ExamLesson, "NL6|PL3", "exam"));
+    exam->add_option("--bet", options->bet,
+                     "dollars bet a round: a multiple of 5 from 5 to the table maximum (default: "
+                     "the maximum, 200)")
+        ->option_text("N");
+    exam->add_option("--trials", options->trials, "exams to play, 1 to 10^8 (default 10000)")
+        ->option_text("T")
+        ->check(CLI::Range(1LL, kMaxTrials));
+    AddPlayOptions(*exam, options->play,
+                   "exam i is seeded from S and i, so the figures do not depend on the number of "
+                   "threads",
+                   "exams");
+    return [options] { return RunExam(*options); };
 }
 
 }  // namespace vantrel::lab

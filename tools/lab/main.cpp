@@ -1,53 +1,87 @@
 // vantrel-lab: the strategy lab's command line. Each sub-command lives in a file of its own;
 // adding one means declaring it in commands.h and listing it below.
 
+#include <algorithm>
 #include <iostream>
-#include <string_view>
+#include <memory>
+#include <sstream>
+#include <utility>
 #include <vector>
 
 #include "commands.h"
 
 namespace {
 
-using vantrel::lab::Command;
+using vantrel::lab::CommandRun;
 
-constexpr Command kCommands[] = {
-    {"chart", "work out the basic-strategy chart by exact expected values", vantrel::lab::RunChart},
-    {"sim", "play rounds on the table engine by the chart: house edge and speed",
-     vantrel::lab::RunSim},
-    {"bench", "the table engine's speed: 10 million rounds on one thread", vantrel::lab::RunBench},
-    {"record", "a student's record: summary and costliest mistakes, or CSV",
-     vantrel::lab::RunRecord},
-    {"exam", "how often basic strategy passes a graduation exam", vantrel::lab::RunExam},
+constexpr CommandRun (*kCommands[])(CLI::App&) = {
+    vantrel::lab::AddChart,  vantrel::lab::AddSim,  vantrel::lab::AddBench,
+    vantrel::lab::AddRecord, vantrel::lab::AddExam, vantrel::lab::AddDealer,
+    vantrel::lab::AddEv,
 };
 
-void PrintUsage(std::ostream& out) {
-    out << "Usage: vantrel-lab COMMAND [OPTIONS]\n\n"
-           "The trainer's strategy lab.\n\n"
-           "Commands:\n";
-    for (const Command& command : kCommands) {
-        out << "  " << command.name << std::string(8 - command.name.size(), ' ') << command.summary
-            << '\n';
+constexpr std::size_t kHelpWidth = 80;
+
+// Option descriptions wrapped to the terminal's usual width beside the option column.
+class WrappingFormatter : public CLI::Formatter {
+  public:
+    std::string make_option_desc(const CLI::Option* option) const override {
+        const std::size_t width = kHelpWidth - get_column_width();
+        std::string wrapped;
+        std::size_t lineStart = 0;
+        std::istringstream words(option->get_description());
+        for (std::string word; words >> word;) {
+            if (wrapped.size() > lineStart &&
+                wrapped.size() - lineStart + 1 + word.size() > width) {
+                wrapped += '\n';
+                lineStart = wrapped.size();
+            } else if (wrapped.size() > lineStart) {
+                wrapped += ' ';
+            }
+            wrapped += word;
+        }
+        return wrapped;
     }
-    out << "\nRun 'vantrel-lab COMMAND --help' for a command's options.\n";
+};
+
+int UsageError(const CLI::App& lab, const std::string& message) {
+    for (const CLI::App* command : lab.get_subcommands())
+        return vantrel::lab::UsageError(command->get_name(), message);
+    std::cerr << "vantrel-lab: " << message << "\nTry 'vantrel-lab --help'.\n";
+    return vantrel::lab::kExitUsage;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    const std::vector<std::string_view> args(argv + 1, argv + argc);
-    if (args.empty()) {
-        PrintUsage(std::cerr);
+    CLI::App lab("The trainer's strategy lab.", "vantrel-lab");
+    lab.formatter(std::make_shared<WrappingFormatter>());
+    lab.require_subcommand(1);
+    lab.set_help_all_flag("--help-all", "show every command with its options");
+    lab.footer("Run 'vantrel-lab COMMAND --help' for a command's options.");
+    std::vector<std::pair<CLI::App*, CommandRun>> commands;
+    for (const auto add : kCommands) {
+        CommandRun run = add(lab);
+        commands.emplace_back(lab.get_subcommands({}).back(), std::move(run));
+    }
+    if (argc < 2) {
+        std::cerr << lab.help();
         return vantrel::lab::kExitUsage;
     }
-    if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
-        PrintUsage(std::cout);
-        return 0;
+    const std::string first = argv[1];
+    const auto named = [&first](const auto& command) { return command.first->check_name(first); };
+    if (!first.starts_with('-') && std::none_of(commands.begin(), commands.end(), named))
+        return UsageError(lab, "unknown command '" + first + "'");
+    try {
+        lab.parse(argc, argv);
+    } catch (const CLI::CallForHelp& help) {
+        return lab.exit(help);
+    } catch (const CLI::CallForAllHelp& help) {
+        return lab.exit(help);
+    } catch (const CLI::ParseError& error) {
+        return UsageError(lab, error.what());
     }
-    for (const Command& command : kCommands) {
-        if (args[0] == command.name) return command.run(std::span(args).subspan(1));
-    }
-    std::cerr << "vantrel-lab: unknown command '" << args[0] << "'\n"
-              << "Try 'vantrel-lab --help'.\n";
+    for (const auto& [command, run] : commands)
+        if (command->parsed()) return run();
     return vantrel::lab::kExitUsage;
 }

@@ -31,22 +31,6 @@ constexpr int kBenchDecisions = 100'000;
 constexpr int kRoundsPerVisit = 100;
 constexpr std::uint32_t kBenchSeed = 20261206;
 
-constexpr std::string_view kHelp =
-    R"(Usage: vantrel-lab bench --record [--dir FOLDER]
-
-Fills a new record with 100,000 decisions the way the trainer writes them: one
-transaction per settled round with its decisions, a visit every 100 rounds,
-count answers in the counting lesson. Then it prints the median and the 99th
-percentile of one round's write, the time to open that record as the trainer
-does (integrity check included), and the time the Record screen's queries take
-on it. The record is removed afterwards.
-
-Options:
-  --dir FOLDER  where to make the record (default: a new folder under $TMPDIR
-                or /tmp); the disk under it decides the write times
-  -h, --help    show this help
-)";
-
 double Milliseconds(Clock::duration duration) {
     return std::chrono::duration<double, std::milli>(duration).count();
 }
@@ -136,21 +120,7 @@ void PrintTimed(const char* what, Work&& work) {
 
 }  // namespace
 
-int RunRecordBench(std::span<const std::string_view> args) {
-    std::string folder;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--help" || args[i] == "-h") {
-            std::cout << kHelp;
-            return 0;
-        }
-        if (args[i] == "--dir" && i + 1 < args.size() && !args[i + 1].empty()) {
-            folder = args[++i];
-        } else {
-            std::cerr << "vantrel-lab bench --record: unknown option '" << args[i]
-                      << "'\nTry 'vantrel-lab bench --record --help'.\n";
-            return kExitUsage;
-        }
-    }
+int RunRecordBench(const std::string& folder) {
     const char* base = std::getenv("TMPDIR");
     std::string pattern = (folder.empty() ? std::string(base && *base ? base : "/tmp") : folder) +
                           "/vantrel-record-bench-XXXXXX";

@@ -21,19 +21,12 @@ using namespace vantrel::record;
 constexpr int kTopMistakes = 10;
 constexpr std::size_t kLastExams = 10;
 
-constexpr std::string_view kHelp =
-    R"(Usage: vantrel-lab record FILE [--csv]
-
-Reads a student's record (the vantrel.sqlite beside the settings file) and
+constexpr std::string_view kAbout =
+    R"(Reads a student's record (the vantrel.sqlite beside the settings file) and
 prints, per lesson, the visits, passes, rounds, right decisions and right
 count answers, the exams' best and last net winnings, each exam attempt as
 skill beside luck, and the costliest mistakes by chart cell. The file is only
-read, never changed, also while the trainer is writing it.
-
-Options:
-  --csv       write every decision as CSV to standard output instead
-  -h, --help  show this help
-)";
+read, never changed, also while the trainer is writing it.)";
 
 std::string WholeDollars(int dollars) {
     return (dollars < 0 ? "-$" : "$") + std::to_string(dollars < 0 ? -dollars : dollars);
@@ -162,29 +155,7 @@ bool WriteCsv(const RecordReader& reader, std::ostream& out) {
     });
 }
 
-}  // namespace
-
-int RunRecord(std::span<const std::string_view> args) {
-    std::string path;
-    bool csv = false;
-    for (const std::string_view arg : args) {
-        if (arg == "--help" || arg == "-h") {
-            std::cout << kHelp;
-            return 0;
-        }
-        if (arg == "--csv") {
-            csv = true;
-        } else if (arg.starts_with("-") && arg != "-") {
-            return UsageError("record", "unknown option '" + std::string(arg) + "'");
-        } else if (!path.empty()) {
-            return UsageError("record",
-                              "one record at a time, not also '" + std::string(arg) + "'");
-        } else {
-            path = arg;
-        }
-    }
-    if (path.empty()) return UsageError("record", "which record? Name its file");
-
+int RunRecord(const std::string& path, bool csv) {
     const RecordReader reader(path);
     if (!reader.ok()) {
         std::cerr << "vantrel-lab record: " << reader.error() << '\n';
@@ -206,6 +177,19 @@ int RunRecord(std::span<const std::string_view> args) {
         PrintMistakes(reader, std::cout);
     }
     return std::cout.flush() ? 0 : 1;
+}
+
+}  // namespace
+
+CommandRun AddRecord(CLI::App& lab) {
+    auto path = std::make_shared<std::string>();
+    auto csv = std::make_shared<bool>(false);
+    CLI::App* record =
+        lab.add_subcommand("record", "a student's record: summary and costliest mistakes, or CSV");
+    record->footer(std::string(kAbout));
+    record->add_option("FILE", *path, "the record to read")->required();
+    record->add_flag("--csv", *csv, "write every decision as CSV to standard output instead");
+    return [path, csv] { return RunRecord(*path, *csv); };
 }
 
 }  // namespace vantrel::lab

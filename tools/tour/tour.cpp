@@ -15,6 +15,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
@@ -175,6 +176,12 @@ int main(int argc, char* argv[]) {
     tour.Shot("start");
     tour.Then([&] { frame.ShowScreen(ScreenId::First); });
     tour.Shot("introduction");
+    // The introduction scrolls; its end says what the program keeps.
+    tour.Then([&] {
+        auto* text = Find<QPlainTextEdit>(frame.CurrentScreen(), "m_first");
+        text->verticalScrollBar()->setValue(text->verticalScrollBar()->maximum());
+    });
+    tour.Shot("introduction-end");
     tour.Then([&] { frame.ShowScreen(ScreenId::Menu); });
     tour.Shot("general-menu");
     tour.Then([&] { frame.ShowScreen(ScreenId::ProMenu); });

@@ -49,12 +49,22 @@ std::string Per100(long long count, long long of, const char* what) {
     return text;
 }
 
+std::string RoundFiguresLine(const SimTally& tally) {
+    char text[128];
+    std::snprintf(text, sizeof text,
+                  "standard deviation: %.3f initial bets per round; cards: %.2f per round",
+                  EstimateEdge(tally).deviation,
+                  tally.rounds > 0 ? static_cast<double>(tally.cards) / tally.rounds : 0.0);
+    return text;
+}
+
 }  // namespace
 
 void WriteSimReport(std::ostream& out, const SimTally& tally, double seconds) {
     out << "rounds: " << tally.rounds << '\n'
         << SimEdgeLine(EstimateEdge(tally)) << '\n'
         << "rounds per second: " << RoundsPerSecond(tally.rounds, seconds) << '\n'
+        << RoundFiguresLine(tally) << '\n'
         << "blackjacks: " << Per100(tally.blackjacks, tally.rounds, "rounds") << '\n'
         << "busts: " << Per100(tally.busts, tally.hands, "player hands") << '\n'
         << "splits: " << Per100(tally.splits, tally.rounds, "rounds") << '\n'

@@ -21,6 +21,7 @@ SimTally& SimTally::operator+=(const SimTally& other) {
     splits += other.splits;
     doubles += other.doubles;
     refusals += other.refusals;
+    cards += other.cards;
     return *this;
 }
 
@@ -32,7 +33,7 @@ EdgeEstimate EstimateEdge(const SimTally& tally) {
         tally.rounds > 1 ? (static_cast<double>(tally.netSquares) - n * loss * loss) / (n - 1.0)
                          : INFINITY;
     const double halfWidth = 1.96 * std::sqrt(std::max(variance, 0.0) / n);
-    return {loss / kSimBet, halfWidth / kSimBet};
+    return {loss / kSimBet, halfWidth / kSimBet, std::sqrt(std::max(variance, 0.0)) / kSimBet};
 }
 
 namespace {
@@ -42,10 +43,12 @@ namespace {
 constexpr int kBankroll = 1000;
 
 // One table in the All Night Play Room (no quota, no coaching) with a player who follows the chart.
-// It hears the settled rounds for the blackjacks and busted hands they held.
-class SimTable final : public TableEvents {
+// It hears of each settled round, before any shuffle, to count the cards the round took and the
+// blackjacks and busted hands it held.
+class SimTable final : private TableEvents {
   public:
-    SimTable(const StrategyTable& chart, std::uint32_t seed) : chart_(chart) {
+    SimTable(const StrategyTable& chart, std::uint32_t seed, RoundListener* listener)
+        : chart_(chart), listener_(listener) {
         table_.rules = {kSimDecks, kSimPenetration, kSimGameSpeed};
         table_.SetSeedSource([seed] { return seed; });
         table_.SetEvents(this);
@@ -54,7 +57,10 @@ class SimTable final : public TableEvents {
 
     void PlayRound(SimTally& tally) {
         lesson_.chips = kBankroll;
-        table_.l_bet005Click();
+        tally_ = &tally;
+        cardsLeft_ = table_.shoe().CardsLeft();
+        const int chips = listener_ ? listener_->RoundStarts(table_.shoe()) : 1;
+        for (int chip = 0; chip < chips; ++chip) table_.l_bet005Click();
         while (table_.startTimerRunning()) table_.tm_startTimer();
         ++tally.hands;
         while (table_.state().roundActive && table_.actionsEnabled()) {
@@ -82,20 +88,27 @@ class SimTable final : public TableEvents {
         tally.busts += bustedHands_;
     }
 
+  private:
+    void VisitStarted(const VisitStart&) override {}
+    void DecisionJudged(const Decision&) override {}
     void RoundSettled(const RoundSettlement& round) override {
+        tally_->cards += cardsLeft_ - table_.shoe().CardsLeft();
         for (int hand = 0; hand < round.hands; ++hand) {
             const std::string_view label = round.results[hand].label;
             blackjacks_ += label == "BJ!";
             bustedHands_ += label == "BUSTED";
         }
+        if (listener_) listener_->RoundSettled(round, table_.shoe());
     }
-    void VisitStarted(const VisitStart&) override {}
-    void DecisionJudged(const Decision&) override {}
     void CountAnswered(const CountAnswer&) override {}
     void VisitEnded(const VisitClose&) override {}
 
-  private:
     const StrategyTable& chart_;
+    RoundListener* listener_;
+    SimTally* tally_ = nullptr;
+    int cardsLeft_ = 0;  // in the shoe as the round started
+    long long blackjacks_ = 0;
+    long long bustedHands_ = 0;
     QuietView view_;
     LessonSetup lesson_{.lessonCode = "P",
                         .lessonHasTable = true,
@@ -104,8 +117,6 @@ class SimTable final : public TableEvents {
                         .quota = 1,
                         .maxBetSetting = 100};
     Table table_{view_, lesson_};
-    long long blackjacks_ = 0;
-    long long bustedHands_ = 0;
 };
 
 // SplitMix64's finaliser: neighbouring seeds and indices give unrelated streams.
@@ -117,9 +128,10 @@ std::uint64_t Mix(std::uint64_t x) {
 
 }  // namespace
 
-SimTally PlayRounds(const StrategyTable& chart, long long rounds, std::uint32_t seed) {
+SimTally PlayRounds(const StrategyTable& chart, long long rounds, std::uint32_t seed,
+                    RoundListener* listener) {
     SimTally tally;
-    SimTable table(chart, seed);
+    SimTable table(chart, seed, listener);
     for (long long round = 0; round < rounds; ++round) table.PlayRound(tally);
     table.AddHandCounts(tally);
     return tally;
@@ -130,15 +142,17 @@ std::uint32_t TableSeed(std::uint64_t seed, int index) {
         Mix(seed + 0x9e3779b97f4a7c15ULL * (static_cast<std::uint64_t>(index) + 1)) >> 32);
 }
 
-SimTally Simulate(const StrategyTable& chart, long long rounds, std::uint64_t seed, int threads) {
+SimTally Simulate(const StrategyTable& chart, long long rounds, std::uint64_t seed, int threads,
+                  std::span<RoundListener* const> listeners) {
     // The threads share nothing they write: each plays a table, shoe and tally of its own on its
     // own stack and stores its tally once, at the end; the chart is only read.
     std::vector<SimTally> tallies(threads);
     std::vector<std::jthread> workers;
     for (int index = 0; index < threads; ++index) {
         const long long share = rounds / threads + (index < rounds % threads ? 1 : 0);
-        workers.emplace_back([&chart, &tallies, share, seed, index] {
-            tallies[index] = PlayRounds(chart, share, TableSeed(seed, index));
+        RoundListener* listener = listeners.empty() ? nullptr : listeners[index];
+        workers.emplace_back([&chart, &tallies, share, seed, index, listener] {
+            tallies[index] = PlayRounds(chart, share, TableSeed(seed, index), listener);
         });
     }
     workers.clear();  // joins

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 
 #include "coach/strategy_table.h"
+#include "sim/round_listener.h"
 
 namespace vantrel::lab {
 
@@ -21,6 +23,7 @@ struct SimTally {
     long long splits = 0;
     long long doubles = 0;
     long long refusals = 0;  // actions the table refused; the player stood instead
+    long long cards = 0;     // cards dealt, the dealer's included
 
     SimTally& operator+=(const SimTally& other);
     bool operator==(const SimTally&) const = default;
@@ -31,6 +34,7 @@ struct SimTally {
 struct EdgeEstimate {
     double edge = 0.0;
     double halfWidth = 0.0;
+    double deviation = 0.0;  // the standard deviation of one round's result, in initial bets
 };
 EdgeEstimate EstimateEdge(const SimTally& tally);
 
@@ -40,14 +44,18 @@ inline constexpr int kSimDecks = 6;
 inline constexpr int kSimPenetration = 60;
 inline constexpr int kSimGameSpeed = 3;
 
-// Plays `rounds` rounds at one table of its own, seeded with `seed`, the player following `chart`.
-SimTally PlayRounds(const StrategyTable& chart, long long rounds, std::uint32_t seed);
+// Plays `rounds` rounds at one table of its own, seeded with `seed`, the player following `chart`,
+// told to `listener` when there is one.
+SimTally PlayRounds(const StrategyTable& chart, long long rounds, std::uint32_t seed,
+                    RoundListener* listener = nullptr);
 
 // The seed of table `index` in a run seeded with `seed`: every table gets a stream of its own.
 std::uint32_t TableSeed(std::uint64_t seed, int index);
 
 // Shares `rounds` out over `threads` tables, one thread each, seeded by TableSeed. The result
-// depends only on the chart, the rounds, the seed and the number of threads.
-SimTally Simulate(const StrategyTable& chart, long long rounds, std::uint64_t seed, int threads);
+// depends only on the chart, the rounds, the seed and the number of threads. `listeners`, when
+// given, holds one listener for each table.
+SimTally Simulate(const StrategyTable& chart, long long rounds, std::uint64_t seed, int threads,
+                  std::span<RoundListener* const> listeners = {});
 
 }  // namespace vantrel::lab
