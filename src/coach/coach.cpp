@@ -53,10 +53,13 @@ Decision Coach::Judged(Action action) const {
 }
 
 void Coach::CheckDecision(Action action) {
+    // Judged only for someone: the record, or the strategy practice's verdict.
+    TableEvents* events = table_.events();
+    const bool verdict = table_.lesson().lessonMode == LessonMode::DecisionQuota;
+    if (!events && !verdict) return;
     const Decision decision = Judged(action);
-    if (TableEvents* events = table_.events()) events->DecisionJudged(decision);
-    if (table_.lesson().lessonMode == LessonMode::DecisionQuota)
-        Verdict(decision.right, ActionName(decision.advice));
+    if (events) events->DecisionJudged(decision);
+    if (verdict) Verdict(decision.right, ActionName(decision.advice));
 }
 
 void Coach::CountCheck() {

@@ -30,9 +30,10 @@ class Coach : public Coaching {
     // What times the count answers; the steady clock by default.
     void SetClock(Clock clock) { clock_ = std::move(clock); }
 
-    // Judges the decision against the chart and tells the table's events. In the strategy
-    // practice it also shows "OK!" and lowers the quota by one, or "Incorrect!(" with the advised
-    // action and ")" and raises it by one; elsewhere it shows and changes nothing.
+    // Judges the decision against the chart and tells the table's events; with no events to tell
+    // and no verdict to show, it judges nothing. In the strategy practice it also shows "OK!" and
+    // lowers the quota by one, or "Incorrect!(" with the advised action and ")" and raises it by
+    // one; elsewhere it shows and changes nothing.
     void CheckDecision(Action action) override;
     // Asks for the Hi-Lo running count and judges the answer the same way.
     void CountCheck() override;

@@ -8,28 +8,26 @@ namespace vantrel {
 
 namespace {
 
+// The cell is chosen by selection rather than branches: whether a hand is a pair, soft or hard is
+// a toss-up that the simulator asks at every decision.
 ChartCell CellOf(const JudgedHand& hand) {
     const int column = std::clamp(hand.upValue, 0, 10);
-    if (hand.pairValue > 0) return {ChartPart::Pair, hand.pairValue, column};
+    const int hard = HardTotal(hand.total);
+    ChartCell cell{ChartPart::Hard, std::clamp(hard, 8, 17), column};
     // A hand in which one ace can still count 11 is read as soft, however many aces it holds,
     // so that the check agrees with the total the student sees.
-    if (IsSoft(hand.total))
-        return {ChartPart::Soft, std::clamp(HardTotal(hand.total) - 1, 2, 8), column};
-    return {ChartPart::Hard, std::clamp(HardTotal(hand.total), 8, 17), column};
+    if (IsSoft(hand.total)) cell = {ChartPart::Soft, std::clamp(hard - 1, 2, 8), column};
+    if (hand.pairValue > 0) cell = {ChartPart::Pair, hand.pairValue, column};
+    return cell;
 }
 
 }  // namespace
 
 int ChartCode(const StrategyTable& chart, const ChartCell& cell) {
-    switch (cell.part) {
-        case ChartPart::Pair:
-            return chart.pair[cell.row][cell.column];
-        case ChartPart::Soft:
-            return chart.soft[cell.row][cell.column];
-        case ChartPart::Hard:
-            break;
-    }
-    return chart.hard[cell.row][cell.column];
+    const auto& row = cell.part == ChartPart::Pair   ? chart.pair[cell.row]
+                      : cell.part == ChartPart::Soft ? chart.soft[cell.row]
+                                                     : chart.hard[cell.row];
+    return row[cell.column];
 }
 
 Judgement Judge(const StrategyTable& chart, const JudgedHand& hand) {

@@ -17,6 +17,7 @@ int ChipThreshold(int amount) {
 }  // namespace
 
 void Table::ShowChips() {
+    if (!shown_) return;
     const bool offered005 = lesson_.chips >= ChipThreshold(5);
     const bool offered025 = lesson_.chips >= ChipThreshold(25);
     const bool offered100 = lesson_.chips >= ChipThreshold(100);
@@ -56,33 +57,38 @@ void Table::BetChip(int amount, Control stackImage) {
 void Table::SetStartTimer(bool running) {
     if (running == startTimerRunning_) return;  // a running countdown is never restarted
     startTimerRunning_ = running;
-    view_.SetStartTimer(running);
+    if (shown_) view_.SetStartTimer(running);
 }
 
 int Table::IdleCountdown() const {
     return static_cast<int>(std::min<long long>(rules.gamespeed + 1LL, INT_MAX));
 }
 
+void Table::ShowCountdown(bool visible) {
+    if (!shown_) return;
+    if (visible) {
+        char number[16];
+        const auto end = std::to_chars(number, number + sizeof number, state_.countdown).ptr;
+        view_.SetText(Control::l_timeout, std::string_view(number, end - number));
+    }
+    ShowControl(Control::s_timeout, visible);
+    ShowControl(Control::l_timeout, visible);
+}
+
 void Table::tm_startTimer() {
     Handle([this] {
         if (!startTimerRunning_) return;
         if (state_.countdown > INT_MIN) --state_.countdown;
-        char number[16];
-        const auto end = std::to_chars(number, number + sizeof number, state_.countdown).ptr;
-        view_.SetText(Control::l_timeout, std::string_view(number, end - number));
-        ShowControl(Control::s_timeout, true);
-        ShowControl(Control::l_timeout, true);
+        ShowCountdown(true);
         if (state_.countdown >= 1) return;
         if (!shoeReady_) {
             // The shoe is refilled only after the shuffle's first balloon: the deal waits for it.
-            ShowControl(Control::s_timeout, false);
-            ShowControl(Control::l_timeout, false);
+            ShowCountdown(false);
             return;
         }
         SetStartTimer(false);
         state_.countdown = IdleCountdown();
-        ShowControl(Control::s_timeout, false);
-        ShowControl(Control::l_timeout, false);
+        ShowCountdown(false);
         DealRound();
     });
 }

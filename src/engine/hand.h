@@ -7,6 +7,8 @@ namespace vantrel {
 
 // A hand's score is carried as an encoded total: every ace adds 101, every other card its value
 // (10 for ten to king). total / 100 is the number of aces, total % 100 the hard total.
+// The tests below combine their conditions with & and |, not && and ||: the totals come at random
+// and are read several times a round, and a branch on each condition would often be mispredicted.
 constexpr int AceCount(int total) {
     return total / 100;
 }
@@ -14,10 +16,10 @@ constexpr int HardTotal(int total) {
     return total % 100;
 }
 constexpr bool IsSoft(int total) {
-    return total >= 100 && HardTotal(total) <= 11;
+    return (total >= 100) & (HardTotal(total) <= 11);
 }
 constexpr int BestTotal(int total) {
-    return IsSoft(total) ? HardTotal(total) + 10 : HardTotal(total);
+    return HardTotal(total) + (IsSoft(total) ? 10 : 0);
 }
 
 // The texts of the totals a label can show. The label is worked out several times a round, so it
@@ -32,19 +34,11 @@ class HandLabel {
     // The label of a hand of `cards` cards with encoded `total`, on a table of `hands` player
     // hands. Only the single hand of an unsplit round can read "BJ!".
     constexpr HandLabel(int total, int cards, int hands) {
-        if (total == 111 && cards == 2 && hands == 1) {
-            kind_ = Kind::Blackjack;
-        } else if (total >= 100) {
-            const int hard = HardTotal(total);
-            if (hard >= 22)
-                kind_ = Kind::Busted;
-            else
-                number_ = hard >= 12 ? hard : hard + 10;
-        } else if (total <= 21) {
-            number_ = total;
-        } else {
-            kind_ = Kind::Busted;
-        }
+        const int best = BestTotal(total);
+        const bool blackjack = (total == 111) & (cards == 2) & (hands == 1);
+        // A blackjack's best total is 21, so it is never busted as well.
+        kind_ = static_cast<Kind>(static_cast<int>(blackjack) | (static_cast<int>(best > 21) << 1));
+        number_ = kind_ == Kind::Number ? best : 0;
     }
 
     bool IsBlackjack() const { return kind_ == Kind::Blackjack; }
@@ -61,7 +55,7 @@ class HandLabel {
     bool operator==(const HandLabel&) const = default;
 
   private:
-    enum class Kind { Number, Blackjack, Busted };
+    enum class Kind { Number = 0, Blackjack = 1, Busted = 2 };
     Kind kind_ = Kind::Number;
     int number_ = 0;
 };
@@ -74,7 +68,7 @@ inline bool IsFinishedLabel(const HandLabel& label) {
 // The dealer stands on every 17, soft 17 included, and draws on 16 or less.
 constexpr bool DealerStands(int total) {
     const int hard = HardTotal(total);
-    return hard >= 17 || (AceCount(total) >= 1 && hard >= 7 && hard <= 11);
+    return (hard >= 17) | ((total >= 100) & (hard >= 7) & (hard <= 11));
 }
 
 }  // namespace vantrel

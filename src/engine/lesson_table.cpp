@@ -40,6 +40,7 @@ void Table::SetUpTable() {
 }
 
 void Table::ShowQuota() {
+    if (!shown_) return;
     // Formatted on the stack: settlement shows the quota after every round.
     const auto show = [this](std::string_view before, std::string_view after) {
         char text[32];

@@ -11,14 +11,9 @@ void Table::DealCard(int slot, int& cards, bool faceUp, int& total) {
     const Card card = shoe_.DrawCard(random_);
     total += CardValue(card.rank);
     CardSlot& target = slots_[slot];
-    if (faceUp) {
-        target.picture = CardSlot::Picture::Face;
-        target.pictureCard = card;
-        view_.ShowCardFace(slot, card);
-    } else {
-        target.picture = CardSlot::Picture::Back;
-        view_.ShowCardBack(slot);
-    }
+    target.picture = faceUp ? CardSlot::Picture::Face : CardSlot::Picture::Back;
+    if (faceUp) target.pictureCard = card;
+    ShowPicture(slot);
     ShowSlot(slot);
     target.card = card;
     shoe_.Count(card);
@@ -36,7 +31,7 @@ void Table::DealRound() {
     state_.dealerUpValue = std::min(slots_[DealerSlot(2)].rank(), 10);
 
     const HandLabel dealer(state_.dealerTotal, state_.dealerCards, 1);
-    view_.SetText(Control::l_dhand, dealer.text());
+    ShowText(Control::l_dhand, dealer.text());
     SetHandLabelText(1);
     // The dealer checks for blackjack whatever the up card.
     if (dealer.IsBlackjack() ||
@@ -52,10 +47,11 @@ void Table::TurnHoleCardUp() {
     CardSlot& hole = slots_[DealerSlot(1)];
     hole.picture = CardSlot::Picture::Face;
     hole.pictureCard = hole.card;
-    view_.ShowCardFace(DealerSlot(1), hole.card);
+    ShowPicture(DealerSlot(1));
 }
 
 void Table::SetHandLabelText(int hand) {
+    if (!shown_) return;
     const HandLabel label(state_.handTotal[hand], state_.handCards[hand], state_.handCount);
     view_.SetText(HandLabelControl(hand), label.text());
 }
@@ -122,7 +118,9 @@ void Table::PlayDealer() {
         DealCard(DealerSlot(position), state_.dealerCards, true, state_.dealerTotal);
         draw = !DealerStands(state_.dealerTotal);
     }
-    view_.SetText(Control::l_dhand, HandLabel(state_.dealerTotal, state_.dealerCards, 1).text());
+    if (shown_)
+        view_.SetText(Control::l_dhand,
+                      HandLabel(state_.dealerTotal, state_.dealerCards, 1).text());
 }
 
 }  // namespace vantrel

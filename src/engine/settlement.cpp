@@ -10,10 +10,13 @@ HandResult SettleHand(const HandLabel& player, const HandLabel& dealer, int bet)
         if (dealer.IsBlackjack()) return {"Push", bet};
         return {"Win", bet + static_cast<int>(1.5 * bet)};
     }
-    if (player.IsBusted() || dealer.IsBlackjack()) return {"Lose", 0};
-    if (dealer.IsBusted() || player.number() > dealer.number()) return {"Win", 2 * bet};
-    if (player == dealer) return {"Push", bet};
-    return {"Lose", 0};
+    // Lose, push or win as 0, 1 or 2 stakes back; chosen by arithmetic, since which comes is a
+    // toss-up that a branch would often mispredict.
+    static constexpr std::string_view kResults[] = {"Lose", "Push", "Win"};
+    const int player21 = player.IsBusted() ? -1 : player.number();
+    const int dealer21 = dealer.IsBlackjack() ? 22 : dealer.IsBusted() ? -1 : dealer.number();
+    const int stakes = player21 < 0 ? 0 : (player21 > dealer21) - (player21 < dealer21) + 1;
+    return {kResults[stakes], stakes * bet};
 }
 
 void Table::SettleRound() {
@@ -21,16 +24,19 @@ void Table::SettleRound() {
     const HandLabel dealer(state_.dealerTotal, state_.dealerCards, 1);
     ShowControl(Control::l_dhand, true);
 
-    RoundSettlement round{0, 0, state_.handCount, slots_[DealerSlot(2)].card, dealer.text(), {}};
-    for (int hand = 1; hand <= kMaxHands; ++hand) {
-        if (state_.handCards[hand] < 1) continue;
-        round.staked += state_.handBet[hand];
+    RoundSettlement round{0, 0, state_.handCount, slots_[DealerSlot(2)].card, {}, {}};
+    // The hands are played in order, so the hands dealt are 1 .. handCount.
+    for (int hand = 1; hand <= state_.handCount; ++hand) {
         const HandLabel player(state_.handTotal[hand], state_.handCards[hand], state_.handCount);
         const HandResult result = SettleHand(player, dealer, state_.handBet[hand]);
+        round.staked += state_.handBet[hand];
         round.payout += result.payout;
-        round.results[hand - 1] = {state_.handBet[hand], player.text(), result.text, result.payout};
+        if (events_) {
+            round.results[hand - 1] = {state_.handBet[hand], player.text(), result.text,
+                                       result.payout};
+        }
         ShowControl(HandLabelControl(hand), true);
-        view_.SetText(ResultLabelControl(hand), result.text);
+        ShowText(ResultLabelControl(hand), result.text);
         ShowControl(ResultLabelControl(hand), true);
         if (lesson_.lessonMode == LessonMode::WinQuota && result.text == "Win") {
             ShowPlayerMessage("OK!", 1000);
@@ -39,7 +45,10 @@ void Table::SettleRound() {
     }
     lesson_.chips += round.payout;
     ShowChips();
-    if (events_) events_->RoundSettled(round);
+    if (events_) {
+        round.dealerLabel = dealer.text();
+        events_->RoundSettled(round);
+    }
 
     if (lesson_.lessonMode == LessonMode::WinningsQuota) {
         state_.quotaLeft -= round.net();

@@ -25,57 +25,52 @@ int Shoe::PlayableDecks(int deckSetting) {
 
 void Shoe::Refill(int deckSetting, int penetrationPercent) {
     decks_ = PlayableDecks(deckSetting);
-    FillCounts();
+    Fill();
     const std::int64_t cut = std::int64_t{decks_} * penetrationPercent * 52 / 100;
-    cardsToCut = static_cast<int>(std::clamp<std::int64_t>(cut, INT_MIN / 2, INT_MAX));
+    cardsToCut = static_cast<int>(std::clamp<std::int64_t>(cut, kCutFloor, INT_MAX));
     roundsSinceShuffle = 0;
     runningCount = 0;
 }
 
-void Shoe::FillCounts() {
-    for (int suit = 1; suit <= 4; ++suit)
-        for (int rank = 1; rank <= 13; ++rank) counts_[suit][rank] = decks_;
+Shoe::Counts Shoe::counts() const {
+    Counts counts{};
+    for (const Card& card : cards_) ++counts[card.suit][card.rank];
+    return counts;
+}
+
+int Shoe::count(int suit, int rank) const {
+    return static_cast<int>(std::count(cards_.begin(), cards_.end(), Card{suit, rank}));
+}
+
+void Shoe::Fill() {
     cards_.resize(static_cast<std::size_t>(decks_) * kDeck.size());
     for (auto next = cards_.begin(); next != cards_.end();)
         next = std::copy(kDeck.begin(), kDeck.end(), next);
-}
-
-Card Shoe::TakeAt(std::size_t index) {
-    const Card card = cards_[index];
-    cards_[index] = cards_.back();
-    cards_.pop_back();
-    --counts_[card.suit][card.rank];
-    if (cardsToCut > INT_MIN / 2) --cardsToCut;
-    return card;
 }
 
 void Shoe::TakeFromCell(int suit, int rank) {
     const auto found = std::find(cards_.begin(), cards_.end(), Card{suit, rank});
     if (found != cards_.end()) {
         TakeAt(static_cast<std::size_t>(found - cards_.begin()));
-    } else if (cardsToCut > INT_MIN / 2) {
+    } else if (cardsToCut > kCutFloor) {
         --cardsToCut;  // a stacked card that is not in the shoe still counts toward the cut
     }
 }
 
-Card Shoe::DrawCard(Random& random) {
+Card Shoe::DrawStackedOrRefill(Random& random) {
     if (HasStackedCards()) {
         const Card card = stacked_[nextStacked_++];
         TakeFromCell(card.suit, card.rank);
         return card;
     }
-    if (cards_.empty()) {
-        if (decks_ == 0) decks_ = 1;
-        FillCounts();
-    }
-    // Every card left is equally likely; which place in cards_ it has does not matter.
+    if (decks_ == 0) decks_ = 1;
+    Fill();
     return TakeAt(static_cast<std::size_t>(random.RandomBelow(CardsLeft())));
 }
 
 void Shoe::SetCount(int suit, int rank, int cards) {
     std::erase(cards_, Card{suit, rank});
     cards_.insert(cards_.end(), std::max(cards, 0), Card{suit, rank});
-    counts_[suit][rank] = cards;
 }
 
 void Shoe::StackCards(const std::vector<Card>& cards) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <climits>
 #include <vector>
 
 #include "engine/card.h"
@@ -8,8 +9,8 @@
 
 namespace vantrel {
 
-// The cards not yet dealt, as a count per suit and rank, with the cut countdown and the Hi-Lo
-// running count. The shoe has no order: shuffling refills the counts.
+// The cards not yet dealt, with the cut countdown and the Hi-Lo running count. The shoe has no
+// order: shuffling refills it, and a draw picks any card left.
 class Shoe {
   public:
     using Counts = std::array<std::array<int, 14>, 5>;
@@ -27,7 +28,12 @@ class Shoe {
 
     // Deals one card, every remaining card equally likely. A shoe that has run dry (possible only
     // with a penetration near 100 per cent) is refilled silently so that the deal goes on.
-    Card DrawCard(Random& random);
+    Card DrawCard(Random& random) {
+        if (HasStackedCards() || cards_.empty()) [[unlikely]]
+            return DrawStackedOrRefill(random);
+        // Every card left is equally likely; which place in cards_ it has does not matter.
+        return TakeAt(static_cast<std::size_t>(random.RandomBelow(CardsLeft())));
+    }
 
     // Applies the counting rule to a card at the moment it is dealt.
     void Count(const Card& card) { runningCount += HiLoValue(card.rank); }
@@ -37,9 +43,10 @@ class Shoe {
     void StackCards(const std::vector<Card>& cards);
     bool HasStackedCards() const { return nextStacked_ < stacked_.size(); }
 
-    // Cards of each suit and rank still in the shoe, indexed [1..4][1..13].
-    const Counts& counts() const { return counts_; }
-    int count(int suit, int rank) const { return counts_[suit][rank]; }
+    // Cards of each suit and rank still in the shoe, indexed [1..4][1..13]. Counted when asked:
+    // a draw need not keep them.
+    Counts counts() const;
+    int count(int suit, int rank) const;
     // Sets what one cell holds, e.g. to set up a particular shoe.
     void SetCount(int suit, int rank, int cards);
 
@@ -49,13 +56,21 @@ class Shoe {
     static int PlayableDecks(int deckSetting);
 
   private:
-    void FillCounts();
+    void Fill();
     void TakeFromCell(int suit, int rank);
+    Card DrawStackedOrRefill(Random& random);
     // Takes the card at `index` of cards_ out of the shoe.
-    Card TakeAt(std::size_t index);
+    Card TakeAt(std::size_t index) {
+        const Card card = cards_[index];
+        cards_[index] = cards_.back();
+        cards_.pop_back();
+        cardsToCut -= cardsToCut > kCutFloor;
+        return card;
+    }
+    // The cut countdown stops here, far below zero, so that it never overflows.
+    static constexpr int kCutFloor = INT_MIN / 2;
 
-    Counts counts_{};
-    // The same cards one by one, in no particular order, so that a draw is one pick by index.
+    // The cards one by one, in no particular order, so that a draw is one pick by index.
     std::vector<Card> cards_;
     int decks_ = 0;
     std::vector<Card> stacked_;

@@ -19,6 +19,7 @@ std::string_view ControlName(Control control) {
 
 Table::Table(TableView& view, LessonSetup& lesson)
     : view_(view),
+      shown_(view.ShowsTable()),
       lesson_(lesson),
       seedSource_([] { return static_cast<std::uint32_t>(std::time(nullptr)); }) {}
 
@@ -78,10 +79,11 @@ void Table::ShowPlayerMessage(std::string_view text, int ms) {
 
 void Table::EnableActions(bool on) {
     actionsEnabled_ = on;
-    view_.EnableActions(on);
+    if (shown_) view_.EnableActions(on);
 }
 
 void Table::SetMoneyText(Control control, int amount) {
+    if (!shown_) return;
     char text[16] = {'$'};
     const auto end = std::to_chars(text + 1, text + sizeof text, amount).ptr;
     view_.SetText(control, std::string_view(text, end - text));
@@ -93,35 +95,34 @@ void Table::MoveCardSlot(int from, int to) {
     target.card = source.card;
     target.picture = source.picture;
     target.pictureCard = source.pictureCard;
-    if (target.picture == CardSlot::Picture::Face) view_.ShowCardFace(to, target.pictureCard);
-    if (target.picture == CardSlot::Picture::Back) view_.ShowCardBack(to);
+    ShowPicture(to);
     ShowSlot(to);
-}
-
-void Table::ClearCardSlot(int slot) {
-    slots_[slot].card = Card{};
-    slots_[slot].visible = false;
-    const std::uint64_t bit = std::uint64_t{1} << slot;
-    if (slotsHiddenOnScreen_ & bit) return;
-    slotsHiddenOnScreen_ |= bit;
-    view_.SetSlotVisible(slot, false);
 }
 
 void Table::ClearTable() {
     // Only the slots not yet hidden: the others hold no card and show nothing (see ShowSlot).
     constexpr std::uint64_t kAllSlots = (std::uint64_t{1} << kSlotCount) - 1;
-    for (std::uint64_t used = kAllSlots & ~slotsHiddenOnScreen_; used != 0; used &= used - 1)
-        ClearCardSlot(std::countr_zero(used));
+    const std::uint64_t used = kAllSlots & ~slotsHiddenOnScreen_;
+    slotsHiddenOnScreen_ = kAllSlots;
+    for (std::uint64_t left = used; left != 0; left &= left - 1) {
+        const int slot = std::countr_zero(left);
+        slots_[slot].card = Card{};
+        slots_[slot].visible = false;
+        if (shown_) view_.SetSlotVisible(slot, false);
+    }
     state_.dealerCards = 0;
     state_.dealerTotal = 0;
     state_.currentHand = 1;
     state_.handCount = 1;
-    for (int hand = 1; hand <= kMaxHands; ++hand) {
-        state_.handCards[hand] = 0;
-        state_.handTotal[hand] = 0;
-        state_.handBet[hand] = 0;
-    }
-    view_.SetText(Control::l_bet, "");
+    state_.handCards = {};
+    state_.handTotal = {};
+    state_.handBet = {};
+    if (shown_) HideRoundLabels();
+    Step();
+}
+
+void Table::HideRoundLabels() {
+    ShowText(Control::l_bet, "");
     for (Control stack : {Control::img_bet005, Control::img_bet025, Control::img_bet100})
         ShowControl(stack, false);
     ShowControl(Control::l_dhand, false);
@@ -129,7 +130,6 @@ void Table::ClearTable() {
         ShowControl(HandLabelControl(hand), false);
         ShowControl(ResultLabelControl(hand), false);
     }
-    Step();
 }
 
 void Table::ShuffleShoe() {

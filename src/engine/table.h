@@ -97,8 +97,10 @@ class Table {
     bool menuEnabled() const { return menuEnabled_; }
     bool startTimerRunning() const { return startTimerRunning_; }
 
-    // Waits through the screen; throws VisitEnded if the table was left meanwhile.
+    // Waits through the screen; throws VisitEnded if the table was left meanwhile. A view that
+    // nobody sees is not waited for.
     void Wait(int ms) {
+        if (!shown_) return;
         const std::uint64_t visit = visit_;
         view_.Delay(ms);
         if (visit != visit_) throw VisitEnded{};
@@ -124,7 +126,6 @@ class Table {
     bool PlaceBet(int amount, int hand, bool checkMax);
     void BetChip(int amount, Control stackImage);
     void DealRound();
-    void DealCard(int slot, int& cards, bool faceUp, int& total);
     void HitCurrentHand();
     void DealSplitHandSecondCard();
     // Moves on after an action; true when the round is over (dealer played, round settled).
@@ -133,9 +134,20 @@ class Table {
     void SettleRound();
     void EnableActions(bool on);
     void MoveCardSlot(int from, int to);
-    void ClearCardSlot(int slot);
+    void ClearCardSlot(int slot) {
+        slots_[slot].card = Card{};
+        slots_[slot].visible = false;
+        const std::uint64_t bit = std::uint64_t{1} << slot;
+        if (slotsHiddenOnScreen_ & bit) return;
+        slotsHiddenOnScreen_ |= bit;
+        if (shown_) view_.SetSlotVisible(slot, false);
+    }
 
   private:
+    // Deals a card into a slot, adding it to a hand's cards and total. It runs for every card dealt
+    // and is inlined into the round's few steps that deal (round_flow.cpp), which saves a call
+    // frame a card.
+    [[gnu::always_inline]] inline void DealCard(int slot, int& cards, bool faceUp, int& total);
     template <class Body>
     void Handle(Body&& body) {
         try {
@@ -156,10 +168,13 @@ class Table {
     // A hand of split aces is finished with its second card unless that card is another ace.
     bool IsFinishedSplitAce(int hand) const;
     void SetHandLabelText(int hand);
+    // The bet, its chip stacks and the hand, dealer and result labels of the round just cleared.
+    void HideRoundLabels();
     // Shows or hides a control, unless the screen already has it so: the engine is the only one
     // that shows and hides them, so it knows, and a round would otherwise repeat some thirty of
     // these calls (the chips, the countdown disc, the labels it clears) without changing a thing.
     void ShowControl(Control control, bool visible) {
+        if (!shown_) return;
         auto& shown = controlShown_[static_cast<int>(control)];
         if (shown == static_cast<std::int8_t>(visible)) return;
         shown = static_cast<std::int8_t>(visible);
@@ -169,10 +184,23 @@ class Table {
     void ShowSlot(int slot) {
         slots_[slot].visible = true;
         slotsHiddenOnScreen_ &= ~(std::uint64_t{1} << slot);
-        view_.SetSlotVisible(slot, true);
+        if (shown_) view_.SetSlotVisible(slot, true);
+    }
+    // Shows the face or the back the slot's record holds, on a screen someone sees.
+    void ShowPicture(int slot) {
+        if (!shown_) return;
+        const CardSlot& target = slots_[slot];
+        if (target.picture == CardSlot::Picture::Face) view_.ShowCardFace(slot, target.pictureCard);
+        if (target.picture == CardSlot::Picture::Back) view_.ShowCardBack(slot);
+    }
+    // Sets a label's text on a screen someone sees.
+    void ShowText(Control control, std::string_view text) {
+        if (shown_) view_.SetText(control, text);
     }
     void SetMoneyText(Control control, int amount);
     void SetStartTimer(bool running);
+    // The countdown disc with the seconds left, or hidden.
+    void ShowCountdown(bool visible);
     static constexpr std::array<std::int8_t, static_cast<int>(Control::Count)> UnknownControls() {
         std::array<std::int8_t, static_cast<int>(Control::Count)> unknown{};
         unknown.fill(-1);
@@ -185,6 +213,8 @@ class Table {
     void StopFlows();
 
     TableView& view_;
+    // Whether anyone sees the view (TableView::ShowsTable), asked once.
+    const bool shown_;
     LessonSetup& lesson_;
     Coaching* coaching_ = nullptr;
     TableEvents* events_ = nullptr;

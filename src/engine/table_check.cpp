@@ -48,10 +48,10 @@ std::string CheckTable(const Table& table) {
     }
     if (!fault.empty()) return fault;
     if (table.lesson().chips < 0) return "chips are negative";
-    const Shoe& shoe = table.shoe();
+    const Shoe::Counts counts = table.shoe().counts();
     for (int suit = 1; suit <= 4; ++suit)
         for (int rank = 1; rank <= 13; ++rank)
-            if (shoe.count(suit, rank) < 0 || shoe.count(suit, rank) > shoe.decks())
+            if (counts[suit][rank] > table.shoe().decks())
                 return "shoe count out of range for " + Card{suit, rank}.code();
     return {};
 }

@@ -56,6 +56,11 @@ class TableView {
   public:
     virtual ~TableView() = default;
 
+    // False for a view that shows the table to no one, as the lab's: the table then spares it the
+    // cards, the labels, the buttons, the countdown and the waits, and only asks, speaks its
+    // balloons and leaves through it.
+    virtual bool ShowsTable() const { return true; }
+
     // Waits at least ms milliseconds; the screen keeps repainting and handling input meanwhile.
     virtual void Delay(int ms) = 0;
 

@@ -113,13 +113,15 @@ ExamTally SimulateExams(const StrategyTable& chart, const LessonInfo& exam, int 
     std::vector<std::jthread> workers;
     for (int index = 0; index < threads; ++index) {
         workers.emplace_back([&, index] {
+            // Tallied on the thread's own stack: neighbouring tallies share a cache line.
+            ExamTally tally;
             for (long long i = next++; i < exams; i = next++) {
-                ExamTally& tally = tallies[index];
                 ++tally.exams;
                 if (PlayExam(chart, exam, bet, TableSeed(seed, static_cast<int>(i)), tally.rounds,
                              ramp))
                     ++tally.passes;
             }
+            tallies[index] = tally;
         });
     }
     workers.clear();  // joins

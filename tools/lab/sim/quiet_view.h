@@ -6,28 +6,20 @@
 
 namespace vantrel::lab {
 
-// The table's screen for the simulator: it draws nothing and every wait returns at once. It
-// notes the few things the simulator reports that the table's record no longer holds once a
-// round has been cleared away: the blackjacks and busted hands the player's labels showed, and
-// the player balloons (in free play and the exams the table uses that balloon only to refuse an
-// action), and how a lesson's visit ended: its closing page, or a course menu when the chips ran
-// out.
+// The table's screen for the simulator: nobody sees it, so the table shows it nothing and waits
+// on it for nothing. It notes the player balloons (in free play and the exams the table uses
+// that balloon only to refuse an action) and how a lesson's visit ended: its closing page, or a
+// course menu when the chips ran out.
 class QuietView final : public TableView {
   public:
-    long long blackjacks = 0;
-    long long bustedHands = 0;
     long long playerBalloons = 0;
     long long closingPages = 0;
     long long courseMenus = 0;
 
+    bool ShowsTable() const override { return false; }
     void Delay(int) override {}
-    void SetText(Control control, std::string_view text) override {
-        if (control == Control::l_pmsg) {
-            ++playerBalloons;
-        } else if (control >= Control::l_p1hand && control <= Control::l_p4hand &&
-                   text.starts_with('B')) {
-            ++(text == "BJ!" ? blackjacks : bustedHands);  // the labels are totals, BJ! or BUSTED
-        }
+    void SetText(Control control, std::string_view) override {
+        if (control == Control::l_pmsg) ++playerBalloons;
     }
     void SetVisible(Control, bool) override {}
     void SetEnabled(Control, bool) override {}

@@ -43,7 +43,8 @@ namespace {
 constexpr int kBankroll = 1000;
 
 // One table in the All Night Play Room (no quota, no coaching) with a player who follows the chart.
-// It hears of each settled round, before any shuffle, to count the cards the round took.
+// It hears of each settled round, before any shuffle, to count the cards the round took and the
+// blackjacks and busted hands it held.
 class SimTable final : private TableEvents {
   public:
     SimTable(const StrategyTable& chart, std::uint32_t seed, RoundListener* listener,
@@ -84,9 +85,9 @@ class SimTable final : private TableEvents {
         tally.netSquares += net * net;
     }
 
-    void AddViewCounts(SimTally& tally) const {
-        tally.blackjacks += view_.blackjacks;
-        tally.busts += view_.bustedHands;
+    void AddHandCounts(SimTally& tally) const {
+        tally.blackjacks += blackjacks_;
+        tally.busts += bustedHands_;
     }
 
   private:
@@ -94,6 +95,11 @@ class SimTable final : private TableEvents {
     void DecisionJudged(const Decision&) override {}
     void RoundSettled(const RoundSettlement& round) override {
         tally_->cards += cardsLeft_ - table_.shoe().CardsLeft();
+        for (int hand = 0; hand < round.hands; ++hand) {
+            const std::string_view label = round.results[hand].label;
+            blackjacks_ += label == "BJ!";
+            bustedHands_ += label == "BUSTED";
+        }
         if (listener_) listener_->RoundSettled(round, table_.shoe());
     }
     void CountAnswered(const CountAnswer&) override {}
@@ -103,6 +109,8 @@ class SimTable final : private TableEvents {
     RoundListener* listener_;
     SimTally* tally_ = nullptr;
     int cardsLeft_ = 0;  // in the shoe as the round started
+    long long blackjacks_ = 0;
+    long long bustedHands_ = 0;
     QuietView view_;
     LessonSetup lesson_{.lessonCode = "P",
                         .lessonHasTable = true,
@@ -127,7 +135,7 @@ SimTally PlayRounds(const StrategyTable& chart, long long rounds, std::uint32_t 
     SimTally tally;
     SimTable table(chart, seed, listener, rules);
     for (long long round = 0; round < rounds; ++round) table.PlayRound(tally);
-    table.AddViewCounts(tally);
+    table.AddHandCounts(tally);
     return tally;
 }
 
@@ -138,6 +146,8 @@ std::uint32_t TableSeed(std::uint64_t seed, int index) {
 
 SimTally Simulate(const StrategyTable& chart, long long rounds, std::uint64_t seed, int threads,
                   std::span<RoundListener* const> listeners, const TableRules& rules) {
+    // The threads share nothing they write: each plays a table, shoe and tally of its own on its
+    // own stack and stores its tally once, at the end; the chart is only read.
     std::vector<SimTally> tallies(threads);
     std::vector<std::jthread> workers;
     for (int index = 0; index < threads; ++index) {
