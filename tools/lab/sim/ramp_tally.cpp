@@ -36,9 +36,10 @@ void RampListener::RoundSettled(const RoundSettlement& round, const Shoe&) {
 
 namespace {
 
-std::string Figure(const char* format, double value, double halfWidth) {
+template <class... Values>
+std::string Figure(const char* format, Values... values) {
     char text[96];
-    std::snprintf(text, sizeof text, format, value, halfWidth);
+    std::snprintf(text, sizeof text, format, values...);
     return text;
 }
 
@@ -50,7 +51,7 @@ void WriteRampReport(std::ostream& out, const RampTally& tally, int unit) {
     const double perRound = tally.net.Mean() / 2.0;  // dollars
     const double halfWidth = tally.net.HalfWidth() / 2.0;
     const double deviation = tally.net.Deviation() / 2.0;
-    out << "average bet: " << Figure("%.3f units%.0s", averageBet / unit, 0) << '\n'
+    out << "average bet: " << Figure("%.3f units", averageBet / unit) << '\n'
         << "edge: "
         << Figure("%+.3f%% of the average bet ± %.3f%%", 100.0 * perRound / averageBet,
                   100.0 * halfWidth / averageBet)
