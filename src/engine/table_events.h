@@ -44,6 +44,9 @@ struct Decision {
     int advice = 0;  // the chart's code, doubles resolved for the cards held; 9 = any
     bool right = false;
     int stake = 0;  // the hand's bet before the action
+    // The Master Course judges by the chart with its index plays applied at the true count.
+    int trueCount = 0;       // the true count as the decision was made (Master Course)
+    bool deviation = false;  // the advice is an index play's, not the chart's
 };
 
 // One player hand at settlement.

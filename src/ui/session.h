@@ -9,6 +9,7 @@
 #include "engine/lesson_setup.h"
 #include "strategy/deck_figures.h"
 #include "strategy/judging_chart.h"
+#include "strategy/master_figures.h"
 
 namespace vantrel {
 
@@ -29,6 +30,8 @@ struct Session {
     int returnMenu = 1;
     // Keeps the student's record as the table plays; none in a run that records nothing.
     std::shared_ptr<Recorder> recorder;
+    // The Master Course's figures for the DECK and PLAYPER in force; null until they are known.
+    std::shared_ptr<const strategy::MasterFigures> masterFigures;
     bool toldProgressNotKept = false;  // with no home folder, the student is told once
 };
 
