@@ -5,7 +5,7 @@
 namespace vantrel {
 
 namespace {
-constexpr std::array<LessonInfo, 10> kLessons = {{
+constexpr std::array<LessonInfo, 16> kLessons = {{
     {"NL1", "Black Jack", false, 0, LessonMode::FreePlay, 0, 0},
     {"NL2", "Game Rules", false, 0, LessonMode::FreePlay, 0, 0},
     {"NL3", "Practice 1 (Rules)", true, 10000, LessonMode::WinQuota, 10, 100},
@@ -15,6 +15,12 @@ constexpr std::array<LessonInfo, 10> kLessons = {{
     {"PL1", "Counting", false, 0, LessonMode::FreePlay, 0, 0},
     {"PL2", "Practice (Counting)", true, 10000, LessonMode::CountQuota, 10, 100},
     {"PL3", "Graduation Exam", true, 1000, LessonMode::WinningsQuota, 2000, 200},
+    {"ML1", "True Count & Betting", false, 0, LessonMode::FreePlay, 0, 0},
+    {"ML2", "Practice (True Count)", true, 10000, LessonMode::TrueCountQuota, 10, 100},
+    {"ML3", "Practice (Betting)", true, 10000, LessonMode::BetQuota, 50, 100},
+    {"ML4", "Index Plays", false, 0, LessonMode::FreePlay, 0, 0},
+    {"ML5", "Practice (Index Plays)", true, 10000, LessonMode::IndexQuota, 100, 100},
+    {"ML6", "Master Exam", true, 10000, LessonMode::MasterExam, 4, 100},
     {"P", "", true, 1000, LessonMode::FreePlay, 1, 200},
 }};
 }  // namespace

@@ -10,13 +10,19 @@ enum class LessonMode {
     WinQuota = 1,
     DecisionQuota = 2,
     CountQuota = 3,
-    WinningsQuota = 9
+    WinningsQuota = 9,
+    // The Master Course's.
+    TrueCountQuota = 10,
+    BetQuota = 11,
+    IndexQuota = 12,
+    MasterExam = 13
 };
 
 // The current lesson, set by a course-menu button and shared by the menus, the lecture viewer
 // and the table.
 struct LessonSetup {
-    std::string lessonCode;  // "NL1".."NL6", "PL1".."PL3", "P" for the All Night Play Room
+    std::string
+        lessonCode;  // "NL1".."NL6", "PL1".."PL3", "ML1".."ML6", "P" for the All Night Play Room
     int lecturePage = 1;
     bool lessonHasTable = false;
 
@@ -27,6 +33,8 @@ struct LessonSetup {
 
     // Lessons whose code starts with "P" belong to the Professional Course.
     bool IsProfessional() const { return !lessonCode.empty() && lessonCode[0] == 'P'; }
+    // Lessons whose code starts with "M" belong to the Master Course.
+    bool IsMaster() const { return !lessonCode.empty() && lessonCode[0] == 'M'; }
 };
 
 }  // namespace vantrel

@@ -58,7 +58,13 @@ void Table::ShowQuota() {
             break;
         case LessonMode::DecisionQuota:
         case LessonMode::CountQuota:
+        case LessonMode::TrueCountQuota:
+        case LessonMode::BetQuota:
+        case LessonMode::IndexQuota:
             show("", " times to go");
+            break;
+        case LessonMode::MasterExam:
+            show("", " shoes to go");
             break;
         case LessonMode::WinningsQuota:
             show("$", " to go");
