@@ -18,6 +18,9 @@ enum class LessonMode {
     MasterExam = 13
 };
 
+// The course a lesson belongs to, and whose menu the table returns to.
+enum class Course { General, Professional, Master };
+
 // The current lesson, set by a course-menu button and shared by the menus, the lecture viewer
 // and the table.
 struct LessonSetup {
@@ -35,6 +38,11 @@ struct LessonSetup {
     bool IsProfessional() const { return !lessonCode.empty() && lessonCode[0] == 'P'; }
     // Lessons whose code starts with "M" belong to the Master Course.
     bool IsMaster() const { return !lessonCode.empty() && lessonCode[0] == 'M'; }
+    Course course() const {
+        return IsMaster()         ? Course::Master
+               : IsProfessional() ? Course::Professional
+                                  : Course::General;
+    }
 };
 
 }  // namespace vantrel

@@ -78,7 +78,7 @@ void Table::bbtn_menuClick() {
         if (Ask("You want to go back to Menu?") != 1) return;
         // A round in progress is abandoned with its stakes.
         EndVisit(VisitEnd::Menu);
-        view_.ShowCourseMenu(lesson_.IsProfessional());
+        view_.ShowCourseMenu(lesson_.course());
     });
 }
 

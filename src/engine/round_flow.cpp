@@ -23,6 +23,7 @@ void Table::DealCard(int slot, int& cards, bool faceUp, int& total) {
 
 void Table::DealRound() {
     state_.roundActive = true;
+    if (masterChecks_ && lesson_.IsMaster()) masterChecks_->CheckBet();
     ++shoe_.roundsSinceShuffle;
     DealCard(PlayerSlot(1, 1), state_.handCards[1], true, state_.handTotal[1]);
     DealCard(DealerSlot(1), state_.dealerCards, false, state_.dealerTotal);

@@ -60,11 +60,17 @@ void Table::SettleRound() {
     Step();
     Wait(3000);
     ClearTable();
-    if (shoe_.cardsToCut < 0) ShuffleShoe();
+    if (lesson_.IsMaster())
+        AfterMasterRound();
+    else if (shoe_.cardsToCut < 0)
+        ShuffleShoe();
 
     if (state_.quotaLeft < 1) {
-        // Lesson passed: the table is left for the lesson's closing page.
-        EndVisit(VisitEnd::Passed);
+        // Lesson passed: the table is left for the lesson's closing page. The Master Exam ends
+        // after its shoes, and its closing page tells how it went.
+        const bool passed = lesson_.lessonMode != LessonMode::MasterExam || !masterChecks_ ||
+                            masterChecks_->ExamPassed();
+        EndVisit(passed ? VisitEnd::Passed : VisitEnd::Menu);
         lesson_.lecturePage = 99;
         view_.ShowClosingPage();
     }
@@ -74,7 +80,7 @@ void Table::SettleRound() {
                 : "You have no chips. You can't play any more without chips even in lessons. "
                   "Start again!");
         EndVisit(VisitEnd::NoChips);
-        view_.ShowCourseMenu(lesson_.IsProfessional());
+        view_.ShowCourseMenu(lesson_.course());
     }
     state_.roundActive = false;
 }

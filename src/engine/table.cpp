@@ -118,6 +118,7 @@ void Table::ClearTable() {
     state_.handTotal = {};
     state_.handBet = {};
     if (shown_) HideRoundLabels();
+    ShowTray();
     Step();
 }
 
@@ -137,6 +138,7 @@ void Table::ShuffleShoe() {
     ShowDealerMessage("Shuffling...");
     state_.gestureArmed = false;
     shoe_.Refill(rules.deck, rules.playper);
+    ShowTray();
     shoeReady_ = true;
     Step();
     ShowDealerMessage("Bet your chips.");

@@ -6,6 +6,7 @@
 
 #include "engine/action.h"
 #include "engine/lesson_setup.h"
+#include "engine/master_checks.h"
 #include "engine/random.h"
 #include "engine/shoe.h"
 #include "engine/table_events.h"
@@ -45,6 +46,8 @@ class Table {
     TableRules rules;
 
     void SetCoaching(Coaching* coaching) { coaching_ = coaching; }
+    // The Master Course's checks; none by default, and the other courses never call them.
+    void SetMasterChecks(MasterChecks* checks) { masterChecks_ = checks; }
     // Who hears what happens at the table (the student's record); none by default.
     void SetEvents(TableEvents* events) { events_ = events; }
     TableEvents* events() const { return events_; }
@@ -109,6 +112,8 @@ class Table {
     int Ask(std::string_view text);
     // The count-point dialog; throws VisitEnded if the table was left while it was open.
     int AskCountPoint();
+    // The keypad asking for the true count; throws VisitEnded as AskCountPoint does.
+    int AskTrueCount();
     void ShowDealerMessage(std::string_view text);
     void ShowPlayerMessage(std::string_view text, int ms);
 
@@ -211,12 +216,18 @@ class Table {
     }
     // Stops whatever flow of the current visit still waits.
     void StopFlows();
+    // The Master Course's end of a round, once its cards are in the tray: the true-count
+    // question, and at the cut the exam's shoe count and the shuffle.
+    void AfterMasterRound();
+    // The discard tray as the shoe stands: shown in the Master Course only.
+    void ShowTray();
 
     TableView& view_;
     // Whether anyone sees the view (TableView::ShowsTable), asked once.
     const bool shown_;
     LessonSetup& lesson_;
     Coaching* coaching_ = nullptr;
+    MasterChecks* masterChecks_ = nullptr;
     TableEvents* events_ = nullptr;
     std::function<std::uint32_t()> seedSource_;
     std::function<void(const Table&)> stepObserver_;

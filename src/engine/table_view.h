@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "engine/card.h"
+#include "engine/lesson_setup.h"
 
 namespace vantrel {
 
@@ -84,10 +85,18 @@ class TableView {
     virtual int ShowMessageBox(std::string_view text) = 0;
     // Opens the count-point dialog and returns the number the student entered.
     virtual int AskCountPoint() = 0;
+    // The same keypad asking for the true count (Master Course).
+    virtual int AskTrueCount() { return AskCountPoint(); }
 
     // Leaving the table: the lesson's closing page 99, or a course menu.
     virtual void ShowClosingPage() = 0;
-    virtual void ShowCourseMenu(bool professional) = 0;
+    virtual void ShowCourseMenu(Course course) = 0;
+
+    // The Master Course's discard tray: the cards dealt since the shuffle out of a shoe of
+    // `decks` decks; hidden when `shown` is false. Views without a tray ignore it.
+    virtual void ShowDiscardTray(bool shown, int cardsDealt, int decks) {
+        (void)shown, (void)cardsDealt, (void)decks;
+    }
 };
 
 }  // namespace vantrel

@@ -7,10 +7,17 @@
 
 namespace vantrel {
 
+ScreenId CourseMenuScreen(int returnMenu) {
+    if (returnMenu == kProfessionalMenu) return ScreenId::ProMenu;
+    if (returnMenu == kMasterMenu) return ScreenId::MasterMenu;
+    return ScreenId::Menu;
+}
+
 void SelectLesson(Session& session, Tf_mdi& mdi, const std::string& code, bool hasTable, int page) {
     session.lesson.lessonCode = code;
     session.lesson.lecturePage = page;
     session.lesson.lessonHasTable = hasTable;
+    session.closingReport.clear();
     mdi.ShowScreen(ScreenId::Lecture);
 }
 

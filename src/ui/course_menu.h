@@ -8,6 +8,17 @@ namespace vantrel {
 struct Session;
 class Tf_mdi;
 
+enum class ScreenId;
+
+// Where the lecture, the Rules and the Record screens return to (Session::returnMenu).
+inline constexpr int kGeneralMenu = 1;
+inline constexpr int kProfessionalMenu = 2;
+inline constexpr int kRecordScreen = 3;  // a chart page opened from a mistake
+inline constexpr int kMasterMenu = 4;
+
+// The course menu of a returnMenu value; the General Course menu for any that is not a menu's.
+ScreenId CourseMenuScreen(int returnMenu);
+
 // The product page that both course menus open.
 inline constexpr char kProductPageUrl[] = "https://www.example.com/e/products/kdx_blackjack/";
 

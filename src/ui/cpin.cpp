@@ -109,6 +109,15 @@ int Tf_cpin::AskOrBack() {
     return count;
 }
 
+int Tf_cpin::AskTrueCount() {
+    auto* message = FindControl<QLabel>(this, "l_msg");
+    const QString question = message->text();
+    message->setText("What is the true count now?");
+    const int count = Ask();
+    message->setText(question);
+    return count;
+}
+
 void Tf_cpin::FormShow() {
     backTaken_ = false;
     enteredCount_ = kNoNumber;

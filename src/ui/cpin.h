@@ -22,6 +22,8 @@ class Tf_cpin : public QDialog {
     // The same with a "Back" button beside OK, the one way out without a number: kNoNumber when
     // the student takes it (or the application quits).
     int AskOrBack();
+    // The same keypad asking for the true count (Master Course).
+    int AskTrueCount();
 
     int enteredCount() const { return enteredCount_; }
 

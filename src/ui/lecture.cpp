@@ -8,7 +8,9 @@
 
 #include "app/data_paths.h"
 #include "coach/lessons.h"
+#include "ui/closing_report.h"
 #include "ui/controls.h"
+#include "ui/course_menu.h"
 #include "ui/cursor.h"
 #include "ui/data_file_loaders.h"
 #include "ui/mdi.h"
@@ -27,9 +29,8 @@ constexpr char kFinish[] = "Finish";
 constexpr char kNext[] = "Next ->";
 
 ScreenId ReturnScreen(int returnMenu) {
-    if (returnMenu == 2) return ScreenId::ProMenu;
-    if (returnMenu == 3) return ScreenId::Record;
-    return ScreenId::Menu;
+    if (returnMenu == kRecordScreen) return ScreenId::Record;
+    return CourseMenuScreen(returnMenu);
 }
 
 constexpr std::array<ControlSpec, 6> kLayout = {{
@@ -82,6 +83,9 @@ void Tf_lecture::ShowLecturePage(const std::string& code, int page) {
     // A page without its text shows none rather than the text of the page before.
     if (!LoadTextLines(m_lecture_, QString::fromStdString(LectureTextPath(dir, code, page))))
         m_lecture_->clear();
+    // A closing page may show what the lesson came to.
+    if (page == 99 && !session().closingReport.empty())
+        DrawClosingReport(img_lecture_, QString::fromStdString(session().closingReport));
     const bool nextPageExists =
         QFileInfo::exists(QString::fromStdString(LectureTextPath(dir, code, page + 1)));
     bbtn_next_->setText(nextPageExists ? kNext : kFinish);

@@ -16,6 +16,7 @@ enum class ScreenId {
     First,
     Menu,
     ProMenu,
+    MasterMenu,
     Lecture,
     Practical,
     Rules,

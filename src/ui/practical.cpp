@@ -12,6 +12,7 @@
 #include "recorder/recorder.h"
 #include "ui/cpin.h"
 #include "ui/delay.h"
+#include "ui/discard_tray.h"
 #include "ui/judging.h"
 #include "ui/mdi.h"
 #include "ui/message_box.h"
@@ -50,13 +51,15 @@ Tf_practical::Tf_practical(Session& session, Tf_mdi& mdi)
       pictures_(session),
       table_(*this, session.lesson),
       coach_(table_, judgingChart_),
-      chartGate_(table_, coach_, judgingChart_) {
+      chartGate_(table_, coach_, judgingChart_),
+      masterCoach_(table_) {
     setObjectName("Tf_practical");
     // The table has no title band.
     for (const char* name : {"s_title", "l_title"}) Find<QWidget>(name)->hide();
     BuildLayout();
     ConnectControls();
     table_.SetCoaching(&chartGate_);
+    table_.SetMasterChecks(&masterCoach_);
 #ifndef NDEBUG
     table_.SetStepObserver([](const Table& table) {
         const std::string fault = CheckTable(table);
@@ -67,6 +70,10 @@ Tf_practical::Tf_practical(Session& session, Tf_mdi& mdi)
 
 void Tf_practical::BuildLayout() {
     BuildTableLayout(this);
+    // Left of the dealer's cards, clear of the dealer's balloon.
+    tray_ = new DiscardTray(this);
+    tray_->setObjectName("img_tray");
+    tray_->setGeometry(60, 26, 88, 94);
     for (int i = 0; i < static_cast<int>(Control::Count); ++i) {
         const QString name = QString::fromUtf8(ControlName(static_cast<Control>(i)).data(),
                                                ControlName(static_cast<Control>(i)).size());
@@ -129,7 +136,14 @@ void Tf_practical::FormShow() {
     if (!IsRunning()) return;
     // Before the table is set up: nothing at the table waits yet.
     TellRecordTrouble(session());
-    table_.SetEvents(session().recorder.get());
+    if (session().lesson.IsMaster()) {
+        // The Master Course's coach hears the table first and tells the record after it.
+        visitFigures_ = session().masterFigures;
+        masterCoach_.StartVisit(visitFigures_.get(), session().recorder.get());
+        table_.SetEvents(&masterCoach_);
+    } else {
+        table_.SetEvents(session().recorder.get());
+    }
     const Settings& settings = session().settings;
     table_.rules = {settings.DECK, settings.PLAYPER, settings.GAMESPEED};
     judgingChart_ = session().chartFile.chart;
@@ -243,11 +257,23 @@ int Tf_practical::AskCountPoint() {
 }
 
 void Tf_practical::ShowClosingPage() {
+    if (session().lesson.lessonMode == LessonMode::MasterExam)
+        session().closingReport = masterCoach_.ExamReportText();
     mdi().ShowScreen(ScreenId::Lecture);
 }
 
-void Tf_practical::ShowCourseMenu(bool professional) {
-    mdi().ShowScreen(professional ? ScreenId::ProMenu : ScreenId::Menu);
+void Tf_practical::ShowCourseMenu(Course course) {
+    const ScreenId menus[] = {ScreenId::Menu, ScreenId::ProMenu, ScreenId::MasterMenu};
+    mdi().ShowScreen(menus[static_cast<int>(course)]);
+}
+
+void Tf_practical::ShowDiscardTray(bool shown, int cardsDealt, int decks) {
+    tray_->SetCards(cardsDealt, decks);
+    tray_->setVisible(shown);
+}
+
+int Tf_practical::AskTrueCount() {
+    return mdi().CountDialog().AskTrueCount();
 }
 
 }  // namespace vantrel

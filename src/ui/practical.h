@@ -3,11 +3,13 @@
 #include <QString>
 #include <QTimer>
 #include <array>
+#include <memory>
 
 #include "coach/chart_gate.h"
 #include "coach/coach.h"
 #include "engine/table.h"
 #include "engine/table_view.h"
+#include "master/master_coach.h"
 #include "ui/pictures.h"
 #include "ui/screen.h"
 
@@ -15,6 +17,8 @@ class QLabel;
 class QPushButton;
 
 namespace vantrel {
+
+class DiscardTray;
 
 // The practice table: draws what the table engine shows and passes the student's clicks,
 // gestures, keys and timer ticks to it.
@@ -43,7 +47,11 @@ class Tf_practical : public Screen, public TableView {
     int ShowMessageBox(std::string_view text) override;
     int AskCountPoint() override;
     void ShowClosingPage() override;
-    void ShowCourseMenu(bool professional) override;
+    void ShowCourseMenu(Course course) override;
+    void ShowDiscardTray(bool shown, int cardsDealt, int decks) override;
+    int AskTrueCount() override;
+
+    MasterCoach& masterCoach() { return masterCoach_; }
 
   protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -70,6 +78,10 @@ class Tf_practical : public Screen, public TableView {
     Table table_;
     Coach coach_;
     ChartGate chartGate_;
+    MasterCoach masterCoach_;
+    // The Master Course's figures of the current visit, kept for as long as it lasts.
+    std::shared_ptr<const strategy::MasterFigures> visitFigures_;
+    DiscardTray* tray_ = nullptr;
     QTimer tm_start_;
     std::array<QWidget*, static_cast<int>(Control::Count)> controls_{};
     std::array<QLabel*, kSlotCount> slots_{};

@@ -17,13 +17,14 @@ namespace {
 using enum ControlKind;
 
 // Blank-padded captions: in the fixed-pitch font the lesson names line up.
-constexpr std::array<ControlSpec, 9> kLayout = {{
+constexpr std::array<ControlSpec, 10> kLayout = {{
     {Button, "bbtn_rules", {312, 12, 93, 29}, "Rules", 16},
     {Button, "bbtn_record", {412, 12, 93, 29}, "Record", 16},
     {Button, "bbtn_web", {512, 12, 93, 29}, "Web Site", 16},
     {Button, "bbtn_l1", {64, 60, 505, 37}, "Lesson1.Counting           ", 20},
     {Button, "bbtn_l2", {64, 108, 505, 37}, "Lesson2.Practice (Counting)", 20},
     {Button, "bbtn_l3", {64, 156, 505, 37}, "Lesson3.Graduation Exam    ", 20},
+    {Button, "bbtn_master", {64, 252, 505, 37}, "Master Course", 20},
     {Button, "bbtn_l6", {64, 300, 505, 37}, "All Night Play Room", 20},
     {Button, "bbtn_normal", {64, 348, 505, 37}, "General Course", 20},
     {Button, "bbtn_goodbye", {64, 404, 505, 37}, "Good bye!", 20},
@@ -53,6 +54,8 @@ Tf_promenu::Tf_promenu(Session& session, Tf_mdi& mdi)
     }
     connect(FindControl<QPushButton>(this, "bbtn_l6"), &QPushButton::clicked, this,
             [this] { OpenPlayRoom(this->session(), this->mdi()); });
+    connect(FindControl<QPushButton>(this, "bbtn_master"), &QPushButton::clicked, this,
+            [this] { this->mdi().ShowScreen(ScreenId::MasterMenu); });
     connect(FindControl<QPushButton>(this, "bbtn_normal"), &QPushButton::clicked, this,
             [this] { this->mdi().ShowScreen(ScreenId::Menu); });
     connect(FindControl<QPushButton>(this, "bbtn_rules"), &QPushButton::clicked, this,

@@ -309,7 +309,7 @@ void Tf_record::lst_mistakesClick(QListWidgetItem* item) {
 }
 
 void Tf_record::bbtn_menuClick() {
-    mdi().ShowScreen(returnMenu_ == 2 ? ScreenId::ProMenu : ScreenId::Menu);
+    mdi().ShowScreen(CourseMenuScreen(returnMenu_));
 }
 
 }  // namespace vantrel

@@ -8,6 +8,7 @@
 
 #include "strategy/judging_chart.h"
 #include "ui/controls.h"
+#include "ui/course_menu.h"
 #include "ui/judging.h"
 #include "ui/mdi.h"
 #include "ui/session.h"
@@ -194,7 +195,7 @@ void Tf_rules::bbtn_saveClick() {
 
 void Tf_rules::BackToMenu() {
     figuresPoll_.stop();
-    mdi().ShowScreen(session().returnMenu == 2 ? ScreenId::ProMenu : ScreenId::Menu);
+    mdi().ShowScreen(CourseMenuScreen(session().returnMenu));
 }
 
 }  // namespace vantrel

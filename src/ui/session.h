@@ -26,12 +26,14 @@ struct Session {
     strategy::DeckFigures deckFigures;
     LessonSetup lesson;
     // Where the lecture returns to: 1 the General Course menu, 2 the Professional Course menu,
-    // 3 the Record screen (a chart page opened from a mistake).
+    // 3 the Record screen (a chart page opened from a mistake), 4 the Master Course menu.
     int returnMenu = 1;
     // Keeps the student's record as the table plays; none in a run that records nothing.
     std::shared_ptr<Recorder> recorder;
     // The Master Course's figures for the DECK and PLAYPER in force; null until they are known.
     std::shared_ptr<const strategy::MasterFigures> masterFigures;
+    // What the last lesson's closing page adds to its text (the Master Exam's figures).
+    std::string closingReport;
     bool toldProgressNotKept = false;  // with no home folder, the student is told once
 };
 

@@ -6,6 +6,7 @@
 #include "ui/first.h"
 #include "ui/lecture.h"
 #include "ui/main.h"
+#include "ui/mastermenu.h"
 #include "ui/menu.h"
 #include "ui/practical.h"
 #include "ui/promenu.h"
@@ -34,6 +35,7 @@ std::unique_ptr<Tf_mdi> StartUp(Session& session) {
     CreateScreen<Tf_first>(session, *mdi, ScreenId::First);
     CreateScreen<Tf_menu>(session, *mdi, ScreenId::Menu);
     CreateScreen<Tf_promenu>(session, *mdi, ScreenId::ProMenu);
+    CreateScreen<Tf_mastermenu>(session, *mdi, ScreenId::MasterMenu);
     CreateScreen<Tf_lecture>(session, *mdi, ScreenId::Lecture);
     CreateScreen<Tf_practical>(session, *mdi, ScreenId::Practical);
     CreateScreen<Tf_rules>(session, *mdi, ScreenId::Rules);

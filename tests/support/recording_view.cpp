@@ -107,8 +107,10 @@ void RecordingView::ShowClosingPage() {
     log.push_back("closing page");
 }
 
-void RecordingView::ShowCourseMenu(bool professional) {
-    navigation.push_back(professional ? "professional menu" : "general menu");
+void RecordingView::ShowCourseMenu(Course course) {
+    navigation.push_back(course == Course::Master         ? "master menu"
+                         : course == Course::Professional ? "professional menu"
+                                                          : "general menu");
     log.push_back(navigation.back());
 }
 

@@ -63,7 +63,7 @@ class RecordingView : public TableView {
     int ShowMessageBox(std::string_view message) override;
     int AskCountPoint() override;
     void ShowClosingPage() override;
-    void ShowCourseMenu(bool professional) override;
+    void ShowCourseMenu(Course course) override;
 
   private:
     struct PendingAction {

@@ -15,7 +15,7 @@ std::vector<LecturePage> AllLecturePages(const StrategyTable& chart) {
     std::vector<LecturePage> pages;
     for (auto&& set : {BlackJackPages(), GameRulesPages(), InsurancePages(), ShoeAndControlsPages(),
                        BasicStrategyPages(chart), LuckPages(), CountingPages(), ShoeDepthPages(),
-                       TableLessonPages(chart)})
+                       TableLessonPages(chart), MasterTableLessonPages()})
         pages.insert(pages.end(), set.begin(), set.end());
     return pages;
 }

@@ -26,5 +26,7 @@ std::vector<LecturePage> CountingPages();                                 // PL1
 std::vector<LecturePage> ShoeDepthPages();                                // PL1 6, 8
 // The opening and closing pages of the lessons played at the table.
 std::vector<LecturePage> TableLessonPages(const StrategyTable& chart);
+// The same for the Master Course's table lessons ML2, ML3 and ML6.
+std::vector<LecturePage> MasterTableLessonPages();
 
 }  // namespace vantrel::art

@@ -32,7 +32,7 @@ class QuietView final : public TableView {
     int ShowMessageBox(std::string_view) override { return 1; }
     int AskCountPoint() override { return 0; }
     void ShowClosingPage() override { ++closingPages; }
-    void ShowCourseMenu(bool) override { ++courseMenus; }
+    void ShowCourseMenu(Course) override { ++courseMenus; }
 };
 
 }  // namespace vantrel::lab
