@@ -2,6 +2,7 @@
 // exam, played on the table engine to its quota or to ruin.
 
 #include <cstdio>
+#include <fstream>
 #include <iostream>
 #include <memory>
 #include <optional>
@@ -13,6 +14,7 @@
 #include "commands.h"
 #include "sim/bet_ramp.h"
 #include "sim/exam_sim.h"
+#include "sim/master_exam_sim.h"
 #include "sim/sim_report.h"
 
 namespace vantrel::lab {
@@ -37,7 +39,15 @@ reshuffled after 60 per cent of the shoe.
 
 Prints the exam and the bet, the exams played with the average number of
 rounds an exam took, and the pass rate with its 95 per cent interval
-(Wilson's), as "pass rate: X.X% (95% interval L.L% to H.H%)".)help";
+(Wilson's), as "pass rate: X.X% (95% interval L.L% to H.H%)".
+
+ML6 (the Master Course) is judged on skill: 4 shoes of the figures' decks and
+cut, every decision judged, every bet against the ramp, and about 10 true
+counts asked; it passes at 95% of decisions right, 90% of bets on the ramp and
+90% of true counts right. Its figures (the ramp, the edge by true count) are
+read from --figures, the file `vantrel-lab master` writes. --player perfect
+bets the ramp and answers the true count the tray reads; --player basic bets
+$5 flat and answers the running count. Both play the chart.)help";
 
 struct ExamOptions {
     std::string code;
@@ -47,13 +57,17 @@ struct ExamOptions {
     PlayOptions play;
     std::string rampText;
     std::optional<BetRamp> ramp;
+    std::string player = "perfect";  // ML6 only
+    std::string figures;             // ML6 only
 };
 
 // The exam named on the command line, as its lesson; an empty text when it is one.
 std::string ExamLesson(std::string& code) {
     const LessonInfo* lesson = FindLesson(code);
-    if (lesson && lesson->mode == LessonMode::WinningsQuota) return {};
-    return "the exam is NL6 or PL3, not '" + code + "'";
+    if (lesson &&
+        (lesson->mode == LessonMode::WinningsQuota || lesson->mode == LessonMode::MasterExam))
+        return {};
+    return "the exam is NL6, PL3 or ML6, not '" + code + "'";
 }
 
 // Bets are made of $5, $25 and $100 chips, up to the table maximum.
@@ -87,7 +101,41 @@ void WriteExamReport(std::ostream& out, const ExamOptions& options, const ExamTa
         << Percent(pass.high) << ")\n";
 }
 
+int RunMasterExam(const ExamOptions& options) {
+    std::ifstream in(options.figures);
+    const std::optional<strategy::MasterFigures> figures =
+        in ? strategy::ReadMasterFigures(in) : std::nullopt;
+    if (!figures)
+        return UsageError("exam", "cannot read the Master Course's figures from '" +
+                                      options.figures + "' (--figures)");
+    const std::optional<StrategyTable> chart = ReadChartFile(options.play.chart);
+    if (!chart) return UsageError("exam", "cannot read a chart from '" + options.play.chart + "'");
+    const MasterPlayer player =
+        options.player == "basic" ? MasterPlayer::Basic : MasterPlayer::Perfect;
+    ExamTally tally;
+    try {
+        tally = SimulateMasterExams(*chart, *figures, player, options.trials, options.play.seed,
+                                    options.play.threads);
+    } catch (const std::system_error& error) {
+        std::cerr << "vantrel-lab exam: cannot start " << options.play.threads
+                  << " threads: " << error.what() << '\n';
+        return 1;
+    }
+    const PassRate pass = EstimatePassRate(tally);
+    char average[32];
+    std::snprintf(average, sizeof average, "%.1f",
+                  static_cast<double>(tally.rounds) / static_cast<double>(tally.exams));
+    std::cout << "exam: ML6, 4 shoes of " << figures->decks << " decks cut at "
+              << figures->penetration << "%, judged on skill\n"
+              << "player: " << options.player << '\n'
+              << "exams: " << tally.exams << ", " << average << " rounds each on average\n"
+              << "pass rate: " << Percent(pass.rate) << " (95% interval " << Percent(pass.low)
+              << " to " << Percent(pass.high) << ")\n";
+    return std::cout.flush() ? 0 : 1;
+}
+
 int RunExam(ExamOptions options) {
+    if (options.code == "ML6") return RunMasterExam(options);
     options.exam = FindLesson(options.code);
     if (const std::string error = CheckBet(options); !error.empty())
         return UsageError("exam", error);
@@ -125,9 +173,14 @@ CommandRun AddExam(CLI::App& lab) {
     CLI::App* exam =
         lab.add_subcommand("exam", "how often basic strategy passes a graduation exam");
     exam->footer(std::string(kAbout));
-    exam->add_option("exam", options->code, "the exam: NL6 or PL3")
+    exam->add_option("exam", options->code, "the exam: NL6, PL3 or ML6")
         ->required()
-        ->check(CLI::Validator(ExamLesson, "NL6|PL3", "exam"));
+        ->check(CLI::Validator(ExamLesson, "NL6|PL3|ML6", "exam"));
+    exam->add_option("--player", options->player, "ML6: perfect (default) or basic")
+        ->check(CLI::IsMember({"perfect", "basic"}));
+    exam->add_option("--figures", options->figures,
+                     "ML6: the Master Course's figures, as `vantrel-lab master` writes them")
+        ->option_text("FILE");
     exam->add_option("--bet", options->bet,
                      "dollars bet a round: a multiple of 5 from 5 to the table maximum (default: "
                      "the maximum, 200)")
