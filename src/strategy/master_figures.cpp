@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <istream>
+#include <limits>
 #include <ostream>
 #include <sstream>
 
@@ -9,7 +10,55 @@ namespace vantrel::strategy {
 
 namespace {
 constexpr std::string_view kHeading = "vantrel master figures 1";
+// The last line: a file cut short (a full disk, a copy stopped half-way) lacks it.
+constexpr std::string_view kEnd = "end";
+
+bool IsPlay(char code, std::string_view codes) {
+    return codes.find(code) != std::string_view::npos;
+}
+
+// Figures no computation gives: the file was changed by hand or damaged.
+bool Sound(const MasterFigures& figures) {
+    if (figures.decks < 1 || figures.penetration < 1 || figures.penetration > 100 ||
+        figures.unitDollars < 1 || figures.byCount.empty())
+        return false;
+    for (std::size_t i = 0; i < figures.byCount.size(); ++i) {
+        const CountShare& row = figures.byCount[i];
+        if (row.share < 0.0 || row.share > 1.0 ||
+            (i > 0 && row.trueCount <= figures.byCount[i - 1].trueCount))
+            return false;
+    }
+    for (const IndexNumber& number : figures.indices) {
+        if (number.up < 1 || number.up > 10 || !IsPlay(number.basic, "HSDP-") ||
+            !IsPlay(number.play, "HSDPI"))
+            return false;
+    }
+    for (std::size_t i = 0; i < figures.ramp.size(); ++i) {
+        if (figures.ramp[i].second < 1 ||
+            (i > 0 && figures.ramp[i].first <= figures.ramp[i - 1].first))
+            return false;
+    }
+    return std::all_of(figures.riskOfRuin.begin(), figures.riskOfRuin.end(),
+                       [](const auto& risk) { return risk.second >= 0.0 && risk.second <= 1.0; });
+}
 }  // namespace
+
+std::uint64_t ChartFingerprint(const StrategyTable& chart) {
+    // FNV-1a over every cell, table after table.
+    std::uint64_t hash = 0xcbf29ce484222325ULL;
+    const auto add = [&hash](const auto& rows) {
+        for (const auto& row : rows) {
+            for (int cell : row) {
+                hash ^= static_cast<std::uint32_t>(cell);
+                hash *= 0x100000001b3ULL;
+            }
+        }
+    };
+    add(chart.hard);
+    add(chart.soft);
+    add(chart.pair);
+    return hash;
+}
 
 int RampUnits(const MasterFigures& figures, int trueCount) {
     int units = 1;
@@ -29,10 +78,11 @@ const IndexNumber* FindIndexNumber(const MasterFigures& figures, std::string_vie
 }
 
 void WriteMasterFigures(std::ostream& out, const MasterFigures& figures) {
-    out.precision(10);
+    out.precision(std::numeric_limits<double>::max_digits10);
     out << kHeading << '\n'
         << "decks " << figures.decks << '\n'
-        << "penetration " << figures.penetration << '\n';
+        << "penetration " << figures.penetration << '\n'
+        << "chart " << figures.chart << '\n';
     for (const CountShare& row : figures.byCount)
         out << "count " << row.trueCount << ' ' << row.share << ' ' << row.edgeAsPaid << ' '
             << row.edgeAt3to2 << '\n';
@@ -48,14 +98,21 @@ void WriteMasterFigures(std::ostream& out, const MasterFigures& figures) {
         << "index_gain_per_100 " << figures.indexGainPer100 << '\n';
     for (const auto& [units, risk] : figures.riskOfRuin)
         out << "ruin " << units << ' ' << risk << '\n';
+    out << kEnd << '\n';
 }
 
 std::optional<MasterFigures> ReadMasterFigures(std::istream& in) {
     std::string line;
     if (!std::getline(in, line) || line != kHeading) return std::nullopt;
     MasterFigures figures;
+    bool ended = false;
     while (std::getline(in, line)) {
         if (line.empty()) continue;
+        if (ended) return std::nullopt;
+        if (line == kEnd) {
+            ended = true;
+            continue;
+        }
         std::istringstream fields(line);
         std::string key;
         fields >> key;
@@ -63,6 +120,8 @@ std::optional<MasterFigures> ReadMasterFigures(std::istream& in) {
             fields >> figures.decks;
         } else if (key == "penetration") {
             fields >> figures.penetration;
+        } else if (key == "chart") {
+            fields >> figures.chart;
         } else if (key == "count") {
             CountShare row;
             fields >> row.trueCount >> row.share >> row.edgeAsPaid >> row.edgeAt3to2;
@@ -96,8 +155,10 @@ std::optional<MasterFigures> ReadMasterFigures(std::istream& in) {
         } else {
             return std::nullopt;
         }
-        if (fields.fail()) return std::nullopt;
+        // Every field read, and nothing left over.
+        if (fields.fail() || !(fields >> std::ws).eof()) return std::nullopt;
     }
+    if (!ended || !Sound(figures)) return std::nullopt;
     return figures;
 }
 

@@ -1,11 +1,14 @@
 #pragma once
 
+#include <cstdint>
 #include <iosfwd>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
+
+#include "coach/strategy_table.h"
 
 namespace vantrel::strategy {
 
@@ -40,6 +43,7 @@ struct CountShare {
 struct MasterFigures {
     int decks = 6;
     int penetration = 60;              // PLAYPER: per cent of the shoe dealt before the shuffle
+    std::uint64_t chart = 0;           // ChartFingerprint of the chart played; 0 when not known
     std::vector<CountShare> byCount;   // true counts rising
     std::vector<IndexNumber> indices;  // most valuable first; insurance among them
     // The course's ramp: (true count, units) bet from that count on, counts rising; one unit
@@ -55,6 +59,10 @@ struct MasterFigures {
     std::vector<std::pair<int, double>> riskOfRuin;
 };
 
+// A number that tells charts apart, so that figures kept in a file are known to be for the chart
+// in force.
+std::uint64_t ChartFingerprint(const StrategyTable& chart);
+
 // The units the ramp bets at this true count.
 int RampUnits(const MasterFigures& figures, int trueCount);
 // The ramp's bet in dollars, no more than the table's maximum.
@@ -63,9 +71,11 @@ int RampBet(const MasterFigures& figures, int trueCount, int maxBet);
 // one.
 const IndexNumber* FindIndexNumber(const MasterFigures& figures, std::string_view hand, int up);
 
-// A plain text file of the figures, one fact a line; what it writes it reads back unchanged.
+// A plain text file of the figures, one fact a line, and "end"; what it writes it reads back
+// unchanged.
 void WriteMasterFigures(std::ostream& out, const MasterFigures& figures);
-// Nothing when the text is not such a file.
+// Nothing when the text is not such a file: another file, one cut short or changed so that its
+// figures could not be.
 std::optional<MasterFigures> ReadMasterFigures(std::istream& in);
 
 }  // namespace vantrel::strategy

@@ -1,6 +1,8 @@
 // The vantrel-lab command line: help, refused arguments, and the chart and sim reports.
 #include <cmath>
+#include <fstream>
 #include <numeric>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <utility>
@@ -8,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include "strategy/master_figures.h"
 #include "support/run_command.h"
 #include "support/temp_folder.h"
 
@@ -75,16 +78,22 @@ INSTANTIATE_TEST_SUITE_P(
                     "sim --ramp 2:2 --indices /dev/null --chart " VANTREL_SOURCE_DIR
                     "/data/bs4bj.dat",
                     "cannot read index plays"},
-        RefusedCase{"ExamRampOverTheMaximum", "exam PL3 --ramp 2:2 --bet 105", "over the table"}),
+        RefusedCase{"ExamRampOverTheMaximum", "exam PL3 --ramp 2:2 --bet 105", "over the table"},
+        RefusedCase{"MasterCutTooDeep", "master --cut 95", "Value 95 not in range 50 to 90"},
+        RefusedCase{"MasterQuickWithRounds", "master --quick --rounds 2000000",
+                    "--quick excludes --rounds"},
+        RefusedCase{"MasterChartMissing", "master --chart /no/such/chart.dat",
+                    "cannot read a chart"}),
     [](const testing::TestParamInfo<RefusedCase>& info) { return info.param.name; });
 
 TEST(LabCommand, HelpNamesEveryCommandAndOption) {
     const std::pair<const char*, std::vector<const char*>> helps[] = {
-        {"--help", {"chart", "sim", "bench", "exam", "dealer", "ev"}},
+        {"--help", {"chart", "sim", "bench", "exam", "dealer", "ev", "indices", "master"}},
         {"--help-all", {"--decks", "--rounds", "--ev", "--record", "--dir", "--csv", "--trials"}},
         {"exam --help", {"--bet", "--trials", "--seed", "--threads", "--chart", "--help"}},
         {"chart --help", {"--decks", "--ev", "--edge", "--judging", "--settings", "--help"}},
-        {"sim --help", {"--rounds", "--seed", "--threads", "--chart", "--help"}}};
+        {"sim --help", {"--rounds", "--seed", "--threads", "--chart", "--help"}},
+        {"master --help", {"--decks", "--cut", "--settings", "--quick", "--seed", "--out"}}};
     for (const auto& [arguments, names] : helps) {
         const LabRun run = RunLab(arguments);
         EXPECT_EQ(run.status, 0) << arguments;
@@ -224,6 +233,21 @@ TEST(SimCommand, RampPlaysTheIndexFileAndInsuranceAlwaysLoses) {
                                "win: ", "standard deviation: ", "with the 1 index plays of "})
         EXPECT_NE(run.output.find(figure), std::string::npos) << figure;
     EXPECT_NE(run.output.find("index plays add: -0."), std::string::npos) << run.output;
+}
+
+// The figures file the trainer reads, for the shoe asked for.
+TEST(MasterCommand, WritesAFiguresFileTheTrainerReads) {
+    const vantrel::TempFolder folder;
+    const LabRun run = RunLab("master --decks 2 --cut 75 --shoes 1 --rounds 1000000 --out " +
+                              folder / "figures.txt" + kChart);
+    ASSERT_EQ(run.status, 0) << run.output;
+    std::ifstream file(folder / "figures.txt");
+    const std::optional<vantrel::strategy::MasterFigures> figures =
+        vantrel::strategy::ReadMasterFigures(file);
+    ASSERT_TRUE(figures);
+    EXPECT_EQ(std::pair(figures->decks, figures->penetration), std::pair(2, 75));
+    EXPECT_GE(figures->indices.size(), 12u);  // the twelve most valuable, and insurance
+    EXPECT_TRUE(vantrel::strategy::FindIndexNumber(*figures, "any", 1));
 }
 
 TEST(ExamCommand, RampBetsAUnitTheTableTakesAtTheTopCount) {

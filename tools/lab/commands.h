@@ -33,6 +33,7 @@ CommandRun AddExam(CLI::App& lab);
 CommandRun AddDealer(CLI::App& lab);
 CommandRun AddEv(CLI::App& lab);
 CommandRun AddIndices(CLI::App& lab);
+CommandRun AddMaster(CLI::App& lab);
 
 // The record store's speed, run by `bench --record`, with the record made under `folder` (a new
 // folder under $TMPDIR or /tmp when empty).

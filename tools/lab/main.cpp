@@ -17,7 +17,7 @@ using vantrel::lab::CommandRun;
 constexpr CommandRun (*kCommands[])(CLI::App&) = {
     vantrel::lab::AddChart,  vantrel::lab::AddSim,     vantrel::lab::AddBench,
     vantrel::lab::AddRecord, vantrel::lab::AddExam,    vantrel::lab::AddDealer,
-    vantrel::lab::AddEv,     vantrel::lab::AddIndices,
+    vantrel::lab::AddEv,     vantrel::lab::AddIndices, vantrel::lab::AddMaster,
 };
 
 constexpr std::size_t kHelpWidth = 80;

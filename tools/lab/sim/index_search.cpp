@@ -74,10 +74,13 @@ struct CountSums {
 using CandidateSums = std::array<CountSums, kCounts>;
 using BatchSums = std::vector<CandidateSums>;  // by candidate
 
+// A stop is heard between candidates, a few milliseconds apart; the shoe is then left unfinished.
 void ValueShoe(const strategy::ShoeCounts& shoe, int bin,
-               const std::vector<IndexCandidate>& candidates, BatchSums& sums) {
+               const std::vector<IndexCandidate>& candidates, BatchSums& sums,
+               const std::atomic<bool>* stop) {
     strategy::ShoeEv ev(shoe);
     for (std::size_t c = 0; c < candidates.size(); ++c) {
+        if (stop && stop->load()) return;
         const DecisionValue decision = ValueDecision(ev, candidates[c]);
         CountSums& at = sums[c][bin];
         ++at.shoes;
@@ -220,7 +223,9 @@ IndexSearchResult SearchIndices(const StrategyTable& chart, const IndexSearchSet
     ShoeSampler sampler(settings.shoesPerCount, settings.seed);
     IndexSearchResult result;
     const TableRules rules{settings.decks, settings.penetration, kSimGameSpeed};
+    const auto stopped = [&settings] { return settings.stop && settings.stop->load(); };
     for (int deal = 0; deal < kMostDeals && (deal == 0 || !sampler.Full()); ++deal) {
+        if (stopped()) return result;
         const long long rounds = kRoundsPerShoeWanted * settings.shoesPerCount;
         PlayRounds(chart, rounds, TableSeed(settings.seed, deal), &sampler, rules);
         result.roundsDealt += rounds;
@@ -237,7 +242,8 @@ IndexSearchResult SearchIndices(const StrategyTable& chart, const IndexSearchSet
             for (int bin = 0; bin < kCounts; ++bin) {
                 const auto& samples = sampler.samples[bin];
                 for (std::size_t i = b; i < samples.size(); i += settings.batches) {
-                    ValueShoe(samples[i], bin, settings.candidates, batches[b]);
+                    if (stopped()) return;
+                    ValueShoe(samples[i], bin, settings.candidates, batches[b], settings.stop);
                     if (settings.progress) settings.progress(++done, result.shoesValued);
                 }
             }
@@ -248,6 +254,7 @@ IndexSearchResult SearchIndices(const StrategyTable& chart, const IndexSearchSet
         for (int t = 1; t < settings.threads; ++t) workers.emplace_back(work);
         work();
     }
+    if (stopped()) return result;
 
     std::array<double, kCounts> shares{};
     long long rounds = 0;

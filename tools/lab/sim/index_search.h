@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <vector>
@@ -21,6 +22,8 @@ struct IndexSearchSettings {
     std::vector<IndexCandidate> candidates = AllCandidates();
     // Told the shoes valued so far and the shoes to value in all, from the threads that value them.
     std::function<void(int done, int total)> progress;
+    // When given and set, the search stops early and its result is incomplete.
+    const std::atomic<bool>* stop = nullptr;
 };
 
 // A play that beats basic strategy from a true count on.
