@@ -1,5 +1,7 @@
 #pragma once
 
+#include <future>
+#include <string>
 #include <string_view>
 
 #include "engine/card.h"
@@ -88,6 +90,12 @@ class TableView {
     // Leaving the table: the lesson's closing page 99, or a course menu.
     virtual void ShowClosingPage() = 0;
     virtual void ShowCourseMenu(bool professional) = 0;
+
+    // The Master Course's. Shows or hides the insurance button.
+    virtual void OfferInsurance(bool offered) { (void)offered; }
+    // Shows the values of the actions once `line` is ready, if it is still the latest asked for;
+    // an empty future hides them.
+    virtual void ShowEvLine(std::shared_future<std::string> line) { (void)line; }
 };
 
 }  // namespace vantrel

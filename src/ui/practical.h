@@ -3,6 +3,8 @@
 #include <QString>
 #include <QTimer>
 #include <array>
+#include <future>
+#include <string>
 
 #include "coach/chart_gate.h"
 #include "coach/coach.h"
@@ -44,6 +46,8 @@ class Tf_practical : public Screen, public TableView {
     int AskCountPoint() override;
     void ShowClosingPage() override;
     void ShowCourseMenu(bool professional) override;
+    void OfferInsurance(bool offered) override;
+    void ShowEvLine(std::shared_future<std::string> line) override;
 
   protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -71,6 +75,9 @@ class Tf_practical : public Screen, public TableView {
     Coach coach_;
     ChartGate chartGate_;
     QTimer tm_start_;
+    // Looks for the values after a deviation, worked out off this thread, until they are ready.
+    QTimer evPoll_;
+    std::shared_future<std::string> pendingEv_;
     std::array<QWidget*, static_cast<int>(Control::Count)> controls_{};
     std::array<QLabel*, kSlotCount> slots_{};
     std::array<QPushButton*, 4> actions_{};
