@@ -21,6 +21,9 @@ class ChartGate : public Coaching {
 
     void CheckDecision(Action action) override;
     void CountCheck() override { coach_.CountCheck(); }
+    void ArrangeDeal() override { coach_.ArrangeDeal(); }
+    void DecisionAwaited() override { coach_.DecisionAwaited(); }
+    void CheckInsurance(bool taken) override { coach_.CheckInsurance(taken); }
 
   private:
     void TakeChart();

@@ -53,6 +53,10 @@ Decision Coach::Judged(Action action) const {
 }
 
 void Coach::CheckDecision(Action action) {
+    if (table_.lesson().IsMaster()) {
+        if (table_.events() || index_.ShowsVerdicts()) index_.CheckDecision(Judged(action));
+        return;
+    }
     // Judged only for someone: the record, or the strategy practice's verdict.
     TableEvents* events = table_.events();
     const bool verdict = table_.lesson().lessonMode == LessonMode::DecisionQuota;
@@ -60,6 +64,18 @@ void Coach::CheckDecision(Action action) {
     const Decision decision = Judged(action);
     if (events) events->DecisionJudged(decision);
     if (verdict) Verdict(decision.right, ActionName(decision.advice));
+}
+
+void Coach::ArrangeDeal() {
+    if (table_.lesson().IsMaster()) index_.ArrangeDeal();
+}
+
+void Coach::DecisionAwaited() {
+    if (table_.lesson().IsMaster()) index_.DecisionAwaited();
+}
+
+void Coach::CheckInsurance(bool taken) {
+    if (table_.lesson().IsMaster()) index_.CheckInsurance(taken);
 }
 
 void Coach::CountCheck() {

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "coach/index_coach.h"
 #include "coach/judge.h"
 #include "coach/strategy_table.h"
 #include "engine/table.h"
@@ -25,7 +26,8 @@ class Coach : public Coaching {
   public:
     using Clock = std::function<std::chrono::steady_clock::time_point()>;
 
-    Coach(Table& table, const StrategyTable& chart) : table_(table), chart_(chart) {}
+    Coach(Table& table, const StrategyTable& chart)
+        : table_(table), chart_(chart), index_(table, chart) {}
 
     // What times the count answers; the steady clock by default.
     void SetClock(Clock clock) { clock_ = std::move(clock); }
@@ -38,12 +40,19 @@ class Coach : public Coaching {
     // Asks for the Hi-Lo running count and judges the answer the same way.
     void CountCheck() override;
 
+    // The Master Course's lessons judge by the chart and the index plays (IndexCoach).
+    IndexCoach& index() { return index_; }
+    void ArrangeDeal() override;
+    void DecisionAwaited() override;
+    void CheckInsurance(bool taken) override;
+
   private:
     Decision Judged(Action action) const;
     void Verdict(bool right, std::string_view correction);
 
     Table& table_;
     const StrategyTable& chart_;
+    IndexCoach index_;
     Clock clock_ = [] { return std::chrono::steady_clock::now(); };
 };
 

@@ -21,6 +21,11 @@ void Table::bbtn_splitClick() {
 void Table::RunAction(Action action) {
     if (!actionsEnabled_ || !state_.roundActive || state_.countCheckActive) return;
     EnableActions(false);
+    // Acting declines the insurance offered; the dealer's blackjack then ends the round.
+    if (state_.insuranceOpen && CloseInsurance(false)) {
+        Step();
+        return;
+    }
     bool roundOver = false;
     const std::string_view refusal = Refusal(action);
     if (!refusal.empty()) {

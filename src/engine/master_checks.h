@@ -12,6 +12,8 @@ class MasterChecks {
     virtual void TrueCountCheck() = 0;
     // The exam's last shoe is over: whether the student passed it.
     virtual bool ExamPassed() = 0;
+    // The insurance offered against an ace was taken or declined.
+    virtual void InsuranceAnswered(bool taken) = 0;
 };
 
 }  // namespace vantrel

@@ -25,6 +25,7 @@ void Table::DealRound() {
     state_.roundActive = true;
     if (masterChecks_ && lesson_.IsMaster()) masterChecks_->CheckBet();
     ++shoe_.roundsSinceShuffle;
+    if (coaching_) coaching_->ArrangeDeal();
     DealCard(PlayerSlot(1, 1), state_.handCards[1], true, state_.handTotal[1]);
     DealCard(DealerSlot(1), state_.dealerCards, false, state_.dealerTotal);
     DealCard(PlayerSlot(1, 2), state_.handCards[1], true, state_.handTotal[1]);
@@ -34,9 +35,16 @@ void Table::DealRound() {
     const HandLabel dealer(state_.dealerTotal, state_.dealerCards, 1);
     ShowText(Control::l_dhand, dealer.text());
     SetHandLabelText(1);
+    const bool playerBlackjack =
+        HandLabel(state_.handTotal[1], state_.handCards[1], state_.handCount).IsBlackjack();
+    // Insurance comes before the peek: the dealer looks once the student has chosen.
+    if (!playerBlackjack && OffersInsurance()) {
+        OpenInsurance();
+        EnableActions(true);
+        return;
+    }
     // The dealer checks for blackjack whatever the up card.
-    if (dealer.IsBlackjack() ||
-        HandLabel(state_.handTotal[1], state_.handCards[1], state_.handCount).IsBlackjack()) {
+    if (dealer.IsBlackjack() || playerBlackjack) {
         TurnHoleCardUp();
         SettleRound();
         return;

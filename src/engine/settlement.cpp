@@ -43,6 +43,8 @@ void Table::SettleRound() {
             --state_.quotaLeft;
         }
     }
+    round.staked += state_.insuranceBet;
+    round.payout += SettleInsurance(dealer.IsBlackjack());
     lesson_.chips += round.payout;
     ShowChips();
     if (events_) {

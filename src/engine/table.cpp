@@ -80,6 +80,7 @@ void Table::ShowPlayerMessage(std::string_view text, int ms) {
 void Table::EnableActions(bool on) {
     actionsEnabled_ = on;
     if (shown_) view_.EnableActions(on);
+    if (on && coaching_) coaching_->DecisionAwaited();
 }
 
 void Table::SetMoneyText(Control control, int amount) {

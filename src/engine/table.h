@@ -31,6 +31,11 @@ class Coaching {
     virtual void CheckDecision(Action action) = 0;
     // Asks for the running count during settlement (counting lesson).
     virtual void CountCheck() = 0;
+    // The Master Course's: before a round's cards are dealt (the coach may place them), when the
+    // table waits for the student's decision, and when an insurance offer is answered.
+    virtual void ArrangeDeal() {}
+    virtual void DecisionAwaited() {}
+    virtual void CheckInsurance(bool taken) { (void)taken; }
 };
 
 // Thrown out of a wait when the table was left while waiting: the flow that waited stops there
@@ -75,6 +80,8 @@ class Table {
     void bbtn_doubleClick();
     void bbtn_splitClick();
     void bbtn_menuClick();
+    // Takes the insurance offered against an ace up (Master Course tables only).
+    void bbtn_insuranceClick();
     // A press on the bare table surface arms a gesture; the release that follows it may act.
     void FormMouseDown(int x, int y);
     void FormMouseUp(int x, int y);
@@ -138,6 +145,8 @@ class Table {
     void PlayDealer();
     void SettleRound();
     void EnableActions(bool on);
+    // Whether this round offers insurance: an ace up at a Master Course table.
+    bool OffersInsurance() const;
     void MoveCardSlot(int from, int to);
     void ClearCardSlot(int slot) {
         slots_[slot].card = Card{};
@@ -169,6 +178,13 @@ class Table {
     void CarryOut(Action action);
     void Split();
     void TurnHoleCardUp();
+    void OpenInsurance();
+    void TakeInsurance();
+    // Ends the insurance offer, taken or not; the dealer then peeks. True when the dealer has
+    // blackjack and the round has been settled.
+    bool CloseInsurance(bool taken);
+    // What the insurance bet pays back at settlement, its stake included; the bet is then gone.
+    int SettleInsurance(bool dealerBlackjack);
     int IdleCountdown() const;
     // A hand of split aces is finished with its second card unless that card is another ace.
     bool IsFinishedSplitAce(int hand) const;

@@ -50,6 +50,9 @@ struct TableState {
     int countdown = 0;
     int quotaLeft = 0;
     int maxBet = 0;
+    // Insurance against an ace up: offered until the student takes it or acts; its stake.
+    bool insuranceOpen = false;
+    int insuranceBet = 0;
 };
 
 }  // namespace vantrel

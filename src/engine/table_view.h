@@ -1,5 +1,7 @@
 #pragma once
 
+#include <future>
+#include <string>
 #include <string_view>
 
 #include "engine/card.h"
@@ -97,6 +99,12 @@ class TableView {
     virtual void ShowDiscardTray(bool shown, int cardsDealt, int decks) {
         (void)shown, (void)cardsDealt, (void)decks;
     }
+
+    // The Master Course's. Shows or hides the insurance button.
+    virtual void OfferInsurance(bool offered) { (void)offered; }
+    // Shows the values of the actions once `line` is ready, if it is still the latest asked for;
+    // an empty future hides them.
+    virtual void ShowEvLine(std::shared_future<std::string> line) { (void)line; }
 };
 
 }  // namespace vantrel

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "coach/coach.h"
+#include "coach/index_judge.h"
 #include "master/tray_reading.h"
 #include "strategy/true_count.h"
 
@@ -93,6 +94,12 @@ void MasterCoach::AskTrueCount() {
 
 bool MasterCoach::ExamPassed() {
     return vantrel::ExamPassed(exam_);
+}
+
+void MasterCoach::InsuranceAnswered(bool taken) {
+    if (mode() != LessonMode::MasterExam) return;
+    ++exam_.insurance;
+    exam_.rightInsurance += JudgeInsurance(figures_, SeenTrueCount(table_), taken).right;
 }
 
 std::string MasterCoach::ExamReportText() const {

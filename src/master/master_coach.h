@@ -32,6 +32,7 @@ class MasterCoach : public MasterChecks, public TableEvents {
     void CheckBet() override;
     void TrueCountCheck() override;
     bool ExamPassed() override;
+    void InsuranceAnswered(bool taken) override;
 
     const ExamTally& exam() const { return exam_; }
     // The exam's closing figures, as the tally stands (until the next visit starts). Worked out

@@ -42,7 +42,11 @@ constexpr TableKey kKeys[] = {
     {Qt::Key_2, "img_chip025", "Bet $25 (2)", "l_bet025"},
     {Qt::Key_3, "img_chip100", "Bet $100 (3)", "l_bet100"},
     {Qt::Key_M, "bbtn_menu", "Menu (M)"},
+    {Qt::Key_I, "bbtn_insurance", "Insurance (I)"},
 };
+
+// How often the screen looks whether the values after a deviation are ready.
+constexpr int kEvPollMs = 40;
 
 }  // namespace
 
@@ -98,6 +102,25 @@ void Tf_practical::ConnectControls() {
     connect(static_cast<QPushButton*>(controls_[static_cast<int>(Control::bbtn_menu)]),
             &QPushButton::clicked, this, [this] { table_.bbtn_menuClick(); });
     connect(&tm_start_, &QTimer::timeout, this, [this] { table_.tm_startTimer(); });
+    connect(Find<QPushButton>("bbtn_insurance"), &QPushButton::clicked, this,
+            [this] { table_.bbtn_insuranceClick(); });
+    evPoll_.setInterval(kEvPollMs);
+    connect(&evPoll_, &QTimer::timeout, this, [this] {
+        if (!pendingEv_.valid() ||
+            pendingEv_.wait_for(std::chrono::seconds(0)) != std::future_status::ready)
+            return;
+        evPoll_.stop();
+        std::string line;
+        try {
+            line = pendingEv_.get();
+        } catch (...) {
+            // Only when memory ran out working the values out: nothing to show.
+        }
+        pendingEv_ = {};
+        auto* label = Find<QLabel>("l_ev");
+        label->setText(QString::fromStdString(line));
+        label->setVisible(!line.empty());
+    });
     // A chip and its "BET" label both bet; QLabel has no click of its own.
     for (Control chip : {Control::img_chip005, Control::img_chip025, Control::img_chip100,
                          Control::l_bet005, Control::l_bet025, Control::l_bet100})
@@ -147,6 +170,9 @@ void Tf_practical::FormShow() {
     const Settings& settings = session().settings;
     table_.rules = {settings.DECK, settings.PLAYPER, settings.GAMESPEED};
     judgingChart_ = session().chartFile.chart;
+    coach_.index().SetFigures(session().masterFigures);
+    OfferInsurance(false);
+    ShowEvLine({});
     chartGate_.StartVisit(JudgingChartFor(session(), settings.DECK));
     table_.FormShow();
 }
@@ -274,6 +300,20 @@ void Tf_practical::ShowDiscardTray(bool shown, int cardsDealt, int decks) {
 
 int Tf_practical::AskTrueCount() {
     return mdi().CountDialog().AskTrueCount();
+}
+
+void Tf_practical::OfferInsurance(bool offered) {
+    Find<QWidget>("bbtn_insurance")->setVisible(offered);
+}
+
+void Tf_practical::ShowEvLine(std::shared_future<std::string> line) {
+    // A line asked for earlier, for an older hand, is dropped with its future.
+    pendingEv_ = std::move(line);
+    Find<QWidget>("l_ev")->hide();
+    if (pendingEv_.valid())
+        evPoll_.start();
+    else
+        evPoll_.stop();
 }
 
 }  // namespace vantrel

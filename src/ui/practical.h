@@ -4,6 +4,8 @@
 #include <QTimer>
 #include <array>
 #include <memory>
+#include <future>
+#include <string>
 
 #include "coach/chart_gate.h"
 #include "coach/coach.h"
@@ -52,6 +54,8 @@ class Tf_practical : public Screen, public TableView {
     int AskTrueCount() override;
 
     MasterCoach& masterCoach() { return masterCoach_; }
+    void OfferInsurance(bool offered) override;
+    void ShowEvLine(std::shared_future<std::string> line) override;
 
   protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -83,6 +87,9 @@ class Tf_practical : public Screen, public TableView {
     std::shared_ptr<const strategy::MasterFigures> visitFigures_;
     DiscardTray* tray_ = nullptr;
     QTimer tm_start_;
+    // Looks for the values after a deviation, worked out off this thread, until they are ready.
+    QTimer evPoll_;
+    std::shared_future<std::string> pendingEv_;
     std::array<QWidget*, static_cast<int>(Control::Count)> controls_{};
     std::array<QLabel*, kSlotCount> slots_{};
     std::array<QPushButton*, 4> actions_{};

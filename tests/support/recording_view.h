@@ -3,6 +3,7 @@
 #include <array>
 #include <deque>
 #include <functional>
+#include <future>
 #include <initializer_list>
 #include <string>
 #include <vector>
@@ -58,6 +59,12 @@ class RecordingView : public TableView {
     void ShowCardFace(int slot, const Card& card) override;
     void ShowCardBack(int slot) override;
     void SetSlotVisible(int slot, bool value) override { slotVisible[slot] = value; }
+    // The Master Course's insurance button, and the values shown after a deviation (the latest
+    // asked for; empty once hidden).
+    bool insuranceOffered = false;
+    std::shared_future<std::string> evLine;
+    void OfferInsurance(bool offered) override { insuranceOffered = offered; }
+    void ShowEvLine(std::shared_future<std::string> line) override { evLine = std::move(line); }
     void LoadChipBitmaps() override { log.push_back("load chips"); }
     void SetStartTimer(bool running) override;
     int ShowMessageBox(std::string_view message) override;

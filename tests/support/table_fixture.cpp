@@ -10,7 +10,7 @@ namespace {
 int StakedOnTable(const TableState& state) {
     int staked = 0;
     for (int hand = 1; hand <= kMaxHands; ++hand) staked += state.handBet[hand];
-    return staked;
+    return staked + state.insuranceBet;
 }
 }  // namespace
 
@@ -36,6 +36,7 @@ void TableTest::CheckLedger(const Table& t) {
     const int chips = t.lesson().chips;
     if (chips < 0) ADD_FAILURE() << "chips went negative: " << chips;
     const bool settled = view.Visible(Control::l_p1rslt) && state.handCards[1] > 0;
+    if (state.insuranceBet > 0) insuredThisRound_ = state.insuranceBet;
     if (!state.roundActive || chipsBeforeRound_ < 0) {
         // Betting: the stake of the coming round is all that has left the chips.
         chipsBeforeRound_ = chips + StakedOnTable(state);
@@ -56,7 +57,12 @@ void TableTest::CheckLedger(const Table& t) {
         else if (result == "Push")
             paid += bet;
     }
-    const int expected = chipsBeforeRound_ - StakedOnTable(state) + paid;
+    // The insurance was paid and cleared as the round settled: it took its stake and, against a
+    // dealer's blackjack, paid 2 to 1.
+    const int insured = insuredThisRound_;
+    insuredThisRound_ = 0;
+    if (view.Text(Control::l_dhand) == "BJ!") paid += 3 * insured;
+    const int expected = chipsBeforeRound_ - StakedOnTable(state) - insured + paid;
     if (chips != expected)
         ADD_FAILURE() << "after settlement chips are " << chips << ", the results pay " << expected;
     chipsBeforeRound_ = -1;  // the table is cleared next: start again from what is left

@@ -47,6 +47,7 @@ class TableTest : public ::testing::Test {
   private:
     void CheckLedger(const Table& table);
     int chipsBeforeRound_ = -1;
+    int insuredThisRound_ = 0;  // the insurance stake of the round in play
 };
 
 }  // namespace vantrel::testing

@@ -46,8 +46,9 @@ cut, every decision judged, every bet against the ramp, and about 10 true
 counts asked; it passes at 95% of decisions right, 90% of bets on the ramp and
 90% of true counts right. Its figures (the ramp, the edge by true count) are
 read from --figures, the file `vantrel-lab master` writes. --player perfect
-bets the ramp and answers the true count the tray reads; --player basic bets
-$5 flat and answers the running count. Both play the chart.)help";
+bets the ramp, answers the true count the tray reads, makes the index plays
+and insures by the insurance index; --player basic plays the chart alone,
+bets $5 flat, answers the running count and never insures.)help";
 
 struct ExamOptions {
     std::string code;

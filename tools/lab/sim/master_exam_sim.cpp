@@ -3,10 +3,12 @@
 #include <algorithm>
 #include <atomic>
 #include <functional>
+#include <memory>
 #include <thread>
 #include <vector>
 
 #include "coach/coach.h"
+#include "coach/index_judge.h"
 #include "coach/lessons.h"
 #include "engine/table.h"
 #include "master/master_coach.h"
@@ -55,6 +57,9 @@ class MasterExamTable {
         SetTableValues(lesson_, *FindLesson("ML6"));
         table_.rules = {figures.decks, figures.penetration, kSimGameSpeed};
         table_.SetSeedSource([seed] { return seed; });
+        judge_.index().SetFigures(
+            std::shared_ptr<const strategy::MasterFigures>(&figures_, [](const auto*) {}));
+        judge_.index().SetValuesShown(false);
         table_.SetCoaching(&judge_);
         table_.SetMasterChecks(&coach_);
         coach_.StartVisit(&figures_, nullptr);
@@ -75,13 +80,30 @@ class MasterExamTable {
         PlaceBet(Bet());
         while (table_.startTimerRunning()) table_.tm_startTimer();
         while (table_.state().roundActive && table_.actionsEnabled() && !over()) {
-            if (!Press(ChartPlayerAction(chart_, table_)) &&
-                !Press(ShortOfChipsAction(chart_, table_)))
+            if (table_.state().insuranceOpen && TakesInsurance()) {
+                table_.bbtn_insuranceClick();
+                continue;
+            }
+            if (!Press(Play()) && !Press(ShortOfChipsAction(chart_, table_)))
                 table_.bbtn_standClick();
         }
     }
 
   private:
+    // The chart's play; the perfect player makes the index play where it holds.
+    Action Play() const {
+        if (player_ == MasterPlayer::Perfect) {
+            const IndexJudgement judgement = JudgeTableHand(chart_, &figures_, table_);
+            if (judgement.deviation) return static_cast<Action>(judgement.advice);
+        }
+        return ChartPlayerAction(chart_, table_);
+    }
+
+    bool TakesInsurance() const {
+        return player_ == MasterPlayer::Perfect &&
+               JudgeInsurance(&figures_, SeenTrueCount(table_), true).right;
+    }
+
     int Bet() const {
         if (player_ == MasterPlayer::Basic) return 5;
         const Shoe& shoe = table_.shoe();

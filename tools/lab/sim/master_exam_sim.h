@@ -9,8 +9,9 @@
 namespace vantrel::lab {
 
 // Who sits the Master Exam:
-// - perfect: bets the ramp for the true count the tray reads, answers that true count, and
-//   plays as the table judges (the chart);
+// - perfect: bets the ramp for the true count the tray reads, answers that true count, plays
+//   the chart with the index plays at the true count it sees, and insures by the insurance
+//   index;
 // - basic: plays the chart, bets $5 flat, answers the running count when asked for the true
 //   count, makes no index play and declines insurance.
 enum class MasterPlayer { Perfect, Basic };
