@@ -6,6 +6,7 @@
 #include <QAbstractButton>
 #include <QCoreApplication>
 #include <QDir>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTextBlock>
@@ -129,6 +130,21 @@ TEST_F(PageFit, MasterLecturePagesFitWithTheirFiguresAndWhileTheyAreWorkedOut) {
             }
         }
     }
+}
+
+// The index drill in the shipped data directory: switched on by the figures, a true count shown.
+TEST_F(PageFit, TheIndexDrillShowsItsTrueCount) {
+    session_.masterFigures =
+        std::make_shared<strategy::MasterFigures>(testing_support::SampleMasterFigures());
+    QWidget* drill = Show(ScreenId::Drill);
+    auto* index = drill->findChild<QAbstractButton*>("bbtn_index");
+    ASSERT_TRUE(index->isEnabled());
+    index->click();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(drill->findChild<QLabel*>("l_truecount")->text().startsWith("TRUE "));
+    drill->findChild<QAbstractButton*>("bbtn_stand")->click();
+    QCoreApplication::processEvents();
+    SaveShot(drill, "master-index-drill");
 }
 
 // The introduction may scroll, but what agreeing means is on its first screen, whole.
