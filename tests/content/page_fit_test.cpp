@@ -11,6 +11,7 @@
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <fstream>
 #include <memory>
 #include <string>
 
@@ -75,6 +76,19 @@ void SaveShot(QWidget* screen, const std::string& name) {
     screen->window()->grab().save(folder + "/" + QString::fromStdString(name) + ".png");
 }
 
+// The sample figures, or for pictures of the real thing the lab's figures file that
+// VANTREL_MASTER_FIGURES names (vantrel-lab master --out FILE).
+std::shared_ptr<const strategy::MasterFigures> MasterFiguresToShow() {
+    const QString path = qEnvironmentVariable("VANTREL_MASTER_FIGURES");
+    if (!path.isEmpty()) {
+        std::ifstream file(path.toStdString());
+        if (auto figures = strategy::ReadMasterFigures(file))
+            return std::make_shared<strategy::MasterFigures>(*figures);
+        ADD_FAILURE() << "no figures in " << path.toStdString();
+    }
+    return std::make_shared<strategy::MasterFigures>(testing_support::SampleMasterFigures());
+}
+
 TEST_F(PageFit, EveryLecturePageShowsItsTextWithoutScrolling) {
     for (const char* code : {"NL1", "NL2", "NL3", "NL4", "NL5", "NL6", "PL1", "PL2", "PL3"}) {
         const LessonInfo& lesson = *FindLesson(code);
@@ -102,10 +116,7 @@ TEST_F(PageFit, EveryLecturePageShowsItsTextWithoutScrolling) {
 // The Master Course's pages, both before the figures are known and with them filled in.
 TEST_F(PageFit, MasterLecturePagesFitWithTheirFiguresAndWhileTheyAreWorkedOut) {
     for (const bool known : {false, true}) {
-        session_.masterFigures =
-            known
-                ? std::make_shared<strategy::MasterFigures>(testing_support::SampleMasterFigures())
-                : nullptr;
+        session_.masterFigures = known ? MasterFiguresToShow() : nullptr;
         for (const char* code : {"ML1", "ML4"}) {
             session_.lesson = {.lessonCode = code, .lecturePage = 1, .lessonHasTable = false};
             QWidget* viewer = Show(ScreenId::Lecture);
@@ -134,8 +145,7 @@ TEST_F(PageFit, MasterLecturePagesFitWithTheirFiguresAndWhileTheyAreWorkedOut) {
 
 // The index drill in the shipped data directory: switched on by the figures, a true count shown.
 TEST_F(PageFit, TheIndexDrillShowsItsTrueCount) {
-    session_.masterFigures =
-        std::make_shared<strategy::MasterFigures>(testing_support::SampleMasterFigures());
+    session_.masterFigures = MasterFiguresToShow();
     QWidget* drill = Show(ScreenId::Drill);
     auto* index = drill->findChild<QAbstractButton*>("bbtn_index");
     ASSERT_TRUE(index->isEnabled());
