@@ -26,16 +26,27 @@ int RandomBest(int count, Candidate&& candidate, Better&& better, Random& random
 }  // namespace
 
 DrillSchedule::DrillSchedule(int session, const std::vector<CellProgress>& known, Random& random)
-    : session_(session), random_(random) {
-    for (int i = 0; i < kJudgedCellCount; ++i) cells_[i].progress.cell = JudgedCells()[i];
+    : DrillSchedule(session, known, random,
+                    std::vector<ChartCell>(JudgedCells().begin(), JudgedCells().end())) {}
+
+DrillSchedule::DrillSchedule(int session, const std::vector<CellProgress>& known, Random& random,
+                             const std::vector<ChartCell>& cells)
+    : session_(session), random_(random), cells_(cells.size()) {
+    for (std::size_t i = 0; i < cells.size(); ++i) cells_[i].progress.cell = cells[i];
     for (const CellProgress& progress : known) {
-        const int i = CellIndex(progress.cell);
+        const int i = IndexOf(progress.cell);
         if (i >= 0) cells_[i].progress = progress;
     }
 }
 
+int DrillSchedule::IndexOf(const ChartCell& cell) const {
+    for (int i = 0; i < CellCount(); ++i)
+        if (cells_[i].progress.cell == cell) return i;
+    return -1;
+}
+
 void DrillSchedule::MissedAtTable(const ChartCell& cell) {
-    const int i = CellIndex(cell);
+    const int i = IndexOf(cell);
     if (i < 0) return;
     cells_[i].progress.box = 1;
     cells_[i].progress.dueSession = session_;
@@ -52,12 +63,12 @@ bool DrillSchedule::IsDue(int i) const {
 
 int DrillSchedule::DueCount() const {
     int due = 0;
-    for (int i = 0; i < kJudgedCellCount; ++i) due += IsDue(i) ? 1 : 0;
+    for (int i = 0; i < CellCount(); ++i) due += IsDue(i) ? 1 : 0;
     return due;
 }
 
 const CellProgress& DrillSchedule::ProgressOf(const ChartCell& cell) const {
-    return cells_[std::max(CellIndex(cell), 0)].progress;
+    return cells_[std::max(IndexOf(cell), 0)].progress;
 }
 
 ChartCell DrillSchedule::Next() {
@@ -69,7 +80,7 @@ ChartCell DrillSchedule::Next() {
     if (next < 0) next = DueCell();
     if (next < 0) next = NewCell();
     if (next < 0) next = LeastRecentlyDueCell();
-    asked_ = next < 0 ? random_.RandomBelow(kJudgedCellCount) : next;
+    asked_ = next < 0 ? random_.RandomBelow(CellCount()) : next;
     return cells_[asked_].progress.cell;
 }
 
@@ -100,7 +111,7 @@ int DrillSchedule::TableMissDue() const {
 
 int DrillSchedule::MissedCellDue() const {
     int found = -1;
-    for (int i = 0; i < kJudgedCellCount; ++i) {
+    for (int i = 0; i < CellCount(); ++i) {
         const CellInSession& c = cells_[i];
         if (c.missed && !c.done && c.againAtCard <= cardsAsked_ &&
             (found < 0 || c.againAtCard < cells_[found].againAtCard))
@@ -111,7 +122,7 @@ int DrillSchedule::MissedCellDue() const {
 
 int DrillSchedule::NewCell() {
     return RandomBest(
-        kJudgedCellCount,
+        CellCount(),
         [this](int i) {
             return cells_[i].progress.box == 0 && !cells_[i].done && !cells_[i].missed;
         },
@@ -125,7 +136,7 @@ int DrillSchedule::DueCell() {
         return progress.dueSession + kWait[progress.box];
     };
     return RandomBest(
-        kJudgedCellCount,
+        CellCount(),
         [this](int i) {
             const CellInSession& c = cells_[i];
             return c.progress.box > 0 && !c.done && !c.missed && c.progress.dueSession <= session_;
@@ -135,7 +146,7 @@ int DrillSchedule::DueCell() {
 
 int DrillSchedule::LeastRecentlyDueCell() {
     return RandomBest(
-        kJudgedCellCount, [this](int i) { return !cells_[i].done && !cells_[i].missed; },
+        CellCount(), [this](int i) { return !cells_[i].done && !cells_[i].missed; },
         [this](int a, int b) {
             return cells_[a].progress.dueSession < cells_[b].progress.dueSession;
         },

@@ -34,8 +34,11 @@ class DrillSchedule {
     static constexpr int kAgainAfter = 3;
     static constexpr int kNewEvery = 3;
 
-    // The session `session` begins, with what the record knows of the cells.
+    // The session `session` begins, with what the record knows of the cells: every judged chart
+    // cell, or only `cells` (e.g. the index plays' cells).
     DrillSchedule(int session, const std::vector<CellProgress>& known, Random& random);
+    DrillSchedule(int session, const std::vector<CellProgress>& known, Random& random,
+                  const std::vector<ChartCell>& cells);
 
     // A decision at the table that was wrong: the cell is due in this session, before every
     // other cell and after the table's mistakes given before it. Give the latest first.
@@ -69,8 +72,10 @@ class DrillSchedule {
     int session_;
     Random& random_;
     bool IsDue(int i) const;
+    int IndexOf(const ChartCell& cell) const;
+    int CellCount() const { return static_cast<int>(cells_.size()); }
 
-    std::array<CellInSession, kJudgedCellCount> cells_;
+    std::vector<CellInSession> cells_;
     std::vector<int> tableMisses_;  // cell indices, the latest mistake first
     int cardsAsked_ = 0;
     int asked_ = -1;  // the index of the cell asked last

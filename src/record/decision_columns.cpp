@@ -29,7 +29,9 @@ Statement& BindDecisionColumns(Statement& statement, int first, const DecisionEn
         .Bind(first + 7, decision.right ? 1 : 0)
         .Bind(first + 8, decision.evTaken)
         .Bind(first + 9, decision.evBest)
-        .Bind(first + 10, decision.evAdvice);
+        .Bind(first + 10, decision.evAdvice)
+        .Bind(first + 11, decision.trueCount)
+        .Bind(first + 12, decision.deviation ? 1 : 0);
 }
 
 }  // namespace vantrel::record

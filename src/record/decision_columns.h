@@ -5,9 +5,9 @@
 
 namespace vantrel::record {
 
-// A judged decision's eleven columns as the decisions and the drill answers both keep them, in
+// A judged decision's thirteen columns as the decisions and the drill answers both keep them, in
 // this order from `first` on: cards, up_card, chart_part, chart_row, chart_column, action,
-// advice, is_right, ev_taken, ev_best, ev_advice.
+// advice, is_right, ev_taken, ev_best, ev_advice, true_count, deviation.
 Statement& BindDecisionColumns(Statement& statement, int first, const DecisionEntry& decision);
 
 }  // namespace vantrel::record

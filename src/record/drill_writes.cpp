@@ -38,9 +38,9 @@ void InsertDrillAnswer(sqlite3* db, std::int64_t session, const DrillAnswerEntry
         db,
         "INSERT INTO drill_answers (session_id, answered_at, cards, up_card, chart_part, "
         "chart_row, chart_column, action, advice, is_right, ev_taken, ev_best, ev_advice, "
-        "seconds) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+        "true_count, deviation, seconds) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
     add.Bind(1, session).Bind(2, now);
-    BindDecisionColumns(add, 3, answer.decision).Bind(14, answer.seconds).Run();
+    BindDecisionColumns(add, 3, answer.decision).Bind(16, answer.seconds).Run();
     KeepProgress(db, answer.progress);
 }
 

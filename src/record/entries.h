@@ -64,6 +64,10 @@ struct DecisionEntry {
     std::optional<double> evBest;
     std::optional<double> evAdvice;
     int stake = 0;  // the hand's bet when the action was taken
+    // The Master Course's: the true count at the decision, and whether the advice was an index
+    // play's (a deviation from the chart) rather than the chart's.
+    std::optional<int> trueCount;
+    bool deviation = false;
 };
 
 // A settled round with the decisions taken in it, in the order they were taken. Stakes, payout

@@ -67,13 +67,17 @@ std::vector<LessonSummary> LessonSummaries(const RecordReader& reader) {
 std::vector<Mistake> MistakesByCell(const RecordReader& reader, int limit) {
     std::vector<Mistake> mistakes;
     const std::string cost = CostPerUnit(reader);
+    // A deviation is told apart by the true count it was missed at; records kept before decisions
+    // had true counts hold none.
+    const std::string deviation = reader.version() >= 4
+                                      ? "deviation, CASE WHEN deviation = 1 THEN true_count END"
+                                      : "0, NULL";
     ForEachRow(reader,
                "SELECT chart_part, chart_row, chart_column, action, advice, count(*), "
                "coalesce(avg(" +
-                   cost + "), 0) * 100, total(" + cost +
-                   " * stake) AS cost "
-                   "FROM decisions WHERE is_right = 0 "
-                   "GROUP BY chart_part, chart_row, chart_column, action, advice "
+                   cost + "), 0) * 100, total(" + cost + " * stake) AS cost, " + deviation +
+                   " FROM decisions WHERE is_right = 0 "
+                   "GROUP BY chart_part, chart_row, chart_column, action, advice, 9, 10 "
                    "ORDER BY cost DESC, count(*) DESC, chart_part, chart_row, chart_column, action "
                    "LIMIT " +
                    std::to_string(limit > 0 ? limit : -1),
@@ -84,7 +88,9 @@ std::vector<Mistake> MistakesByCell(const RecordReader& reader, int limit) {
                        .advice = Int(row, 4),
                        .count = Int(row, 5),
                        .averageCostPercent = row.Real(6),
-                       .totalCost = row.Real(7)});
+                       .totalCost = row.Real(7),
+                       .deviation = Int(row, 8) != 0,
+                       .trueCount = row.OptionalInteger(9)});
                });
     return mistakes;
 }

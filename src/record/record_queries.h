@@ -13,9 +13,10 @@
 
 namespace vantrel::record {
 
-// The lessons with a table, in the order the Record screen lists them.
-inline constexpr std::array<std::string_view, 6> kRecordedLessons = {"NL3", "NL5", "NL6",
-                                                                     "PL2", "PL3", "P"};
+// The lessons with a table, in the order the Record screen lists them: the Master Course's after
+// the two courses' and the play room, so that their rows stay where they were.
+inline constexpr std::array<std::string_view, 10> kRecordedLessons = {
+    "NL3", "NL5", "NL6", "PL2", "PL3", "P", "ML2", "ML3", "ML5", "ML6"};
 
 // The two graduation exams, whose quota is net winnings.
 inline constexpr std::array<std::string_view, 2> kExamLessons = {"NL6", "PL3"};
@@ -50,6 +51,9 @@ struct Mistake {
     int count = 0;
     double averageCostPercent = 0;  // the average cost as a percentage of the bet
     double totalCost = 0;           // in dollars
+    // A deviation: the advice was an index play's at this true count, not the chart's.
+    bool deviation = false;
+    std::optional<int> trueCount;
 };
 
 // The mistakes, costliest first in total; at most `limit` rows, or all when limit is 0.

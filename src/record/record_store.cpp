@@ -61,8 +61,8 @@ struct RecordStore::Connection {
               addDecision(db,
                           "INSERT INTO decisions (visit_id, round_id, taken_at, hand, cards, "
                           "up_card, chart_part, chart_row, chart_column, action, advice, "
-                          "is_right, ev_taken, ev_best, ev_advice, stake) "
-                          "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+                          "is_right, ev_taken, ev_best, ev_advice, true_count, deviation, "
+                          "stake) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
               addCountAnswer(db,
                              "INSERT INTO count_answers (visit_id, answered_at, running_count, "
                              "answer, is_right, seconds) VALUES (?, ?, ?, ?, ?, ?)") {}
@@ -79,7 +79,7 @@ struct RecordStore::Connection {
             add.Bind(1, visitId);
             roundId ? add.Bind(2, *roundId) : add.BindNull(2);
             add.Bind(3, now).Bind(4, decision.hand);
-            BindDecisionColumns(add, 5, decision).Bind(16, decision.stake).Run();
+            BindDecisionColumns(add, 5, decision).Bind(18, decision.stake).Run();
         }
     }
 };

@@ -26,7 +26,11 @@ std::string LessonName(std::string_view lessonCode) {
 std::string MistakeText(const Mistake& mistake) {
     char each[32];
     std::snprintf(each, sizeof each, "%.1f", mistake.averageCostPercent);
-    return CellLabel(mistake.cell) + ": you " + ActionText(static_cast<int>(mistake.taken)) +
+    std::string at;
+    if (mistake.deviation && mistake.trueCount)
+        at = std::string(" at true ") + (*mistake.trueCount > 0 ? "+" : "") +
+             std::to_string(*mistake.trueCount);
+    return CellLabel(mistake.cell) + at + ": you " + ActionText(static_cast<int>(mistake.taken)) +
            ", right " + ActionText(mistake.advice) + ", " + std::to_string(mistake.count) +
            (mistake.count == 1 ? " time, " : " times, ") + each + " % of the bet each, " +
            DollarText(mistake.totalCost) + " in all";

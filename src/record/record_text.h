@@ -14,7 +14,8 @@ std::string LessonName(std::string_view lessonCode);
 
 using vantrel::CellLabel;
 
-// "Hard 16 vs 10: you STAND, right HIT, 7 times, 0.6 % of the bet each, $4.20 in all".
+// "Hard 16 vs 10: you STAND, right HIT, 7 times, 0.6 % of the bet each, $4.20 in all"; a
+// deviation names its true count: "Hard 16 vs 10 at true +2: you HIT, right STAND, ...".
 std::string MistakeText(const Mistake& mistake);
 
 // Dollars with cents: "$4.20", "-$0.35".

@@ -155,7 +155,23 @@ CREATE INDEX mistakes_by_cell
     WHERE is_right = 0;
 )";
 
-constexpr std::string_view kSteps[] = {kFirstSchema, kDrills, kAdviceValues};
+// The Master Course judges by the chart with index plays applied at the true count: a decision
+// keeps the true count it was made at (NULL where the lesson kept none) and whether its advice
+// was an index play's rather than the chart's.
+constexpr std::string_view kTrueCounts = R"(
+ALTER TABLE decisions ADD COLUMN true_count INTEGER;
+ALTER TABLE decisions ADD COLUMN deviation INTEGER NOT NULL DEFAULT 0 CHECK (deviation IN (0, 1));
+ALTER TABLE drill_answers ADD COLUMN true_count INTEGER;
+ALTER TABLE drill_answers ADD COLUMN deviation INTEGER NOT NULL DEFAULT 0
+    CHECK (deviation IN (0, 1));
+DROP INDEX mistakes_by_cell;
+CREATE INDEX mistakes_by_cell
+    ON decisions (chart_part, chart_row, chart_column, action, advice, deviation, true_count,
+                  ev_best, ev_taken, ev_advice, stake)
+    WHERE is_right = 0;
+)";
+
+constexpr std::string_view kSteps[] = {kFirstSchema, kDrills, kAdviceValues, kTrueCounts};
 
 }  // namespace
 

@@ -54,6 +54,10 @@ Statement& Statement::Bind(int position, std::optional<double> value) {
     return value ? Bind(position, *value) : BindNull(position);
 }
 
+Statement& Statement::Bind(int position, std::optional<int> value) {
+    return value ? Bind(position, *value) : BindNull(position);
+}
+
 Statement& Statement::BindNull(int position) {
     if (sqlite3_bind_null(statement_, position) != SQLITE_OK) Throw();
     return *this;
@@ -84,6 +88,11 @@ std::int64_t Statement::Integer(int column) const {
 
 double Statement::Real(int column) const {
     return sqlite3_column_double(statement_, column);
+}
+
+std::optional<int> Statement::OptionalInteger(int column) const {
+    if (sqlite3_column_type(statement_, column) == SQLITE_NULL) return std::nullopt;
+    return static_cast<int>(Integer(column));
 }
 
 std::optional<double> Statement::OptionalReal(int column) const {

@@ -38,6 +38,7 @@ class Statement {
     Statement& Bind(int position, double value);
     Statement& Bind(int position, std::string_view text);
     Statement& Bind(int position, std::optional<double> value);
+    Statement& Bind(int position, std::optional<int> value);
     Statement& BindNull(int position);
 
     // Steps once: true when a row is ready, false when done.
@@ -49,6 +50,7 @@ class Statement {
     std::int64_t Integer(int column) const;
     double Real(int column) const;
     std::optional<double> OptionalReal(int column) const;
+    std::optional<int> OptionalInteger(int column) const;
     std::string Text(int column) const;
 
   private:

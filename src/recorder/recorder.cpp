@@ -79,8 +79,9 @@ struct Recorder::Writer {
     const int maxWaiting;
     record::RecordStore store;
     strategy::HandEv ev;
-    int decks = 6;       // of the table visit
-    int drillDecks = 6;  // of the strategy drill
+    int decks = 6;                 // of the table visit
+    int drillDecks = 6;            // of the strategy drill
+    bool keepsTrueCounts = false;  // the visit's lesson is the Master Course's
     std::vector<record::DecisionEntry> roundDecisions;
     std::deque<Waiting> waiting;
     int waitingEntries = 0;  // of `waiting`, the rounds and answers
@@ -101,6 +102,8 @@ struct Recorder::Writer {
         entry.advice = decision.advice;
         entry.right = decision.right;
         entry.stake = decision.stake;
+        if (keepsTrueCounts) entry.trueCount = decision.trueCount;
+        entry.deviation = decision.deviation;
         // A hand of more cards than the table's slots is not fully known: no values.
         if (shown == decision.cardCount) {
             const int up = std::min(decision.upCard.rank, 10);
@@ -259,6 +262,7 @@ void Recorder::VisitStarted(const VisitStart& visit) {
     Post([entry = std::move(entry)](Writer& writer) {
         writer.KeepUnsettled();
         writer.decks = entry.decks;
+        writer.keepsTrueCounts = entry.lessonCode.starts_with('M');
         writer.Keep(Writing(&record::RecordStore::BeginVisit, entry), true);
     });
 }

@@ -13,6 +13,8 @@
 #include "coach/judge.h"
 #include "record/drill_queries.h"
 #include "recorder/recorder.h"
+#include "strategy/index_drill.h"
+#include "strategy/master_text.h"
 #include "ui/controls.h"
 #include "ui/delay.h"
 #include "ui/judging.h"
@@ -27,7 +29,7 @@ namespace {
 
 using enum ControlKind;
 
-constexpr std::array<ControlSpec, 27> kLayout = {{
+constexpr std::array<ControlSpec, 29> kLayout = {{
     {BoldLabel, "l_dealer", {16, 60, 101, 20}, "DEALER", 20},
     {Image, "img_d1", {160, 56, 72, 96}},
     {Image, "img_d2", {244, 56, 72, 96}},
@@ -55,15 +57,23 @@ constexpr std::array<ControlSpec, 27> kLayout = {{
     {Shape, "Shape7", {388, 412, 229, 25}},
     {BoldLabel, "l_decks", {392, 412, 221, 24}, "", 20, Qt::AlignCenter},
     {Label, "l_keys", {144, 412, 237, 25}, "Keys: H S D P", 12, Qt::AlignCenter},
+    // The index mode: its switch, and the true count each card is played at.
+    {Button, "bbtn_index", {496, 124, 121, 25}, "INDEX", 16},
+    {BoldLabel, "l_truecount", {324, 104, 136, 28}, "", 20, Qt::AlignCenter},
 }};
+
+constexpr char kStrategyTitle[] = "Strategy Drill";
+constexpr char kIndexTitle[] = "Index Drill";
 
 // The text colour of each label that is not white.
 constexpr std::pair<const char*, QColor> kTextColours[] = {
-    {"l_dealer", kLightYellow}, {"l_player", kLightYellow}, {"l_card", kBlack},
-    {"l_right", kBlack},        {"l_pmsg", kBlack},         {"l_evtitle", kLightYellow},
-    {"l_evhit", kPaleYellow},   {"l_evstand", kPaleYellow}, {"l_evdouble", kPaleYellow},
-    {"l_evsplit", kPaleYellow}, {"l_evnote", kAqua},        {"l_next", kPalePink},
-    {"l_decks", kPalePink},
+    {"l_dealer", kLightYellow},  {"l_player", kLightYellow},
+    {"l_card", kBlack},          {"l_right", kBlack},
+    {"l_pmsg", kBlack},          {"l_evtitle", kLightYellow},
+    {"l_evhit", kPaleYellow},    {"l_evstand", kPaleYellow},
+    {"l_evdouble", kPaleYellow}, {"l_evsplit", kPaleYellow},
+    {"l_evnote", kAqua},         {"l_next", kPalePink},
+    {"l_decks", kPalePink},      {"l_truecount", kLightYellow},
 };
 
 // The answers: button, key and the action both take.
@@ -86,6 +96,19 @@ constexpr int kHandDraws = 12;
 
 // Two values worked out apart that differ by less are one.
 constexpr double kSameValue = 1e-9;
+
+Action ActionOfPlay(char play) {
+    switch (play) {
+        case 'S':
+            return Action::Stand;
+        case 'D':
+            return Action::DoubleDown;
+        case 'P':
+            return Action::Split;
+        default:
+            return Action::Hit;
+    }
+}
 
 // The two cards by value: "3-5", "A-7", "10-10".
 QString CardValues(const DrillHand& hand) {
@@ -125,6 +148,14 @@ Tf_drill::Tf_drill(Session& session, Tf_mdi& mdi)
     bbtn_split_ = FindControl<QPushButton>(this, "bbtn_split");
     connect(FindControl<QPushButton>(this, "bbtn_back"), &QPushButton::clicked, this,
             &Tf_drill::bbtn_backClick);
+    bbtn_index_ = FindControl<QPushButton>(this, "bbtn_index");
+    bbtn_index_->setCheckable(true);
+    bbtn_index_->setToolTip("Drill the index plays at a true count");
+    connect(bbtn_index_, &QPushButton::clicked, this, [this](bool checked) {
+        if (phase_ == Phase::Preparing) return;
+        indexMode_ = checked;
+        StartSession();
+    });
 }
 
 void Tf_drill::FormShow() {
@@ -132,6 +163,12 @@ void Tf_drill::FormShow() {
     if (!IsRunning()) return;
     pictures_.ReadCards();
     pictures_.ReportMissing();
+    // The index mode needs the Master Course's figures for the rules in force.
+    const bool indexFigures =
+        session().masterFigures && !strategy::IndexDrillCells(*session().masterFigures).empty();
+    bbtn_index_->setEnabled(indexFigures);
+    indexMode_ = indexMode_ && indexFigures;
+    bbtn_index_->setChecked(indexMode_);
     StartSession();
 }
 
@@ -146,6 +183,9 @@ void Tf_drill::StartSession() {
     }
     FindControl<QLabel>(this, "l_evnote")->clear();
     FindControl<QLabel>(this, "l_next")->clear();
+    FindControl<QLabel>(this, "l_truecount")->clear();
+    titleLabel()->setText(indexMode_ ? kIndexTitle : kStrategyTitle);
+    FindControl<QWidget>(this, "l_evtitle")->setVisible(!indexMode_);
     const int decks = session().settings.DECK;
     FindControl<QLabel>(this, "l_decks")->setText(QString::fromStdString(DecksText(decks)));
 
@@ -161,6 +201,18 @@ void Tf_drill::StartSession() {
         // Record screen says what is wrong with the file.
     }
     random_.Seed(static_cast<std::uint32_t>(QDateTime::currentMSecsSinceEpoch()));
+    if (indexMode_) {
+        // The index plays' own schedule, for this sitting: their progress is not the chart
+        // cells' progress, which the record keeps by cell.
+        figures_ = session().masterFigures;
+        schedule_ = std::make_unique<DrillSchedule>(state.session, std::vector<CellProgress>{},
+                                                    random_, strategy::IndexDrillCells(*figures_));
+        unrecordedStart_.reset();
+        cards_ = 0;
+        right_ = 0;
+        sessionClock_.start();
+        return NextCard();
+    }
     schedule_ = std::make_unique<DrillSchedule>(state.session, state.cells, random_);
     record::DrillStart start{decks, state.lastDecisionId, {}};
     for (const ChartCell& cell : state.missedAtTable) {
@@ -199,7 +251,16 @@ bool Tf_drill::TakeJudgingChart(int run) {
 void Tf_drill::NextCard() {
     if (cards_ == DrillSchedule::kSessionCards) return ShowScore();
     ++cards_;
-    hand_ = HandToAsk(schedule_->Next());
+    if (indexMode_) {
+        const ChartCell cell = schedule_->Next();
+        indexPlay_ = strategy::IndexPlayOfCell(*figures_, cell);
+        hand_ = HandForCell(cell, random_);
+        trueCount_ = strategy::IndexDrillTrueCount(*indexPlay_, random_);
+        FindControl<QLabel>(this, "l_truecount")
+            ->setText(QString::fromStdString("TRUE " + strategy::SignedCount(trueCount_)));
+    } else {
+        hand_ = HandToAsk(schedule_->Next());
+    }
     const std::pair<const char*, QPixmap> shown[] = {{"img_d1", pictures_.Back()},
                                                      {"img_d2", pictures_.Face(hand_.up)},
                                                      {"img_p1_1", pictures_.Face(hand_.cards[0])},
@@ -224,6 +285,7 @@ void Tf_drill::NextCard() {
 
     phase_ = Phase::Asking;
     cardClock_.start();
+    if (indexMode_) return;  // the full shoe's values say nothing of a shoe at a true count
     // Worked out while the student thinks.
     shownValues_.reset();
     valuesKnown_ = false;
@@ -241,6 +303,7 @@ void Tf_drill::Answer(Action action) {
     phase_ = Phase::Holding;
     for (const AnswerKey& answer : kAnswers)
         FindControl<QWidget>(this, answer.button)->setEnabled(false);
+    if (indexMode_) return AnswerIndexPlay(action, run);
 
     // The table's own judgement of these cards as its first hand.
     const Judgement judgement = JudgeDrillHand(chart_, hand_);
@@ -275,6 +338,32 @@ void Tf_drill::Answer(Action action) {
         ->setText(last ? "Any key or click: your score" : "Any key or click: the next card");
 }
 
+// An index play is right by its index: the index play where the true count shown makes it apply,
+// the chart's play where it does not.
+void Tf_drill::AnswerIndexPlay(Action action, int run) {
+    const strategy::IndexNumber& play = *indexPlay_;
+    const char rightPlay = strategy::IndexDrillAnswer(play, trueCount_);
+    const bool right = action == ActionOfPlay(rightPlay);
+    right_ += right ? 1 : 0;
+    const std::string correction =
+        strategy::PlayWord(rightPlay) + ": true " + strategy::SignedCount(play.index);
+    ShowBalloon(QString::fromStdString(VerdictText(right, correction)));
+    FindControl<QLabel>(this, "l_evnote")
+        ->setText(QString::fromStdString(
+            strategy::IndexHand(play) + ": " + strategy::PlayWord(play.play) + " at " +
+            strategy::IndexCondition(play) + ", else " + strategy::PlayWord(play.basic) + "."));
+    FindControl<QLabel>(this, "l_right")->setText(QString("RIGHT %1").arg(right_));
+    schedule_->Answer(right);
+    const bool last = cards_ == DrillSchedule::kSessionCards;
+    if (last) sessionSeconds_ = sessionClock_.elapsed() / 1000.0;
+
+    Delay(kVerdictHoldMs);
+    if (run != run_ || IsApplicationQuitting()) return;
+    phase_ = Phase::MovingOn;
+    FindControl<QLabel>(this, "l_next")
+        ->setText(last ? "Any key or click: your score" : "Any key or click: the next card");
+}
+
 DrillHand Tf_drill::HandToAsk(const ChartCell& cell) {
     DrillHand hand;
     for (int draw = 0; draw < kHandDraws; ++draw) {
@@ -289,6 +378,7 @@ DrillHand Tf_drill::HandToAsk(const ChartCell& cell) {
 }
 
 void Tf_drill::ShowValues() {
+    if (indexMode_) return;
     const bool pair = hand_.cards[0].rank == hand_.cards[1].rank;
     std::optional<double> best;
     if (shownValues_) best = shownValues_->Best();

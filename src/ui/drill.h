@@ -11,6 +11,7 @@
 #include "engine/random.h"
 #include "record/entries.h"
 #include "strategy/hand_ev.h"
+#include "strategy/master_figures.h"
 #include "ui/hand_values.h"
 #include "ui/pictures.h"
 #include "ui/screen.h"
@@ -37,6 +38,10 @@ class Tf_drill : public Screen {
     // Activation: a new session.
     void FormShow() override;
     void ApplicationQuitting() override { ++run_; }
+    // In the index mode, the index play of the card asked; nullptr otherwise.
+    const strategy::IndexNumber* AskedIndexPlay() const {
+        return indexMode_ ? indexPlay_ : nullptr;
+    }
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -53,6 +58,7 @@ class Tf_drill : public Screen {
     bool TakeJudgingChart(int run);
     void NextCard();
     void Answer(Action action);
+    void AnswerIndexPlay(Action action, int run);
     // A hand of the cell whose own best play is the chart's advice, where the cell has one.
     DrillHand HandToAsk(const ChartCell& cell);
     void ShowValues();
@@ -81,6 +87,12 @@ class Tf_drill : public Screen {
     QElapsedTimer sessionClock_;
     QElapsedTimer cardClock_;
     QPushButton* bbtn_split_;
+    // The index mode: the figures it drills by, the play and the true count of the card asked.
+    QPushButton* bbtn_index_;
+    bool indexMode_ = false;
+    std::shared_ptr<const strategy::MasterFigures> figures_;
+    const strategy::IndexNumber* indexPlay_ = nullptr;
+    int trueCount_ = 0;
 };
 
 }  // namespace vantrel

@@ -4,10 +4,13 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTimer>
 #include <array>
 
 #include "app/data_paths.h"
 #include "coach/lessons.h"
+#include "master_pages.h"
+#include "strategy/master_text.h"
 #include "ui/closing_report.h"
 #include "ui/controls.h"
 #include "ui/course_menu.h"
@@ -27,6 +30,11 @@ constexpr char kMenu[] = "Menu";
 constexpr char kStart[] = "Start";
 constexpr char kFinish[] = "Finish";
 constexpr char kNext[] = "Next ->";
+constexpr char kFiguresBeingWorkedOut[] =
+    "The figures for the rules on this table are being\n"
+    "worked out; this page fills in when they are ready.";
+// How often a page waiting for the Master Course's figures looks whether they have come.
+constexpr int kFiguresPollMs = 500;
 
 ScreenId ReturnScreen(int returnMenu) {
     if (returnMenu == kRecordScreen) return ScreenId::Record;
@@ -58,6 +66,13 @@ Tf_lecture::Tf_lecture(Session& session, Tf_mdi& mdi) : Screen(session, mdi, "Le
     connect(bbtn_back_, &QPushButton::clicked, this, &Tf_lecture::bbtn_backClick);
     connect(bbtn_next_, &QPushButton::clicked, this, &Tf_lecture::bbtn_nextClick);
     connect(bbtn_menu_, &QPushButton::clicked, this, &Tf_lecture::bbtn_menuClick);
+    figuresWait_ = new QTimer(this);
+    figuresWait_->setInterval(kFiguresPollMs);
+    connect(figuresWait_, &QTimer::timeout, this, [this] {
+        if (!isVisible() || !this->session().masterFigures) return;
+        figuresWait_->stop();
+        ShowLecturePage(this->session().lesson.lessonCode, this->session().lesson.lecturePage);
+    });
 }
 
 void Tf_lecture::FormShow() {
@@ -78,17 +93,46 @@ void Tf_lecture::FormShow() {
 void Tf_lecture::ShowLecturePage(const std::string& code, int page) {
     const std::string& dir = session().appDir;
     l_no_->setText(session().lesson.lessonHasTable ? QString() : QString::number(page));
-    LoadBitmap(img_lecture_, QString::fromStdString(LectureBitmapPath(dir, code, page)),
-               BitmapFit::SizeToBitmap);
+    const strategy::MasterFigures* figures = session().masterFigures.get();
+    bool waitsForFigures = false;
+    if (art::IsMasterFigurePage(code, page) && figures) {
+        const QPixmap picture = QPixmap::fromImage(art::MasterFigurePage(code, page, *figures));
+        img_lecture_->setPixmap(picture);
+        img_lecture_->resize(picture.size());
+    } else {
+        LoadBitmap(img_lecture_, QString::fromStdString(LectureBitmapPath(dir, code, page)),
+                   BitmapFit::SizeToBitmap);
+        waitsForFigures = art::IsMasterFigurePage(code, page);
+    }
     // A page without its text shows none rather than the text of the page before.
     if (!LoadTextLines(m_lecture_, QString::fromStdString(LectureTextPath(dir, code, page))))
         m_lecture_->clear();
     // A closing page may show what the lesson came to.
     if (page == 99 && !session().closingReport.empty())
         DrawClosingReport(img_lecture_, QString::fromStdString(session().closingReport));
+    ShowFigures(figures, waitsForFigures);
     const bool nextPageExists =
         QFileInfo::exists(QString::fromStdString(LectureTextPath(dir, code, page + 1)));
     bbtn_next_->setText(nextPageExists ? kNext : kFinish);
+}
+
+// The Master Course's texts name their figures, which are filled in for the rules in force; until
+// the figures are known the page says so and looks again now and then.
+void Tf_lecture::ShowFigures(const strategy::MasterFigures* figures, bool waitsForFigures) {
+    const std::string text = m_lecture_->toPlainText().toStdString();
+    if (strategy::HasPlaceholders(text)) {
+        if (figures)
+            m_lecture_->setPlainText(
+                QString::fromStdString(strategy::FillMasterText(text, *figures)));
+        else {
+            m_lecture_->setPlainText(kFiguresBeingWorkedOut);
+            waitsForFigures = true;
+        }
+    }
+    if (waitsForFigures)
+        figuresWait_->start();
+    else
+        figuresWait_->stop();
 }
 
 void Tf_lecture::bbtn_backClick() {

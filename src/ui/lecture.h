@@ -7,6 +7,11 @@
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
+class QTimer;
+
+namespace vantrel::strategy {
+struct MasterFigures;
+}
 
 namespace vantrel {
 
@@ -27,6 +32,7 @@ class Tf_lecture : public Screen {
     void bbtn_nextClick();
     void bbtn_menuClick();
     bool OpenProfessionalCourse();
+    void ShowFigures(const strategy::MasterFigures* figures, bool waitsForFigures);
 
     QLabel* l_no_;
     QLabel* img_lecture_;
@@ -34,6 +40,7 @@ class Tf_lecture : public Screen {
     QPushButton* bbtn_back_;
     QPushButton* bbtn_menu_;
     QPushButton* bbtn_next_;
+    QTimer* figuresWait_;
 };
 
 }  // namespace vantrel

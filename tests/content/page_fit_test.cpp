@@ -6,15 +6,18 @@
 #include <QAbstractButton>
 #include <QCoreApplication>
 #include <QDir>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <fstream>
 #include <memory>
 #include <string>
 
 #include "app/progress_paths.h"
 #include "coach/lessons.h"
+#include "support/sample_master_figures.h"
 #include "support/temp_folder.h"
 #include "ui/mdi.h"
 #include "ui/screen.h"
@@ -66,6 +69,26 @@ void ExpectNoLineWraps(const QPlainTextEdit* memo, const std::string& where) {
     }
 }
 
+// Saves what the screen in front shows when VANTREL_SHOTS names a folder, for looking at pages.
+void SaveShot(QWidget* screen, const std::string& name) {
+    const QString folder = qEnvironmentVariable("VANTREL_SHOTS");
+    if (folder.isEmpty()) return;
+    screen->window()->grab().save(folder + "/" + QString::fromStdString(name) + ".png");
+}
+
+// The sample figures, or for pictures of the real thing the lab's figures file that
+// VANTREL_MASTER_FIGURES names (vantrel-lab master --out FILE).
+std::shared_ptr<const strategy::MasterFigures> MasterFiguresToShow() {
+    const QString path = qEnvironmentVariable("VANTREL_MASTER_FIGURES");
+    if (!path.isEmpty()) {
+        std::ifstream file(path.toStdString());
+        if (auto figures = strategy::ReadMasterFigures(file))
+            return std::make_shared<strategy::MasterFigures>(*figures);
+        ADD_FAILURE() << "no figures in " << path.toStdString();
+    }
+    return std::make_shared<strategy::MasterFigures>(testing_support::SampleMasterFigures());
+}
+
 TEST_F(PageFit, EveryLecturePageShowsItsTextWithoutScrolling) {
     for (const char* code : {"NL1", "NL2", "NL3", "NL4", "NL5", "NL6", "PL1", "PL2", "PL3"}) {
         const LessonInfo& lesson = *FindLesson(code);
@@ -88,6 +111,50 @@ TEST_F(PageFit, EveryLecturePageShowsItsTextWithoutScrolling) {
             }
         }
     }
+}
+
+// The Master Course's pages, both before the figures are known and with them filled in.
+TEST_F(PageFit, MasterLecturePagesFitWithTheirFiguresAndWhileTheyAreWorkedOut) {
+    for (const bool known : {false, true}) {
+        session_.masterFigures = known ? MasterFiguresToShow() : nullptr;
+        for (const char* code : {"ML1", "ML4"}) {
+            session_.lesson = {.lessonCode = code, .lecturePage = 1, .lessonHasTable = false};
+            QWidget* viewer = Show(ScreenId::Lecture);
+            auto* next = viewer->findChild<QAbstractButton*>("bbtn_next");
+            while (true) {
+                QCoreApplication::processEvents();
+                const int page = session_.lesson.lecturePage;
+                const std::string where = std::string(code) + " page " + std::to_string(page) +
+                                          (known ? "" : " (figures being worked out)");
+                const QPlainTextEdit* memo = Memo(viewer, "m_lecture");
+                ASSERT_FALSE(memo->toPlainText().isEmpty()) << where;
+                EXPECT_FALSE(memo->toPlainText().contains('{')) << where;
+                EXPECT_EQ(memo->verticalScrollBar()->maximum(), 0) << where << " needs scrolling";
+                ExpectNoLineWraps(memo, where);
+                if (known)
+                    SaveShot(viewer,
+                             "master-" + std::string(code) + "-page" + std::to_string(page));
+                else if (page == 3)
+                    SaveShot(viewer, "master-" + std::string(code) + "-page3-being-worked-out");
+                if (next->text() == "Finish") break;
+                next->click();
+            }
+        }
+    }
+}
+
+// The index drill in the shipped data directory: switched on by the figures, a true count shown.
+TEST_F(PageFit, TheIndexDrillShowsItsTrueCount) {
+    session_.masterFigures = MasterFiguresToShow();
+    QWidget* drill = Show(ScreenId::Drill);
+    auto* index = drill->findChild<QAbstractButton*>("bbtn_index");
+    ASSERT_TRUE(index->isEnabled());
+    index->click();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(drill->findChild<QLabel*>("l_truecount")->text().startsWith("TRUE "));
+    drill->findChild<QAbstractButton*>("bbtn_stand")->click();
+    QCoreApplication::processEvents();
+    SaveShot(drill, "master-index-drill");
 }
 
 // The introduction may scroll, but what agreeing means is on its first screen, whole.

@@ -23,7 +23,8 @@ inline DecisionEntry StandOnSixteenAgainstTen(int stake) {
             .evTaken = -0.54,
             .evBest = -0.50,
             .evAdvice = -0.50,
-            .stake = stake};
+            .stake = stake,
+            .trueCount = std::nullopt};
 }
 
 inline DecisionEntry RightHit(int stake) {

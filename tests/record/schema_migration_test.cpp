@@ -2,6 +2,8 @@
 // everything they hold.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "record/drill_queries.h"
 #include "record/record_queries.h"
 #include "record/record_store.h"
@@ -119,6 +121,70 @@ TEST(SchemaSteps, ARecordOfANewerTrainerIsLeftAsItIs) {
     store.BeginVisit({"NL3", LessonMode::WinQuota, 10000, 10, 6});
     EXPECT_EQ(ReadBytes(path), bytes);
     EXPECT_EQ(folder.Entries(), std::vector<std::string>{"vantrel.sqlite"});
+}
+
+// A record kept before decisions had true counts: its rows stay and read as before, its mistakes
+// as the chart's; a deviation made since is a mistake of its own, named by its true count.
+TEST(SchemaSteps, AnAdviceValueRecordKeepsItsRowsAndTakesDeviations) {
+    TempFolder folder;
+    const std::string path = folder / "vantrel.sqlite";
+    MakeDatabase(path, std::string(SchemaSteps()[0]) + Fixture("rows_v1.sql") +
+                           std::string(SchemaSteps()[1]) + std::string(SchemaSteps()[2]) +
+                           "UPDATE decisions SET ev_advice = ev_best; PRAGMA user_version = 3;");
+    const std::string countBefore = QueryText(path, "SELECT count(*) FROM decisions");
+    const std::vector<Mistake> before = MistakesByCell(RecordReader(path));
+
+    RecordStore store;
+    ASSERT_TRUE(store.Open(path)) << store.TakeMessage();
+    EXPECT_EQ(QueryText(path, "PRAGMA user_version"), std::to_string(LatestSchemaVersion()));
+    EXPECT_EQ(QueryText(path, "SELECT count(*) FROM decisions"), countBefore);
+    EXPECT_EQ(QueryText(path,
+                        "SELECT count(*) FROM decisions WHERE deviation = 0 AND "
+                        "true_count IS NULL"),
+              countBefore);
+    std::vector<std::string> textsBefore;
+    for (const Mistake& mistake : before) textsBefore.push_back(MistakeText(mistake));
+    std::vector<std::string> textsAfter;
+    for (const Mistake& mistake : MistakesByCell(RecordReader(path)))
+        textsAfter.push_back(MistakeText(mistake));
+    EXPECT_EQ(textsAfter, textsBefore);
+
+    // 16 vs 10 hit at true +2, where the index play stands; twice, and once at +3.
+    DecisionEntry deviation = StandOnSixteenAgainstTen(10);
+    deviation.action = Action::Hit;
+    deviation.advice = kChartStand;
+    deviation.evTaken = -0.50;
+    deviation.evAdvice = -0.54;
+    deviation.trueCount = 2;
+    deviation.deviation = true;
+    DecisionEntry chartMistake = StandOnSixteenAgainstTen(10);
+    chartMistake.trueCount = -1;
+    DecisionEntry atThree = deviation;
+    atThree.trueCount = 3;
+    store.BeginVisit({"ML5", LessonMode::IndexQuota, 10000, 100, 6});
+    store.AddRound(OneHandRound(10, 0, {deviation, deviation, chartMistake, atThree}));
+
+    std::vector<std::string> deviations;
+    int chartStands = 0;
+    for (const Mistake& mistake : MistakesByCell(RecordReader(path))) {
+        if (mistake.deviation) deviations.push_back(MistakeText(mistake));
+        if (!mistake.deviation && mistake.taken == Action::Stand &&
+            mistake.cell == ChartCell{ChartPart::Hard, 16, 10})
+            chartStands += mistake.count;
+    }
+    std::sort(deviations.begin(), deviations.end());
+    EXPECT_EQ(deviations,
+              (std::vector<std::string>{
+                  "Hard 16 vs 10 at true +2: you HIT, right STAND, 2 times, -4.0 % of the bet "
+                  "each, -$0.80 in all",
+                  "Hard 16 vs 10 at true +3: you HIT, right STAND, 1 time, -4.0 % of the bet "
+                  "each, -$0.40 in all"}));
+    // The chart's own mistake at a true count joins the same cell's mistakes kept before.
+    int chartStandsBefore = 0;
+    for (const Mistake& mistake : before)
+        if (mistake.taken == Action::Stand && mistake.cell == ChartCell{ChartPart::Hard, 16, 10})
+            chartStandsBefore += mistake.count;
+    EXPECT_EQ(chartStands, chartStandsBefore + 1);
 }
 
 }  // namespace

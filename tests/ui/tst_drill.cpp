@@ -9,8 +9,12 @@
 
 #include "record/drill_queries.h"
 #include "recorder/recorder.h"
+#include "strategy/index_drill.h"
+#include "strategy/master_text.h"
+#include "support/sample_master_figures.h"
 #include "ui/countdown.h"
 #include "ui/cpin.h"
+#include "ui/drill.h"
 #include "ui/recording.h"
 #include "ui/table_driver.h"
 
@@ -50,7 +54,60 @@ class DrillTest : public QObject {
     void cleanup() { world_.reset(); }
     void strategySessionByKeys();
     void countDownToTheEndAndBack();
+    void indexModeJudgesByTheTrueCountShown();
 };
+
+// The index mode asks the index plays' hands at a true count; the right play is the index play
+// where that count makes it apply, the chart's play where not. Nothing of it goes to the chart
+// cells' schedule.
+void DrillTest::indexModeJudgesByTheTrueCountShown() {
+    QVERIFY(Click(Screen(), "bbtn_drill"));
+    QWidget* drill = Screen();
+    auto* index = drill->findChild<QPushButton*>("bbtn_index");
+    QVERIFY(!index->isEnabled());  // no figures yet
+    QVERIFY(Click(drill, "bbtn_back"));
+    const auto figures =
+        std::make_shared<strategy::MasterFigures>(testing_support::SampleMasterFigures());
+    world_->session.masterFigures = figures;
+    QVERIFY(Click(Screen(), "bbtn_drill"));
+    QTRY_VERIFY(index->isEnabled());
+    QTRY_VERIFY(drill->findChild<QPushButton*>("bbtn_stand")->isEnabled());
+    index->click();
+    QCOMPARE(TextOf(drill, "l_title"), "Index Drill");
+    const QRegularExpression shown(R"(^TRUE ([+-]?\d+)$)");
+    const char* buttons[] = {"", "bbtn_hit", "bbtn_stand", "bbtn_double", "bbtn_split"};
+    bool sawApplied = false, sawNotApplied = false;
+    for (int card = 1; card <= 20; ++card) {
+        QTRY_VERIFY(drill->findChild<QPushButton*>("bbtn_stand")->isEnabled());
+        const QRegularExpressionMatch count = shown.match(TextOf(drill, "l_truecount"));
+        QVERIFY2(count.hasMatch(), qPrintable(TextOf(drill, "l_truecount")));
+        const int trueCount = count.captured(1).toInt();
+        const auto* tf = qobject_cast<Tf_drill*>(drill);
+        QVERIFY(tf);
+        const strategy::IndexNumber& play = *tf->AskedIndexPlay();
+        (play.Applies(trueCount) ? sawApplied : sawNotApplied) = true;
+        const char right = strategy::IndexDrillAnswer(play, trueCount);
+        const char wrong = right == play.play ? play.basic : play.play;
+        const bool answerRight = card % 2 == 1;
+        const char answer = answerRight ? right : wrong;
+        const int button = answer == 'H' ? 1 : answer == 'S' ? 2 : answer == 'D' ? 3 : 4;
+        QVERIFY(Click(drill, buttons[button]));
+        const QString verdict = TextOf(drill, "l_pmsg");
+        if (answerRight)
+            QCOMPARE(verdict, "OK!");
+        else
+            QVERIFY2(verdict.startsWith("Incorrect!(") &&
+                         verdict.endsWith(
+                             QString(": true %1)")
+                                 .arg(QString::fromStdString(strategy::SignedCount(play.index)))),
+                     qPrintable(verdict));
+        QTRY_VERIFY(!TextOf(drill, "l_next").isEmpty());
+        Key(Qt::Key_Space);
+    }
+    QVERIFY(sawApplied && sawNotApplied);
+    QCOMPARE(TextOf(drill, "l_pmsg").left(14), "10 of 20 right");
+    QCOMPARE(record::StrategyDrillSummary(Record()).answers, 0);
+}
 
 void DrillTest::strategySessionByKeys() {
     // Two sessions left by "Back" before their first answer do not move the schedule.

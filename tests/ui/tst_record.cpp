@@ -10,6 +10,8 @@
 #include <chrono>
 
 #include "coach/lessons.h"
+#include "coach/strategy_table.h"
+#include "record/record_store.h"
 #include "recorder/recorder.h"
 #include "strategy/hand_ev.h"
 #include "support/unprivileged_user.h"
@@ -30,6 +32,7 @@ class RecordTest : public QObject {
   private slots:
     void aMistakeLeadsToItsChartAndBack();
     void aRecordThatCannotBeKeptIsToldOnceAndTheTableGoesOn();
+    void theMasterLessonsAndTheirDeviationsAreListed();
 
   private:
     // Plays one round of the strategy practice: stand on S10 H06 against the dealer's 10.
@@ -100,6 +103,55 @@ void RecordTest::aMistakeLeadsToItsChartAndBack() {
     QCOMPARE(world.CurrentScreenName(), "Tf_record");
     QVERIFY(Click(record, "bbtn_menu"));
     QCOMPARE(world.CurrentScreenName(), "Tf_menu");
+}
+
+// The Master Course's lessons follow the two courses' in the lessons list, which scrolls to them;
+// a missed index play reads with the true count it was missed at.
+void RecordTest::theMasterLessonsAndTheirDeviationsAreListed() {
+    TestWorld world;
+    TableDriver::WriteTableData(world);
+    {
+        record::RecordStore store;
+        QVERIFY(store.Open(world.session.installation.progress.record));
+        record::DecisionEntry hit{.hand = 1,
+                                  .cards = {Card{1, 10}, Card{2, 6}},
+                                  .upCard = Card{3, 13},
+                                  .cell = {ChartPart::Hard, 16, 10},
+                                  .action = Action::Hit,
+                                  .advice = kChartStand,
+                                  .right = false,
+                                  .evTaken = -0.50,
+                                  .evBest = -0.50,
+                                  .evAdvice = -0.54,
+                                  .stake = 10,
+                                  .trueCount = 2,
+                                  .deviation = true};
+        record::RoundEntry round{.upCard = Card{3, 13},
+                                 .dealerLabel = "20",
+                                 .hands = {{10, "16", "Lose", 0}},
+                                 .decisions = {hit}};
+        store.BeginVisit({"NL5", LessonMode::DecisionQuota, 10000, 100, 6});
+        store.AddRound(round);
+        store.EndVisit({record::VisitEnding::Menu, 9990, 100});
+        store.BeginVisit({"ML5", LessonMode::IndexQuota, 10000, 100, 6});
+        store.AddRound(round);
+        store.EndVisit({record::VisitEnding::Menu, 9990, 100});
+    }
+    world.StartAt("N1");
+    QVERIFY(Click(world.frame().CurrentScreen(), "bbtn_record"));
+    QWidget* record = world.frame().CurrentScreen();
+    auto* lessons = record->findChild<QListWidget*>("lst_lessons");
+    QCOMPARE(lessons->count(), 10);
+    QVERIFY(lessons->item(1)->text().startsWith("Practice 2 (Strategy)"));
+    QVERIFY(lessons->item(8)->text().startsWith("Practice (Index Plays)"));
+    QVERIFY(lessons->item(9)->text().startsWith("Master Exam"));
+    lessons->scrollToBottom();
+    const auto* mistakes = record->findChild<QListWidget*>("lst_mistakes");
+    QCOMPARE(mistakes->count(), 1);
+    QVERIFY(mistakes->item(0)->text().startsWith(
+        "Hard 16 vs 10 at true +2: you HIT, right STAND, 2 times"));
+    if (const QString folder = qEnvironmentVariable("VANTREL_SHOTS"); !folder.isEmpty())
+        record->window()->grab().save(folder + "/master-record-deviation.png");
 }
 
 void RecordTest::aRecordThatCannotBeKeptIsToldOnceAndTheTableGoesOn() {

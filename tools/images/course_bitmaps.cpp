@@ -5,6 +5,7 @@
 #include "chip_art.h"
 #include "lecture_canvas.h"
 #include "lecture_pages.h"
+#include "master_pages.h"
 #include "title_art.h"
 
 namespace vantrel::art {
@@ -15,7 +16,7 @@ std::vector<LecturePage> AllLecturePages(const StrategyTable& chart) {
     std::vector<LecturePage> pages;
     for (auto&& set : {BlackJackPages(), GameRulesPages(), InsurancePages(), ShoeAndControlsPages(),
                        BasicStrategyPages(chart), LuckPages(), CountingPages(), ShoeDepthPages(),
-                       TableLessonPages(chart), MasterTableLessonPages()})
+                       TableLessonPages(chart), MasterTableLessonPages(), MasterPages()})
         pages.insert(pages.end(), set.begin(), set.end());
     return pages;
 }
