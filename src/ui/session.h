@@ -14,6 +14,7 @@
 namespace vantrel {
 
 class Recorder;
+class MasterFiguresWork;
 
 // The state the screens share for the life of the program.
 struct Session {
@@ -32,6 +33,8 @@ struct Session {
     std::shared_ptr<Recorder> recorder;
     // The Master Course's figures for the DECK and PLAYPER in force; null until they are known.
     std::shared_ptr<const strategy::MasterFigures> masterFigures;
+    // Gets them (ui/master_figures_request.h); going, it stops the work.
+    std::shared_ptr<MasterFiguresWork> masterFiguresWork;
     bool toldProgressNotKept = false;  // with no home folder, the student is told once
 };
 
