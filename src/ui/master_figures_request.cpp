@@ -10,6 +10,7 @@
 #include <mutex>
 #include <optional>
 #include <sstream>
+#include <system_error>
 #include <thread>
 
 #include "app/whole_file.h"
@@ -172,14 +173,19 @@ void RequestMasterFigures(Session& session) {
     const std::shared_ptr<MasterFiguresWork>& work = session.masterFiguresWork;
     if (work && work->decks == decks && work->penetration == penetration) return;
     session.masterFiguresWork.reset();  // stops the work for other settings
-    session.masterFiguresWork = std::make_shared<MasterFiguresWork>(session, decks, penetration);
+    try {
+        session.masterFiguresWork =
+            std::make_shared<MasterFiguresWork>(session, decks, penetration);
+    } catch (const std::system_error&) {
+        // No thread to be had: the wait text says the figures could not be worked out.
+    }
 }
 
 std::string MasterFiguresWaitText(const Session& session) {
     if (MasterFiguresReady(session)) return {};
     const MasterFiguresWork* work = session.masterFiguresWork.get();
-    if (work && work->Failed()) return "The figures could not be worked out.";
-    const int percent = work ? static_cast<int>(std::lround(100.0 * work->Done())) : 0;
+    if (!work || work->Failed()) return "The figures could not be worked out.";
+    const int percent = static_cast<int>(std::lround(100.0 * work->Done()));
     return "Working out the figures\u2026 " + std::to_string(percent) + " %";
 }
 

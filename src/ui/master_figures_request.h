@@ -28,7 +28,7 @@ void RequestMasterFigures(Session& session);
 bool MasterFiguresReady(const Session& session);
 
 // What a waiting screen says: "Working out the figures… 40 %", or that they could not be worked
-// out; empty when they are ready.
+// out (or were never asked for); empty when they are ready.
 std::string MasterFiguresWaitText(const Session& session);
 
 // The file that keeps the figures of a shoe: "master-6-60.txt" in the data folder, or beside the
