@@ -4,6 +4,7 @@
 #include "app/progress_paths.h"
 #include "program/command_line.h"
 #include "program/desktop_identity.h"
+#include "ui/master_figures_request.h"
 #include "ui/recording.h"
 #include "ui/session.h"
 #include "ui/startup.h"
@@ -23,5 +24,7 @@ int main(int argc, char* argv[]) {
     // The record is opened and checked on a thread of its own once the window is up; a new
     // student's record waits for the first save, which makes the progress folder.
     vantrel::StartRecording(session);
+    // The Master Course's figures are on their way long before the student opens it.
+    vantrel::RequestMasterFigures(session);
     return QApplication::exec();
 }

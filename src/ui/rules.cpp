@@ -10,6 +10,7 @@
 #include "ui/controls.h"
 #include "ui/course_menu.h"
 #include "ui/judging.h"
+#include "ui/master_figures_request.h"
 #include "ui/mdi.h"
 #include "ui/session.h"
 
@@ -190,6 +191,7 @@ void Tf_rules::bbtn_saveClick() {
     }
     // The table takes its rules at its next set-up; a chart for the new decks is started now.
     JudgingChartFor(session(), deck_);
+    RequestMasterFigures(session());
     BackToMenu();
 }
 

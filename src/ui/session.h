@@ -14,6 +14,7 @@
 namespace vantrel {
 
 class Recorder;
+class MasterFiguresWork;
 
 // The state the screens share for the life of the program.
 struct Session {
@@ -34,6 +35,8 @@ struct Session {
     std::shared_ptr<const strategy::MasterFigures> masterFigures;
     // What the last lesson's closing page adds to its text (the Master Exam's figures).
     std::string closingReport;
+    // Gets them (ui/master_figures_request.h); going, it stops the work.
+    std::shared_ptr<MasterFiguresWork> masterFiguresWork;
     bool toldProgressNotKept = false;  // with no home folder, the student is told once
 };
 

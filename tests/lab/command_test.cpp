@@ -82,6 +82,7 @@ INSTANTIATE_TEST_SUITE_P(
         RefusedCase{"MasterCutTooDeep", "master --cut 95", "Value 95 not in range 50 to 90"},
         RefusedCase{"MasterQuickWithRounds", "master --quick --rounds 2000000",
                     "--quick excludes --rounds"},
+        RefusedCase{"MasterFromNoFigures", "master --from /dev/null", "cannot read figures"},
         RefusedCase{"MasterChartMissing", "master --chart /no/such/chart.dat",
                     "cannot read a chart"}),
     [](const testing::TestParamInfo<RefusedCase>& info) { return info.param.name; });
@@ -248,6 +249,10 @@ TEST(MasterCommand, WritesAFiguresFileTheTrainerReads) {
     EXPECT_EQ(std::pair(figures->decks, figures->penetration), std::pair(2, 75));
     EXPECT_GE(figures->indices.size(), 12u);  // the twelve most valuable, and insurance
     EXPECT_TRUE(vantrel::strategy::FindIndexNumber(*figures, "any", 1));
+    const LabRun report = RunLab("master --from " + folder / "figures.txt");
+    EXPECT_EQ(report.status, 0);
+    for (const char* part : {"2 decks cut at 75%", "Betting ramp", "Index plays", "Risk of ruin"})
+        EXPECT_NE(report.output.find(part), std::string::npos) << part;
 }
 
 TEST(ExamCommand, RampBetsAUnitTheTableTakesAtTheTopCount) {

@@ -82,6 +82,7 @@ TEST(MasterFiguresLab, ASmallRunHasTheShapesTheCourseReadsAndNoThreadChangesThem
     ASSERT_TRUE(sixteen);
     EXPECT_EQ(std::pair(sixteen->basic, sixteen->play), std::pair('H', 'S'));
 
+    EXPECT_GT(figures->indexGainPer100, 0.0);  // each play is made only where it gains
     EXPECT_GT(figures->averageBet, 5.0);
     EXPECT_GT(figures->sdPer100, 10.0 * figures->averageBet);
     ASSERT_FALSE(figures->riskOfRuin.empty());

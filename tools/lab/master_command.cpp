@@ -42,14 +42,19 @@ decks (see chart --judging):
   rule: the bet in proportion to the edge), at least 2 and at most 20 ($100,
   the table maximum), never falling as the count rises;
 - that ramp played with those index plays (as sim --ramp --indices): the
-  average bet, the win and the standard deviation per 100 rounds, in dollars,
-  and what the index plays add to the ramp alone;
+  average bet, the win and the standard deviation per 100 rounds, in dollars;
+- what the index plays add to the ramp, in dollars per 100 rounds: each true
+  count's gain from the shoes valued for them (as indices), times the units
+  the ramp bets there;
 - the risk of losing a bankroll of 100, 400, 1000, 2000 or 5000 units playing
   the ramp for good: exp(-2 x mean x bankroll / variance), mean and variance
   of one round's result.
 
-The figures depend on the chart, the shoe, the seed and --quick, not on the
-threads. The trainer works out and keeps the --quick figures of seed 1.
+The figures depend on the chart, the shoe, the seed and the work asked for
+(--quick, --rounds, --shoes), not on the threads. The trainer teaches the
+--quick figures of seed 1: the build ships those of 6 decks cut at 60% as
+master-6-60.txt in the data folder, and the trainer works out any others
+itself and keeps them beside its settings file.
 The true count is the Hi-Lo running count per deck left (cards left / 52),
 truncated toward zero.)";
 
@@ -60,10 +65,23 @@ struct MasterOptions {
     std::optional<long long> rounds;
     std::optional<int> shoes;
     std::string out;
+    std::string from;
     PlayOptions play;
 };
 
+// --from: the report of figures worked out before.
+int PrintFiguresFile(const std::string& path) {
+    std::ifstream file(path);
+    const std::optional<strategy::MasterFigures> figures = strategy::ReadMasterFigures(file);
+    if (!figures)
+        return UsageError("master", "cannot read figures from '" + path +
+                                        "': it is written by 'vantrel-lab master --out'");
+    WriteMasterReport(std::cout, *figures);
+    return std::cout.flush() ? 0 : 1;
+}
+
 int RunMaster(const MasterOptions& options) {
+    if (!options.from.empty()) return PrintFiguresFile(options.from);
     const std::optional<std::string> bytes = ReadWholeFile(options.play.chart);
     if (!bytes || !ReadChartFile(options.play.chart))
         return UsageError("master", "cannot read a chart from '" + options.play.chart + "'");
@@ -132,7 +150,7 @@ CommandRun AddMaster(CLI::App& lab) {
         "--quick", options->quick,
         "the trainer's figures: " + std::to_string(quick.byCount / 1'000'000) +
             " million rounds by count, " + std::to_string(quick.ramp / 1'000'000) +
-            " million for each ramp run and " + std::to_string(quick.shoesPerCount) +
+            " million for the ramp and " + std::to_string(quick.shoesPerCount) +
             " shoes at each true count for the index plays, not " +
             std::to_string(full.byCount / 1'000'000) + " million, " +
             std::to_string(full.ramp / 1'000'000) + " million and " +
@@ -140,7 +158,7 @@ CommandRun AddMaster(CLI::App& lab) {
     master
         ->add_option(
             "--rounds", options->rounds,
-            "rounds played by count and in each ramp run, 1000000 to 10^12 (default 200000000)")
+            "rounds played by count and with the ramp, 1000000 to 10^12 (default 200000000)")
         ->check(CLI::Range(1'000'000LL, 1'000'000'000'000LL))
         ->option_text("N")
         ->excludes(quickOption);
@@ -151,10 +169,18 @@ CommandRun AddMaster(CLI::App& lab) {
         ->check(CLI::Range(1, 10'000))
         ->option_text("N")
         ->excludes(quickOption);
+    CLI::Option* out =
+        master
+            ->add_option("--out", options->out,
+                         "write the figures file the trainer reads to FILE instead of the report")
+            ->option_text("FILE");
     master
-        ->add_option("--out", options->out,
-                     "write the figures file the trainer reads to FILE instead of the report")
-        ->option_text("FILE");
+        ->add_option("--from", options->from,
+                     "instead, print the report of the figures in FILE, written by --out (the "
+                     "trainer keeps them as master-DECKS-CUT.txt in its data folder or beside its "
+                     "settings file)")
+        ->option_text("FILE")
+        ->excludes(out);
     AddPlayOptions(*master, options->play,
                    "the same seed gives the same figures on any number of threads",
                    "pieces of the work");

@@ -201,9 +201,11 @@ std::optional<IndexPlay> BestPlay(const IndexCandidate& candidate, int basic,
         IndexPlay found{candidate, basic, play, atOrAbove, crossing->bin + kLowestCount};
         for (int bin = 0; bin < kCounts; ++bin) {
             const bool made = atOrAbove ? bin >= crossing->bin : bin <= crossing->bin;
-            if (made && gains[bin] && pooled[bin].shoes > 0)
-                found.gainPer100 +=
+            if (made && gains[bin] && pooled[bin].shoes > 0) {
+                found.gainPer100ByCount[bin] =
                     100.0 * shares[bin] * *gains[bin] * pooled[bin].weight / pooled[bin].shoes;
+                found.gainPer100 += found.gainPer100ByCount[bin];
+            }
         }
         std::vector<double> points;
         for (const BatchSums& batch : batches) {

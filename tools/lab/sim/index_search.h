@@ -1,11 +1,13 @@
 #pragma once
 
+#include <array>
 #include <atomic>
 #include <cstdint>
 #include <functional>
 #include <vector>
 
 #include "coach/strategy_table.h"
+#include "sim/count_tally.h"
 #include "sim/index_candidates.h"
 
 namespace vantrel::lab {
@@ -35,6 +37,9 @@ struct IndexPlay {
     int index = 0;
     double standardError = 0.0;  // of the point where the gain turns positive, from the batches
     double gainPer100 = 0.0;     // initial bets per 100 rounds, for a counter who makes the play
+    // gainPer100 by the true count the rounds start at, kLowestCount first (the ends gather the
+    // counts beyond them): what a bet of more units there multiplies.
+    std::array<double, kHighestCount - kLowestCount + 1> gainPer100ByCount{};
 };
 
 struct IndexSearchResult {

@@ -32,7 +32,7 @@ inline constexpr int kRuinBankrolls[] = {100, 400, 1000, 2000, 5000};
 // the trainer keeps, or the full ones, four times the work with narrower errors.
 struct MasterRounds {
     long long byCount = 0;
-    long long ramp = 0;  // each of the two ramp runs, without and with the index plays
+    long long ramp = 0;  // the ramp played with the index plays
     int shoesPerCount = 0;
 };
 MasterRounds RoundsFor(bool quick);
