@@ -96,19 +96,6 @@ TEST_F(IndexPractice, OtherMasterLessonsJudgeByIndicesSilently) {
     EXPECT_TRUE(events.decisions[0].deviation);
 }
 
-TEST_F(IndexPractice, InsuranceIsOfferedAgainstAnAceOnly) {
-    OpenLesson("ML5", LessonMode::IndexQuota);
-    Play("S10 H07 D05 C01", "");
-    EXPECT_TRUE(table.state().insuranceOpen);
-    EXPECT_TRUE(view.insuranceOffered);
-    Press("s");  // acting declines it
-    EXPECT_FALSE(view.insuranceOffered);
-    EXPECT_EQ(view.PlayerBalloonTexts(), (Texts{"OK!", "Incorrect!(HIT)"}));
-
-    Play("S10 H07 D05 C09", "");
-    EXPECT_FALSE(view.insuranceOffered);
-}
-
 TEST_F(IndexPractice, NoInsuranceOutsideTheMasterCourse) {
     OpenLesson("PL2", LessonMode::DecisionQuota);
     Play("S10 H07 D05 C01", "");
