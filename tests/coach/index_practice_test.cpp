@@ -108,6 +108,18 @@ TEST_F(IndexPractice, NoInsuranceOutsideTheMasterCourse) {
     EXPECT_EQ(view.Text(Control::l_p1rslt), "Lose");
 }
 
+TEST_F(IndexPractice, AnOfferLeftOpenIsGoneAtTheNextVisit) {
+    OpenLesson("ML5", LessonMode::IndexQuota);
+    Play("S10 H08 D07 C01", "");
+    ASSERT_TRUE(view.insuranceOffered);
+    table.EndVisit(VisitEnd::Menu);
+    OpenLesson("ML5", LessonMode::IndexQuota);
+    EXPECT_FALSE(table.state().insuranceOpen);
+    EXPECT_FALSE(view.insuranceOffered);
+    table.bbtn_insuranceClick();
+    EXPECT_EQ(lesson.chips, 10000);
+}
+
 TEST_F(IndexPractice, InsuranceTakenPaysTwoToOneAgainstBlackjack) {
     OpenLesson("ML5", LessonMode::IndexQuota);
     CountBeforeDeal(4, -2);
