@@ -118,6 +118,10 @@ void Table::ClearTable() {
     state_.handCards = {};
     state_.handTotal = {};
     state_.handBet = {};
+    // An offer still open belongs to a round cut short by leaving the table: gone with it.
+    if (state_.insuranceOpen && shown_) view_.OfferInsurance(false);
+    state_.insuranceOpen = false;
+    state_.insuranceBet = 0;
     if (shown_) HideRoundLabels();
     ShowTray();
     Step();

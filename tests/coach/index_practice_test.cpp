@@ -96,19 +96,6 @@ TEST_F(IndexPractice, OtherMasterLessonsJudgeByIndicesSilently) {
     EXPECT_TRUE(events.decisions[0].deviation);
 }
 
-TEST_F(IndexPractice, InsuranceIsOfferedAgainstAnAceOnly) {
-    OpenLesson("ML5", LessonMode::IndexQuota);
-    Play("S10 H07 D05 C01", "");
-    EXPECT_TRUE(table.state().insuranceOpen);
-    EXPECT_TRUE(view.insuranceOffered);
-    Press("s");  // acting declines it
-    EXPECT_FALSE(view.insuranceOffered);
-    EXPECT_EQ(view.PlayerBalloonTexts(), (Texts{"OK!", "Incorrect!(HIT)"}));
-
-    Play("S10 H07 D05 C09", "");
-    EXPECT_FALSE(view.insuranceOffered);
-}
-
 TEST_F(IndexPractice, NoInsuranceOutsideTheMasterCourse) {
     OpenLesson("PL2", LessonMode::DecisionQuota);
     Play("S10 H07 D05 C01", "");
@@ -119,6 +106,18 @@ TEST_F(IndexPractice, NoInsuranceOutsideTheMasterCourse) {
     Play("S10 H07 D13 C01", "");
     EXPECT_FALSE(table.state().roundActive);
     EXPECT_EQ(view.Text(Control::l_p1rslt), "Lose");
+}
+
+TEST_F(IndexPractice, AnOfferLeftOpenIsGoneAtTheNextVisit) {
+    OpenLesson("ML5", LessonMode::IndexQuota);
+    Play("S10 H08 D07 C01", "");
+    ASSERT_TRUE(view.insuranceOffered);
+    table.EndVisit(VisitEnd::Menu);
+    OpenLesson("ML5", LessonMode::IndexQuota);
+    EXPECT_FALSE(table.state().insuranceOpen);
+    EXPECT_FALSE(view.insuranceOffered);
+    table.bbtn_insuranceClick();
+    EXPECT_EQ(lesson.chips, 10000);
 }
 
 TEST_F(IndexPractice, InsuranceTakenPaysTwoToOneAgainstBlackjack) {
