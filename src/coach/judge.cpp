@@ -1,6 +1,7 @@
 #include "coach/judge.h"
 
 #include <algorithm>
+#include <array>
 
 #include "engine/hand.h"
 
@@ -24,10 +25,10 @@ ChartCell CellOf(const JudgedHand& hand) {
 }  // namespace
 
 int ChartCode(const StrategyTable& chart, const ChartCell& cell) {
-    const auto& row = cell.part == ChartPart::Pair   ? chart.pair[cell.row]
-                      : cell.part == ChartPart::Soft ? chart.soft[cell.row]
-                                                     : chart.hard[cell.row];
-    return row[cell.column];
+    // The sub-table by index, not by branches, for the same reason as the cell.
+    const std::array<int, 11>* const parts[] = {chart.hard.data(), chart.soft.data(),
+                                                chart.pair.data()};
+    return parts[static_cast<int>(cell.part) - 1][cell.row][cell.column];
 }
 
 Judgement Judge(const StrategyTable& chart, const JudgedHand& hand) {
