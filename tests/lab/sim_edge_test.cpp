@@ -40,17 +40,5 @@ TEST(SimulatedEdge, EveryRoundIsTallied) {
     EXPECT_GT(tally.doubles, 0);
 }
 
-// The threads share blocks of rounds out as they come free; which thread plays a block must not
-// change what it comes to.
-TEST(SimulatedEdge, TheSameWhateverTheThreads) {
-    StrategyTable chart;
-    LoadStrategyTable(chart, VANTREL_SOURCE_DIR "/data/bs4bj.dat");
-    const long long rounds = 2 * kSimBlockRounds + 7;
-    const SimTally one = Simulate(chart, rounds, 11, 1);
-    EXPECT_EQ(one.rounds, rounds);
-    EXPECT_EQ(Simulate(chart, rounds, 11, 3), one);
-    EXPECT_NE(Simulate(chart, rounds, 12, 3), one);
-}
-
 }  // namespace
 }  // namespace vantrel::lab

@@ -172,11 +172,10 @@ CommandRun AddSim(CLI::App& lab) {
     sim->add_option("--rounds", options->rounds, "rounds to play, 1 to 10^12 (default 1000000)")
         ->option_text("N")
         ->check(CLI::Range(1LL, kMaxRounds));
-    AddPlayOptions(
-        *sim, options->play,
-        "the rounds are played in blocks of 100000, each at a table seeded from S and the "
-        "block's number, so a seed always gives the same results, whatever the threads",
-        "blocks of rounds");
+    AddPlayOptions(*sim, options->play,
+                   "each thread's table is seeded from S and its index, so a seed and a number of "
+                   "threads always give the same results",
+                   "tables");
     AddShoeOptions(*sim, options->shoe);
     CLI::Option* byCount = sim->add_flag(
         "--by-count", options->byCount,

@@ -1,7 +1,6 @@
 #include "sim/table_sim.h"
 
 #include <algorithm>
-#include <atomic>
 #include <cmath>
 #include <thread>
 #include <vector>
@@ -147,25 +146,15 @@ std::uint32_t TableSeed(std::uint64_t seed, int index) {
 
 SimTally Simulate(const StrategyTable& chart, long long rounds, std::uint64_t seed, int threads,
                   std::span<RoundListener* const> listeners, const TableRules& rules) {
-    // A thread takes the next block whenever it finishes one, so a thread that the machine holds
-    // up plays fewer blocks instead of keeping the others waiting at the end. The threads share
-    // only the block counter, taken once a block; each tallies on its own stack and stores its
-    // tally once, at the end, and the chart is only read. The tallies are whole numbers, so the
-    // total is the same whichever thread played which block.
-    const long long blocks = (rounds + kSimBlockRounds - 1) / kSimBlockRounds;
-    std::atomic<long long> next{0};
+    // The threads share nothing they write: each plays a table, shoe and tally of its own on its
+    // own stack and stores its tally once, at the end; the chart is only read.
     std::vector<SimTally> tallies(threads);
     std::vector<std::jthread> workers;
     for (int index = 0; index < threads; ++index) {
+        const long long share = rounds / threads + (index < rounds % threads ? 1 : 0);
         RoundListener* listener = listeners.empty() ? nullptr : listeners[index];
-        workers.emplace_back([&, index, listener] {
-            SimTally tally;
-            for (long long block = next++; block < blocks; block = next++) {
-                const long long share = std::min(kSimBlockRounds, rounds - block * kSimBlockRounds);
-                tally += PlayRounds(chart, share, TableSeed(seed, static_cast<int>(block)),
-                                    listener, rules);
-            }
-            tallies[index] = tally;
+        workers.emplace_back([&chart, &tallies, &rules, share, seed, index, listener] {
+            tallies[index] = PlayRounds(chart, share, TableSeed(seed, index), listener, rules);
         });
     }
     workers.clear();  // joins

@@ -55,14 +55,9 @@ SimTally PlayRounds(const StrategyTable& chart, long long rounds, std::uint32_t 
 // The seed of table `index` in a run seeded with `seed`: every table gets a stream of its own.
 std::uint32_t TableSeed(std::uint64_t seed, int index);
 
-// Rounds a table of Simulate plays: few enough that the threads finish together, enough that
-// setting up a table costs nothing beside them.
-inline constexpr long long kSimBlockRounds = 100'000;
-
-// Plays `rounds` rounds on `threads` threads in blocks of kSimBlockRounds, block b at a table of
-// its own seeded by TableSeed(seed, b). The result depends only on the chart, the rounds and the
-// seed, whatever the threads. `listeners`, when given, holds one listener for each thread; it
-// hears every round of the blocks its thread plays.
+// Shares `rounds` out over `threads` tables, one thread each, seeded by TableSeed. The result
+// depends only on the chart, the rounds, the seed and the number of threads. `listeners`, when
+// given, holds one listener for each table.
 SimTally Simulate(const StrategyTable& chart, long long rounds, std::uint64_t seed, int threads,
                   std::span<RoundListener* const> listeners = {},
                   const TableRules& rules = kSimRules);
