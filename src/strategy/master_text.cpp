@@ -61,15 +61,16 @@ double ShareFrom(const MasterFigures& figures, int trueCount) {
 }
 
 // Why the ramp's first raise sits where it does, in the figures' own terms; one line of a page.
+// The ramp raises where a raised bet first wins. The table pays blackjack in whole dollars, so an
+// even bet of two units or more is paid 3 to 2 in full: its edge is the 3 to 2 one.
 std::string FirstRaiseWhy(const MasterFigures& figures) {
     const int first = FirstRaise(figures);
-    const double there = EdgeAt(figures, first), before = EdgeAt(figures, first - 1);
-    if (there > 0 && before <= 0)
-        return "It is the first count where the edge is yours: " + SignedPercent(there) + ".";
-    if (there > 0)
-        return "The edge there is " + SignedPercent(there) + "; below, " + SignedPercent(before) +
-               " is too thin.";
-    return "At " + SignedPercent(there) + " it is nearly even: the raises above it pay.";
+    const auto edge = [&figures](int count) {
+        const CountShare* row = CountRow(figures, count);
+        return SignedPercent(row ? row->edgeAt3to2 : 0.0);
+    };
+    return "Raised bets are paid 3 to 2: " + edge(first - 1) + " at " + SignedCount(first - 1) +
+           ", " + edge(first) + " at " + SignedCount(first) + ".";
 }
 
 std::string RuinBank(const MasterFigures& figures, bool last) {

@@ -60,16 +60,14 @@ TEST(MasterText, FiguresComeFromTheFiguresGiven) {
     EXPECT_EQ(FillMasterText("{cut}% {edge0}", figures), "75% -1.23%");
 }
 
+// A raised bet is paid 3 to 2 in full, so the reason quotes the 3 to 2 edge either side.
 TEST(MasterText, SaysWhyTheFirstRaiseSitsWhereItDoes) {
     MasterFigures figures = SampleMasterFigures();
     EXPECT_EQ(FillMasterText("{first_raise_why}", figures),
-              "It is the first count where the edge is yours: +0.20%.");
-    figures.ramp.front().first = 3;
-    EXPECT_EQ(FillMasterText("{first_raise_why}", figures),
-              "The edge there is +0.75%; below, +0.20% is too thin.");
+              "Raised bets are paid 3 to 2: +0.05% at +1, +0.60% at +2.");
     figures.ramp.front().first = 1;
     EXPECT_EQ(FillMasterText("{first_raise_why}", figures),
-              "At -0.35% it is nearly even: the raises above it pay.");
+              "Raised bets are paid 3 to 2: -0.45% at 0, +0.05% at +1.");
 }
 
 TEST(MasterText, LeavesAnUnknownPlaceholderToShow) {

@@ -291,9 +291,15 @@ double ShareBetween(const MasterFigures& f, int from, int to) {
     return share;
 }
 
+// The table pays blackjack in whole dollars: $12 for $5, but a bet of whole $10s is paid 3 to 2 in
+// full. The ramp raises in even units, so each raised bet earns the 3 to 2 edge.
+double EdgeOfBet(const strategy::CountShare& row, int units) {
+    return units % 2 == 0 ? row.edgeAt3to2 : row.edgeAsPaid;
+}
+
 void Ramp(QPainter& p, const MasterFigures& f) {
     std::vector<QStringList> rows = {
-        {"True count", "Units", "Bet", "Edge (as paid)", "Share of rounds"}};
+        {"True count", "Units", "Bet", "Edge of the bet", "Share of rounds"}};
     const int first = f.ramp.empty() ? 1 : f.ramp.front().first;
     const strategy::CountShare* below = strategy::CountRow(f, first - 1);
     rows.push_back(
@@ -311,7 +317,7 @@ void Ramp(QPainter& p, const MasterFigures& f) {
         const strategy::CountShare* row = strategy::CountRow(f, count);
         rows.push_back({counts, QString::number(units),
                         Text(strategy::Dollars(double(units) * f.unitDollars)),
-                        row ? Text(strategy::SignedPercent(row->edgeAsPaid)) : QString(),
+                        row ? Text(strategy::SignedPercent(EdgeOfBet(*row, units))) : QString(),
                         PercentText(ShareBetween(f, count, upTo))});
     }
     const qreal rowHeight = std::min<qreal>(26, 200.0 / rows.size());
@@ -397,7 +403,7 @@ void IndexTable(QPainter& p, const MasterFigures& f, bool secondPage) {
         if (const IndexNumber* insurance = InsurancePlay(f))
             addRow(QStringLiteral("-"), *insurance);
     TableRows(p, 30, 26, {10, 36, 104, 212, 290, 340}, rows, 12, 11);
-    Caption(p, QRectF(300, 8, 286, 20), QStringLiteral("* bets per 100 rounds, its frequency in"),
+    Caption(p, QRectF(300, 8, 286, 20), QStringLiteral("* initial bets gained per 100 rounds"),
             11, kGrey.lighter(170), Qt::AlignRight | Qt::AlignVCenter);
 }
 
