@@ -82,7 +82,7 @@ TEST_P(LessonContent, HasEveryPageTheViewerShows) {
 
 INSTANTIATE_TEST_SUITE_P(Catalogue, LessonContent,
                          testing::Values("NL1", "NL2", "NL3", "NL4", "NL5", "NL6", "PL1", "PL2",
-                                         "PL3", "ML1", "ML4"),
+                                         "PL3", "ML1", "ML2", "ML3", "ML4", "ML5", "ML6"),
                          [](const auto& info) { return std::string(info.param); });
 
 // Every face loads in the slots' shape, no two faces are alike, and number cards are inked in

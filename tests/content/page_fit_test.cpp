@@ -90,7 +90,8 @@ std::shared_ptr<const strategy::MasterFigures> MasterFiguresToShow() {
 }
 
 TEST_F(PageFit, EveryLecturePageShowsItsTextWithoutScrolling) {
-    for (const char* code : {"NL1", "NL2", "NL3", "NL4", "NL5", "NL6", "PL1", "PL2", "PL3"}) {
+    for (const char* code : {"NL1", "NL2", "NL3", "NL4", "NL5", "NL6", "PL1", "PL2", "PL3", "ML2",
+                             "ML3", "ML5", "ML6"}) {
         const LessonInfo& lesson = *FindLesson(code);
         for (int page : {1, 99}) {
             if (page == 99 && !lesson.hasTable) continue;

@@ -88,6 +88,20 @@ std::vector<LecturePage> MasterTableLessonPages() {
              Closing(p, QStringLiteral("Lesson passed!"),
                      QStringLiteral("Next: Lesson 4, the index plays"));
          }},
+        {"ML5", 1,
+         [](QPainter& p) {
+             GoalPage(p, QStringLiteral("Index play practice"),
+                      QStringLiteral("Play by the chart and the index plays at the true count.\n"
+                                     "100 to go; a wrong decision adds one."),
+                      QStringLiteral("An ace up offers insurance: the Insurance button, or I. "
+                                     "After an index decision each play's value for the cards "
+                                     "left shows beside the limits."));
+         }},
+        {"ML5", 99,
+         [](QPainter& p) {
+             Closing(p, QStringLiteral("Lesson passed!"),
+                     QStringLiteral("Next: Lesson 6, the Master Exam"));
+         }},
         {"ML6", 1,
          [](QPainter& p) {
              GoalPage(p, QStringLiteral("Master Exam"),
