@@ -3,8 +3,8 @@
 #include <QString>
 #include <QTimer>
 #include <array>
-#include <memory>
 #include <future>
+#include <memory>
 #include <string>
 
 #include "coach/chart_gate.h"

@@ -403,8 +403,8 @@ void IndexTable(QPainter& p, const MasterFigures& f, bool secondPage) {
         if (const IndexNumber* insurance = InsurancePlay(f))
             addRow(QStringLiteral("-"), *insurance);
     TableRows(p, 30, 26, {10, 36, 104, 212, 290, 340}, rows, 12, 11);
-    Caption(p, QRectF(300, 8, 286, 20), QStringLiteral("* initial bets gained per 100 rounds"),
-            11, kGrey.lighter(170), Qt::AlignRight | Qt::AlignVCenter);
+    Caption(p, QRectF(300, 8, 286, 20), QStringLiteral("* initial bets gained per 100 rounds"), 11,
+            kGrey.lighter(170), Qt::AlignRight | Qt::AlignVCenter);
 }
 
 void WhatIndicesAdd(QPainter& p, const MasterFigures& f) {

@@ -1,5 +1,7 @@
 #include "sim/chart_player.h"
 
+#include <algorithm>
+
 #include "coach/coach.h"
 #include "strategy/chart_reading.h"
 
@@ -56,6 +58,28 @@ void PressAction(Table& table, Action action) {
         case Action::Split:
             table.bbtn_splitClick();
             break;
+    }
+}
+
+bool PressUnlessRefused(Table& table, const QuietView& view, Action action) {
+    const long long balloons = view.playerBalloons;
+    PressAction(table, action);
+    return view.playerBalloons == balloons;
+}
+
+void PlaceBetInChips(Table& table, int bet) {
+    const int target = std::min(bet, table.lesson().chips / 5 * 5);
+    const int& placed = table.state().handBet[1];
+    while (placed < target) {
+        const int before = placed;
+        for (int chip : {100, 25, 5}) {
+            if (placed + chip > target) continue;
+            if (chip == 100) table.l_bet100Click();
+            if (chip == 25) table.l_bet025Click();
+            if (chip == 5) table.l_bet005Click();
+            if (placed != before) break;  // a chip the table does not offer places nothing
+        }
+        if (placed == before) return;
     }
 }
 

@@ -3,6 +3,7 @@
 #include "coach/strategy_table.h"
 #include "engine/action.h"
 #include "engine/table.h"
+#include "sim/quiet_view.h"
 
 namespace vantrel::lab {
 
@@ -22,5 +23,13 @@ Action ShortOfChipsAction(const StrategyTable& chart, const Table& table);
 
 // Presses the action's button on the table.
 void PressAction(Table& table, Action action);
+
+// Presses the action's button; false when the table refused it (a refusal shows in the player
+// balloon of the table's quiet view).
+bool PressUnlessRefused(Table& table, const QuietView& view, Action action);
+
+// Bets chips of $100, $25 and $5, the largest the table offers that still fits, up to `bet` or
+// the lesson's chips in hand.
+void PlaceBetInChips(Table& table, int bet);
 
 }  // namespace vantrel::lab

@@ -53,7 +53,7 @@ class ExamTable {
     }
 
     void PlayRound(int bet) {
-        PlaceBet(bet);
+        PlaceBetInChips(table_, bet);
         while (table_.startTimerRunning()) table_.tm_startTimer();
         while (table_.state().roundActive && table_.actionsEnabled() && !over()) {
             if (!Press(ChartPlayerAction(chart_, table_)) &&
@@ -63,30 +63,7 @@ class ExamTable {
     }
 
   private:
-    // Chips of $100, $25 and $5, the largest the table offers that still fits, up to `bet` or
-    // the chips in hand.
-    void PlaceBet(int bet) {
-        const int target = std::min(bet, lesson_.chips / 5 * 5);
-        const int& placed = table_.state().handBet[1];
-        while (placed < target) {
-            const int before = placed;
-            for (int chip : {100, 25, 5}) {
-                if (placed + chip > target) continue;
-                if (chip == 100) table_.l_bet100Click();
-                if (chip == 25) table_.l_bet025Click();
-                if (chip == 5) table_.l_bet005Click();
-                if (placed != before) break;  // a chip the table does not offer places nothing
-            }
-            if (placed == before) return;
-        }
-    }
-
-    // Presses the action's button; false when the table refused it.
-    bool Press(Action action) {
-        const long long balloons = view_.playerBalloons;
-        PressAction(table_, action);
-        return view_.playerBalloons == balloons;
-    }
+    bool Press(Action action) { return PressUnlessRefused(table_, view_, action); }
 
     const StrategyTable& chart_;
     QuietView view_;
@@ -108,6 +85,13 @@ bool PlayExam(const StrategyTable& chart, const LessonInfo& exam, int bet, std::
 
 ExamTally SimulateExams(const StrategyTable& chart, const LessonInfo& exam, int bet,
                         long long exams, std::uint64_t seed, int threads, const BetRamp* ramp) {
+    return TallyExams(exams, seed, threads, [&](std::uint32_t examSeed, long long& rounds) {
+        return PlayExam(chart, exam, bet, examSeed, rounds, ramp);
+    });
+}
+
+ExamTally TallyExams(long long exams, std::uint64_t seed, int threads,
+                     const std::function<bool(std::uint32_t, long long&)>& sitExam) {
     std::vector<ExamTally> tallies(threads);
     std::atomic<long long> next{0};
     std::vector<std::jthread> workers;
@@ -117,9 +101,7 @@ ExamTally SimulateExams(const StrategyTable& chart, const LessonInfo& exam, int 
             ExamTally tally;
             for (long long i = next++; i < exams; i = next++) {
                 ++tally.exams;
-                if (PlayExam(chart, exam, bet, TableSeed(seed, static_cast<int>(i)), tally.rounds,
-                             ramp))
-                    ++tally.passes;
+                if (sitExam(TableSeed(seed, static_cast<int>(i)), tally.rounds)) ++tally.passes;
             }
             tallies[index] = tally;
         });

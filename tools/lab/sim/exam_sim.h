@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 
 #include "coach/lessons.h"
 #include "coach/strategy_table.h"
@@ -41,5 +42,10 @@ bool PlayExam(const StrategyTable& chart, const LessonInfo& exam, int bet, std::
 ExamTally SimulateExams(const StrategyTable& chart, const LessonInfo& exam, int bet,
                         long long exams, std::uint64_t seed, int threads,
                         const BetRamp* ramp = nullptr);
+
+// Sits `exams` exams, exam i seeded with TableSeed(seed, i), shared out over `threads` threads;
+// `sitExam` plays one exam of a seed, adds its rounds and tells whether it was passed.
+ExamTally TallyExams(long long exams, std::uint64_t seed, int threads,
+                     const std::function<bool(std::uint32_t, long long&)>& sitExam);
 
 }  // namespace vantrel::lab

@@ -1,11 +1,8 @@
 #include "sim/master_exam_sim.h"
 
 #include <algorithm>
-#include <atomic>
 #include <functional>
 #include <memory>
-#include <thread>
-#include <vector>
 
 #include "coach/coach.h"
 #include "coach/index_judge.h"
@@ -14,38 +11,12 @@
 #include "master/master_coach.h"
 #include "master/tray_reading.h"
 #include "sim/chart_player.h"
+#include "sim/quiet_view.h"
 #include "sim/table_sim.h"
 
 namespace vantrel::lab {
 
 namespace {
-
-// A table screen nobody sees, whose keypad the player answers.
-class ExamView final : public TableView {
-  public:
-    std::function<int()> answer;
-    long long playerBalloons = 0;
-    long long closingPages = 0;
-    long long courseMenus = 0;
-
-    bool ShowsTable() const override { return false; }
-    void Delay(int) override {}
-    void SetText(Control control, std::string_view) override {
-        if (control == Control::l_pmsg) ++playerBalloons;
-    }
-    void SetVisible(Control, bool) override {}
-    void SetEnabled(Control, bool) override {}
-    void EnableActions(bool) override {}
-    void ShowCardFace(int, const Card&) override {}
-    void ShowCardBack(int) override {}
-    void SetSlotVisible(int, bool) override {}
-    void LoadChipBitmaps() override {}
-    void SetStartTimer(bool) override {}
-    int ShowMessageBox(std::string_view) override { return 1; }
-    int AskCountPoint() override { return answer(); }
-    void ShowClosingPage() override { ++closingPages; }
-    void ShowCourseMenu(Course) override { ++courseMenus; }
-};
 
 class MasterExamTable {
   public:
@@ -77,7 +48,7 @@ class MasterExamTable {
     bool passed() { return view_.closingPages > 0 && coach_.ExamPassed(); }
 
     void PlayRound() {
-        PlaceBet(Bet());
+        PlaceBetInChips(table_, Bet());
         while (table_.startTimerRunning()) table_.tm_startTimer();
         while (table_.state().roundActive && table_.actionsEnabled() && !over()) {
             if (table_.state().insuranceOpen && TakesInsurance()) {
@@ -111,32 +82,12 @@ class MasterExamTable {
                                  table_.state().maxBet);
     }
 
-    // $100, $25 and $5 chips, the largest that still fits, up to `bet`.
-    void PlaceBet(int bet) {
-        const int& placed = table_.state().handBet[1];
-        while (placed < bet) {
-            const int before = placed;
-            for (int chip : {100, 25, 5}) {
-                if (placed + chip > bet) continue;
-                if (chip == 100) table_.l_bet100Click();
-                if (chip == 25) table_.l_bet025Click();
-                if (chip == 5) table_.l_bet005Click();
-                if (placed != before) break;
-            }
-            if (placed == before) return;
-        }
-    }
-
-    bool Press(Action action) {
-        const long long balloons = view_.playerBalloons;
-        PressAction(table_, action);
-        return view_.playerBalloons == balloons;
-    }
+    bool Press(Action action) { return PressUnlessRefused(table_, view_, action); }
 
     const StrategyTable& chart_;
     const strategy::MasterFigures& figures_;
     MasterPlayer player_;
-    ExamView view_;
+    QuietView view_;
     LessonSetup lesson_;
     Table table_{view_, lesson_};
     Coach judge_{table_, chart_};
@@ -158,25 +109,9 @@ bool PlayMasterExam(const StrategyTable& chart, const strategy::MasterFigures& f
 ExamTally SimulateMasterExams(const StrategyTable& chart, const strategy::MasterFigures& figures,
                               MasterPlayer player, long long exams, std::uint64_t seed,
                               int threads) {
-    std::vector<ExamTally> tallies(threads);
-    std::atomic<long long> next{0};
-    std::vector<std::jthread> workers;
-    for (int index = 0; index < threads; ++index) {
-        workers.emplace_back([&, index] {
-            ExamTally tally;
-            for (long long i = next++; i < exams; i = next++) {
-                ++tally.exams;
-                if (PlayMasterExam(chart, figures, player, TableSeed(seed, static_cast<int>(i)),
-                                   tally.rounds))
-                    ++tally.passes;
-            }
-            tallies[index] = tally;
-        });
-    }
-    workers.clear();  // joins
-    ExamTally total;
-    for (const ExamTally& tally : tallies) total += tally;
-    return total;
+    return TallyExams(exams, seed, threads, [&](std::uint32_t examSeed, long long& rounds) {
+        return PlayMasterExam(chart, figures, player, examSeed, rounds);
+    });
 }
 
 }  // namespace vantrel::lab

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string_view>
 
 #include "engine/table_view.h"
@@ -9,9 +10,10 @@ namespace vantrel::lab {
 // The table's screen for the simulator: nobody sees it, so the table shows it nothing and waits
 // on it for nothing. It notes the player balloons (in free play and the exams the table uses
 // that balloon only to refuse an action) and how a lesson's visit ended: its closing page, or a
-// course menu when the chips ran out.
+// course menu when the chips ran out. Its keypad answers what `answer` gives, 0 without it.
 class QuietView final : public TableView {
   public:
+    std::function<int()> answer;
     long long playerBalloons = 0;
     long long closingPages = 0;
     long long courseMenus = 0;
@@ -30,7 +32,7 @@ class QuietView final : public TableView {
     void LoadChipBitmaps() override {}
     void SetStartTimer(bool) override {}
     int ShowMessageBox(std::string_view) override { return 1; }
-    int AskCountPoint() override { return 0; }
+    int AskCountPoint() override { return answer ? answer() : 0; }
     void ShowClosingPage() override { ++closingPages; }
     void ShowCourseMenu(Course) override { ++courseMenus; }
 };
