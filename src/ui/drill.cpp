@@ -128,7 +128,7 @@ QString DurationText(double seconds) {
 }  // namespace
 
 Tf_drill::Tf_drill(Session& session, Tf_mdi& mdi)
-    : Screen(session, mdi, "Strategy Drill"), pictures_(session) {
+    : Screen(session, mdi, "Strategy Drill"), pictures_(session, *this) {
     setObjectName("Tf_drill");
     BuildControls(this, kLayout);
     for (const auto& [name, colour] : kTextColours)

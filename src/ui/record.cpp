@@ -297,7 +297,8 @@ void Tf_record::ShowExams(const record::RecordReader& reader) {
 void Tf_record::ShowProgress(const record::RecordReader& reader) {
     const std::vector<record::VisitProgress> visits = record::ProgressOfLastVisits(reader);
     img_progress_->setPixmap(
-        DrawProgressPlot(img_progress_->size(), Shares(visits, &record::VisitProgress::decisions),
+        DrawProgressPlot(img_progress_->size(), img_progress_->devicePixelRatioF(),
+                         Shares(visits, &record::VisitProgress::decisions),
                          Shares(visits, &record::VisitProgress::countAnswers)));
 }
 
