@@ -88,7 +88,8 @@ int StepUp(int value, Choices choices) {
 constexpr char kFixedRules[] =
     "Dealer stands on all 17s, checks for blackjack; blackjack pays 3 to 2, truncated; "
     "double on any two cards and after splits; up to four hands; one card to split aces; no "
-    "insurance, even money or surrender.";
+    "even money or surrender. Insurance, paid 2 to 1, is offered against an ace in the Master "
+    "Course's lessons only.";
 
 std::string Percent(double edge) {
     char text[24];
