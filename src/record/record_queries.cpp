@@ -66,12 +66,14 @@ std::vector<LessonSummary> LessonSummaries(const RecordReader& reader) {
 
 std::vector<Mistake> MistakesByCell(const RecordReader& reader, int limit) {
     std::vector<Mistake> mistakes;
-    const std::string cost = CostPerUnit(reader);
     // A deviation is told apart by the true count it was missed at; records kept before decisions
     // had true counts hold none.
-    const std::string deviation = reader.version() >= 4
-                                      ? "deviation, CASE WHEN deviation = 1 THEN true_count END"
-                                      : "0, NULL";
+    const bool deviations = reader.version() >= 4;
+    const std::string deviation =
+        deviations ? "deviation, CASE WHEN deviation = 1 THEN true_count END" : "0, NULL";
+    const std::string cost = deviations
+                                 ? "CASE WHEN deviation = 0 THEN " + CostPerUnit(reader) + " END"
+                                 : CostPerUnit(reader);
     ForEachRow(reader,
                "SELECT chart_part, chart_row, chart_column, action, advice, count(*), "
                "coalesce(avg(" +
@@ -90,7 +92,24 @@ std::vector<Mistake> MistakesByCell(const RecordReader& reader, int limit) {
                        .averageCostPercent = row.Real(6),
                        .totalCost = row.Real(7),
                        .deviation = Int(row, 8) != 0,
-                       .trueCount = row.OptionalInteger(9)});
+                       .trueCount = row.OptionalInteger(9),
+                       .priced = Int(row, 8) == 0,
+                       .insuranceTaken = std::nullopt});
+               });
+    if (!HoldsMasterAnswers(reader)) return mistakes;
+    const int left = limit > 0 ? limit - static_cast<int>(mistakes.size()) : -1;
+    if (left == 0) return mistakes;
+    ForEachRow(reader,
+               "SELECT taken, true_count, count(*) FROM insurance_choices WHERE is_right = 0 "
+               "GROUP BY taken, true_count ORDER BY count(*) DESC, true_count LIMIT " +
+                   std::to_string(left),
+               [&](const Statement& row) {
+                   Mistake mistake;
+                   mistake.count = Int(row, 2);
+                   mistake.trueCount = Int(row, 1);
+                   mistake.priced = false;
+                   mistake.insuranceTaken = Int(row, 0) != 0;
+                   mistakes.push_back(mistake);
                });
     return mistakes;
 }
