@@ -248,8 +248,8 @@ TEST(MasterCommand, WritesAFiguresFileTheTrainerAndTheExamRead) {
     ASSERT_EQ(run.status, 0) << run.output;
     const LabRun exam = RunLab("exam ML6 --decks 2 --cut 75 --trials 2" + chart);
     ASSERT_EQ(exam.status, 0) << exam.output;
-    for (const std::string part : {"figures: " + folder / "master-2-75.txt",
-                                   std::string("exam: ML6, 4 shoes of 2 decks cut at 75%")})
+    for (const std::string& part : {"figures: " + folder / "master-2-75.txt",
+                                    std::string("exam: ML6, 4 shoes of 2 decks cut at 75%")})
         EXPECT_NE(exam.output.find(part), std::string::npos) << exam.output;
     std::ifstream file(folder / "master-2-75.txt");
     const std::optional<vantrel::strategy::MasterFigures> figures =

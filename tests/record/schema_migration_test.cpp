@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 
 #include "record/drill_queries.h"
 #include "record/record_queries.h"
@@ -164,18 +165,29 @@ TEST(SchemaSteps, AnAdviceValueRecordKeepsItsRowsAndTakesDeviations) {
     store.BeginVisit({"ML5", LessonMode::IndexQuota, 10000, 100, 6});
     store.AddRound(OneHandRound(10, 0, {deviation, deviation, chartMistake, atThree}));
 
-    std::vector<std::string> deviations;
+    // Each priced in a shoe at its true count: the further past the index, the dearer.
+    std::map<int, double> costAt;
     int chartStands = 0;
     for (const Mistake& mistake : MistakesByCell(RecordReader(path))) {
-        if (mistake.deviation) deviations.push_back(MistakeText(mistake));
+        if (mistake.deviation) {
+            EXPECT_TRUE(mistake.priced);
+            costAt[*mistake.trueCount] = mistake.averageCostPercent;
+            EXPECT_EQ(MistakeText(mistake).rfind(mistake.trueCount == 2
+                                                     ? "Hard 16 vs 10 at true +2: you HIT, right "
+                                                       "STAND, 2 times, "
+                                                     : "Hard 16 vs 10 at true +3: you HIT, right "
+                                                       "STAND, 1 time, ",
+                                                 0),
+                      0u)
+                << MistakeText(mistake);
+        }
         if (!mistake.deviation && mistake.taken == Action::Stand &&
             mistake.cell == ChartCell{ChartPart::Hard, 16, 10})
             chartStands += mistake.count;
     }
-    std::sort(deviations.begin(), deviations.end());
-    EXPECT_EQ(deviations,
-              (std::vector<std::string>{"Hard 16 vs 10 at true +2: you HIT, right STAND, 2 times",
-                                        "Hard 16 vs 10 at true +3: you HIT, right STAND, 1 time"}));
+    ASSERT_EQ(costAt.size(), 2u);
+    EXPECT_GT(costAt[2], 0.0);
+    EXPECT_GT(costAt[3], costAt[2]);
     // The chart's own mistake at a true count joins the same cell's mistakes kept before.
     int chartStandsBefore = 0;
     for (const Mistake& mistake : before)
@@ -203,8 +215,11 @@ TEST(SchemaSteps, ATrueCountRecordKeepsItsRowsAndTakesInsuranceAndIndexDrills) {
     std::vector<std::string> textsBefore;
     for (const Mistake& mistake : MistakesByCell(RecordReader(path)))
         textsBefore.push_back(MistakeText(mistake));
-    ASSERT_NE(std::find(textsBefore.begin(), textsBefore.end(),
-                        "Hard 16 vs 10 at true +2: you HIT, right STAND, 1 time"),
+    ASSERT_NE(std::find_if(textsBefore.begin(), textsBefore.end(),
+                           [](const std::string& text) {
+                               return text.starts_with(
+                                   "Hard 16 vs 10 at true +2: you HIT, right STAND, 1 time, ");
+                           }),
               textsBefore.end());
 
     RecordStore store;
