@@ -249,6 +249,8 @@ class Table {
     std::function<void(const Table&)> stepObserver_;
 
     TableState state_;
+    // The round being settled, as told to the events.
+    RoundSettlement settlement_{};
     std::array<CardSlot, kSlotCount> slots_{};
     // Slots this table has cleared and hidden on the screen and not shown since (bit = slot
     // number). A slot gets a card only together with ShowSlot, so these hold no card either:
