@@ -74,7 +74,15 @@ class Table {
     void l_bet100Click() {
         Handle([this] { BetChip(100, Control::img_bet100); });
     }
-    void tm_startTimer();
+    // One tick of the betting countdown. A tick that only counts down on a screen nobody sees,
+    // which is all but one of a simulated round's ticks, is done here, inline.
+    void tm_startTimer() {
+        if (!shown_ && startTimerRunning_ && state_.countdown > 1) {
+            --state_.countdown;
+            return;
+        }
+        CountdownTick();
+    }
     void bbtn_hitClick();
     void bbtn_standClick();
     void bbtn_doubleClick();
@@ -171,6 +179,7 @@ class Table {
         }
     }
 
+    void CountdownTick();
     // The four actions share one frame: guards, refusals, judgement, the action, what follows.
     void RunAction(Action action);
     // The first refusal that applies to the action, or an empty text when it is allowed.
