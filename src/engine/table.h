@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <string_view>
@@ -132,10 +133,18 @@ class Table {
     void ShowDealerMessage(std::string_view text);
     void ShowPlayerMessage(std::string_view text, int ms);
 
-    // The current hand holds two cards of the same rank and is hand 1, 2 or 3.
-    bool IsMatchingPair() const;
+    // The current hand holds two cards of the same rank and is hand 1, 2 or 3. Asked at every
+    // decision the chart judges, so inline.
+    bool IsMatchingPair() const {
+        const int hand = state_.currentHand;
+        return hand >= 1 && hand <= 3 && state_.handCards[hand] == 2 &&
+               slots_[PlayerSlot(hand, 1)].rank() == slots_[PlayerSlot(hand, 2)].rank();
+    }
     // The pair card's value (1 for aces, 10 for tens and court cards), or 0 when no pair.
-    int PairValue() const;
+    int PairValue() const {
+        if (!IsMatchingPair()) return 0;
+        return std::min(slots_[PlayerSlot(state_.currentHand, 1)].rank(), 10);
+    }
 
     // Engine operations, in the order a visit uses them.
     void SetUpTable();
