@@ -24,13 +24,6 @@ std::string VerdictText(bool right, std::string_view correction) {
     return right ? "OK!" : "Incorrect!(" + std::string(correction) + ")";
 }
 
-Judgement JudgeCurrentHand(const StrategyTable& chart, const Table& table) {
-    const TableState& state = table.state();
-    const int hand = state.currentHand;
-    return Judge(chart, {state.handTotal[hand], state.handCards[hand], table.PairValue(),
-                         state.dealerUpValue});
-}
-
 Decision Coach::Judged(Action action) const {
     const TableState& state = table_.state();
     const int hand = state.currentHand;

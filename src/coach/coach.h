@@ -18,8 +18,14 @@ std::string_view ActionName(int code);
 // What the student is told of an answer: "OK!", or "Incorrect!(" with the correction and ")".
 std::string VerdictText(bool right, std::string_view correction);
 
-// The chart's word on the table's current hand against the dealer's up card.
-Judgement JudgeCurrentHand(const StrategyTable& chart, const Table& table);
+// The chart's word on the table's current hand against the dealer's up card. Inline: the lab's
+// player asks it at every decision.
+inline Judgement JudgeCurrentHand(const StrategyTable& chart, const Table& table) {
+    const TableState& state = table.state();
+    const int hand = state.currentHand;
+    return Judge(chart, {state.handTotal[hand], state.handCards[hand], table.PairValue(),
+                         state.dealerUpValue});
+}
 
 // The lesson checks of the strategy and counting practices.
 class Coach : public Coaching {

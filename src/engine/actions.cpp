@@ -1,5 +1,4 @@
 // Hit, stand, double down and split, from the buttons and from the mouse gestures.
-#include <algorithm>
 
 #include "engine/table.h"
 
@@ -90,17 +89,6 @@ void Table::Split() {
     const int half = state_.handTotal[split] / 2;
     state_.handTotal[added] = state_.handTotal[split] = half;
     HitCurrentHand();
-}
-
-bool Table::IsMatchingPair() const {
-    const int hand = state_.currentHand;
-    return hand >= 1 && hand <= 3 && state_.handCards[hand] == 2 &&
-           slots_[PlayerSlot(hand, 1)].rank() == slots_[PlayerSlot(hand, 2)].rank();
-}
-
-int Table::PairValue() const {
-    if (!IsMatchingPair()) return 0;
-    return std::min(slots_[PlayerSlot(state_.currentHand, 1)].rank(), 10);
 }
 
 void Table::FormMouseDown(int x, int y) {

@@ -75,7 +75,7 @@ void Table::ShowCountdown(bool visible) {
     ShowControl(Control::l_timeout, visible);
 }
 
-void Table::tm_startTimer() {
+void Table::CountdownTick() {
     Handle([this] {
         if (!startTimerRunning_) return;
         if (state_.countdown > INT_MIN) --state_.countdown;

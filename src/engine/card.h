@@ -30,14 +30,18 @@ inline constexpr std::array<int, 14> kCardValues = {0, 101, 2, 3, 4, 5, 6, 7, 8,
 inline constexpr std::array<int, 14> kHiLoValues = {0, -1, 1, 1, 1, 1, 1, 0, 0, 0, -1, -1, -1, -1};
 
 // What a card of this rank adds to an encoded hand total: 101 for an ace, 10 for ten to king.
+// Every dealt card passes the range test, so it is a branch that is always taken rather than a
+// selection that works out both values.
 constexpr int CardValue(int rank) {
-    if (rank >= 0 && rank <= 13) return kCardValues[rank];
+    if (rank >= 0 && rank <= 13) [[likely]]
+        return kCardValues[rank];
     return rank > 10 ? 10 : rank;
 }
 
 // Hi-Lo: +1 for 2..6, 0 for 7..9, -1 for tens, court cards and aces.
 constexpr int HiLoValue(int rank) {
-    if (rank >= 0 && rank <= 13) return kHiLoValues[rank];
+    if (rank >= 0 && rank <= 13) [[likely]]
+        return kHiLoValues[rank];
     return -1;
 }
 

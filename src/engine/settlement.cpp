@@ -24,7 +24,13 @@ void Table::SettleRound() {
     const HandLabel dealer(state_.dealerTotal, state_.dealerCards, 1);
     ShowControl(Control::l_dhand, true);
 
-    RoundSettlement round{0, 0, state_.handCount, slots_[DealerSlot(2)].card, {}, {}};
+    // The table's own record of the round, rewritten in place: results past the hands played are
+    // left as they were, and setting them all each round would cost more than the rest of it.
+    RoundSettlement& round = settlement_;
+    round.staked = 0;
+    round.payout = 0;
+    round.hands = state_.handCount;
+    round.upCard = slots_[DealerSlot(2)].card;
     // The hands are played in order, so the hands dealt are 1 .. handCount.
     for (int hand = 1; hand <= state_.handCount; ++hand) {
         const HandLabel player(state_.handTotal[hand], state_.handCards[hand], state_.handCount);

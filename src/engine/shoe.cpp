@@ -43,9 +43,11 @@ int Shoe::count(int suit, int rank) const {
 }
 
 void Shoe::Fill() {
-    cards_.resize(static_cast<std::size_t>(decks_) * kDeck.size());
-    for (auto next = cards_.begin(); next != cards_.end();)
-        next = std::copy(kDeck.begin(), kDeck.end(), next);
+    // Appended deck by deck rather than resized and overwritten: a resize would first set every
+    // new place to an empty card.
+    cards_.clear();
+    for (int deck = 0; deck < decks_; ++deck)
+        cards_.insert(cards_.end(), kDeck.begin(), kDeck.end());
 }
 
 void Shoe::TakeFromCell(int suit, int rank) {

@@ -64,7 +64,8 @@ class Shoe {
         const Card card = cards_[index];
         cards_[index] = cards_.back();
         cards_.pop_back();
-        cardsToCut -= cardsToCut > kCutFloor;
+        if (cardsToCut > kCutFloor) [[likely]]
+            --cardsToCut;
         return card;
     }
     // The cut countdown stops here, far below zero, so that it never overflows.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <string_view>
@@ -74,7 +75,15 @@ class Table {
     void l_bet100Click() {
         Handle([this] { BetChip(100, Control::img_bet100); });
     }
-    void tm_startTimer();
+    // One tick of the betting countdown. A tick that only counts down on a screen nobody sees,
+    // which is all but one of a simulated round's ticks, is done here, inline.
+    void tm_startTimer() {
+        if (!shown_ && startTimerRunning_ && state_.countdown > 1) {
+            --state_.countdown;
+            return;
+        }
+        CountdownTick();
+    }
     void bbtn_hitClick();
     void bbtn_standClick();
     void bbtn_doubleClick();
@@ -124,10 +133,18 @@ class Table {
     void ShowDealerMessage(std::string_view text);
     void ShowPlayerMessage(std::string_view text, int ms);
 
-    // The current hand holds two cards of the same rank and is hand 1, 2 or 3.
-    bool IsMatchingPair() const;
+    // The current hand holds two cards of the same rank and is hand 1, 2 or 3. Asked at every
+    // decision the chart judges, so inline.
+    bool IsMatchingPair() const {
+        const int hand = state_.currentHand;
+        return hand >= 1 && hand <= 3 && state_.handCards[hand] == 2 &&
+               slots_[PlayerSlot(hand, 1)].rank() == slots_[PlayerSlot(hand, 2)].rank();
+    }
     // The pair card's value (1 for aces, 10 for tens and court cards), or 0 when no pair.
-    int PairValue() const;
+    int PairValue() const {
+        if (!IsMatchingPair()) return 0;
+        return std::min(slots_[PlayerSlot(state_.currentHand, 1)].rank(), 10);
+    }
 
     // Engine operations, in the order a visit uses them.
     void SetUpTable();
@@ -171,6 +188,7 @@ class Table {
         }
     }
 
+    void CountdownTick();
     // The four actions share one frame: guards, refusals, judgement, the action, what follows.
     void RunAction(Action action);
     // The first refusal that applies to the action, or an empty text when it is allowed.
@@ -249,6 +267,8 @@ class Table {
     std::function<void(const Table&)> stepObserver_;
 
     TableState state_;
+    // The round being settled, as told to the events.
+    RoundSettlement settlement_{};
     std::array<CardSlot, kSlotCount> slots_{};
     // Slots this table has cleared and hidden on the screen and not shown since (bit = slot
     // number). A slot gets a card only together with ShowSlot, so these hold no card either:

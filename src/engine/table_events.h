@@ -64,7 +64,7 @@ struct RoundSettlement {
     int hands;
     Card upCard;
     std::string_view dealerLabel;
-    std::array<SettledHand, kMaxHands> results;
+    std::array<SettledHand, kMaxHands> results;  // hands 1 .. `hands`; the rest mean nothing
     int net() const { return payout - staked; }
 };
 
