@@ -36,4 +36,12 @@ std::string LectureTextPath(const std::string& appDir, const std::string& code, 
     return appDir + "/doc/" + code + ZeroPad(page, 2) + ".txt";
 }
 
+std::string PictureWordsPath(const std::string& bitmapPath) {
+    const std::size_t dot = bitmapPath.rfind('.');
+    const std::size_t slash = bitmapPath.rfind('/');
+    const bool hasExtension =
+        dot != std::string::npos && (slash == std::string::npos || dot > slash);
+    return (hasExtension ? bitmapPath.substr(0, dot) : bitmapPath) + ".txt";
+}
+
 }  // namespace vantrel
