@@ -27,7 +27,13 @@ void DescribePicture(QWidget* picture, const QString& words) {
         return;
     }
     picture->setAccessibleName("Picture: " + lines.takeFirst());
-    picture->setAccessibleDescription(lines.join(". "));
+    // A line a sentence, unless it ends in a stop of its own.
+    QString description;
+    for (const QString& line : lines) {
+        if (!description.isEmpty()) description += description.back().isPunct() ? " " : ". ";
+        description += line;
+    }
+    picture->setAccessibleDescription(description);
 }
 
 }  // namespace vantrel

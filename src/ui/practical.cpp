@@ -86,7 +86,7 @@ void Tf_practical::BuildLayout() {
         controls_[i] = Find<QWidget>(name);
     }
     for (int slot = 0; slot < kSlotCount; ++slot) slots_[slot] = Find<QLabel>(SlotName(slot));
-    DescribeCardSlots(this);
+    NameHands(this, table_.state());
     int i = 0;
     for (const char* name : {"bbtn_hit", "bbtn_stand", "bbtn_double", "bbtn_split"})
         actions_[i++] = Find<QPushButton>(name);

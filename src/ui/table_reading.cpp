@@ -20,18 +20,17 @@ void Name(QLabel* label, const QString& name) {
 
 }  // namespace
 
-void DescribeCardSlots(QWidget* table) {
+void NameHands(QWidget* table, const TableState& state) {
     for (int slot = 0; slot < kSlotCount; ++slot) {
         const int position = slot % kHandSlots + 1;
         const int hand = slot / kHandSlots;
         Label(table, SlotName(slot))
-            ->setAccessibleDescription(hand == 0
-                                           ? QString("Dealer's card %1").arg(position)
-                                           : QString("Hand %1, card %2").arg(hand).arg(position));
+            ->setAccessibleDescription(hand == 0 ? QString("Dealer's card %1").arg(position)
+                                                 : QString("Hand %1, card %2, bet $%3")
+                                                       .arg(hand)
+                                                       .arg(position)
+                                                       .arg(state.handBet[hand]));
     }
-}
-
-void NameHands(QWidget* table, const TableState& state) {
     QLabel* dealer = Label(table, "l_dhand");
     Name(dealer, "Dealer's hand: " + dealer->text());
     for (int hand = 1; hand <= kMaxHands; ++hand) {

@@ -88,6 +88,7 @@ void AccessibilityTest::everyControlHasAName_data() {
     QTest::newRow("count-down") << QByteArray("N1") << QStringList{"bbtn_record", "bbtn_countdown"}
                                 << "Tf_countdown";
     QTest::newRow("professional menu") << QByteArray("PL1") << QStringList{} << "Tf_promenu";
+    QTest::newRow("count keypad") << QByteArray("N1") << QStringList{} << "Tf_cpin";
     QTest::newRow("master menu") << QByteArray("PL1") << QStringList{"bbtn_master"}
                                  << "Tf_mastermenu";
 }
@@ -110,8 +111,13 @@ void AccessibilityTest::everyControlHasAName() {
     for (const QString& button : clicks)
         QVERIFY2(Click(world.frame().CurrentScreen(), button.toLatin1().constData()),
                  qPrintable(button));
-    QCOMPARE(world.CurrentScreenName(), screen);
-    QCOMPARE(UnnamedOn(world.frame().CurrentScreen()).join(", "), QString());
+    QWidget* shown = world.frame().CurrentScreen();
+    if (screen == "Tf_cpin") {
+        shown = &world.frame().CountDialog();
+        shown->show();
+    }
+    QCOMPARE(shown->objectName(), screen);
+    QCOMPARE(UnnamedOn(shown).join(", "), QString());
 }
 
 void AccessibilityTest::aRoundReadsItsCardsAndAnnouncesItsVerdicts() {
@@ -134,6 +140,8 @@ void AccessibilityTest::aRoundReadsItsCardsAndAnnouncesItsVerdicts() {
                  QString::fromStdString(CardName(shown)));
     }
     QCOMPARE(table.findChild<QLabel*>(SlotName(DealerSlot(1)))->accessibleName(), "Face down card");
+    QCOMPARE(table.findChild<QLabel*>(SlotName(PlayerSlot(1, 2)))->accessibleDescription(),
+             "Hand 1, card 2, bet $5");
     QCOMPARE(table.findChild<QLabel*>("l_p1hand")->accessibleName(), "Player hand 1: 16, bet $5");
 
     // Hard 16 against a 10 hits: standing is a mistake, and is said to be one.
