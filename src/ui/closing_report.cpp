@@ -30,7 +30,6 @@ void DrawClosingReport(QLabel* picture, const QString& report) {
     painter.end();
     picture->setPixmap(page);
     picture->resize(page.size());
-    picture->setAccessibleDescription(report);
 }
 
 }  // namespace vantrel
