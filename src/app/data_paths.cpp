@@ -44,4 +44,11 @@ std::string PictureWordsPath(const std::string& bitmapPath) {
     return (hasExtension ? bitmapPath.substr(0, dot) : bitmapPath) + ".txt";
 }
 
+std::string DoubleSizePath(const std::string& bitmapPath) {
+    const std::size_t nameBegin = bitmapPath.rfind('/') + 1;  // 0 when there is no folder
+    std::size_t dot = bitmapPath.rfind('.');
+    if (dot == std::string::npos || dot < nameBegin) dot = bitmapPath.size();
+    return bitmapPath.substr(0, dot) + "@2x.png";
+}
+
 }  // namespace vantrel

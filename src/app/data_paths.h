@@ -19,4 +19,9 @@ std::string LectureTextPath(const std::string& appDir, const std::string& code, 
 // What a picture shows, in words, for those who cannot see it: beside the bitmap, /img/NL103.txt.
 std::string PictureWordsPath(const std::string& bitmapPath);
 
+// The same picture drawn at twice the pixels, for screens of twice the density: /img/NL103@2x.png
+// beside /img/NL103.bmp. A PNG, as it is four times the pixels of a course bitmap that nothing
+// but this program reads.
+std::string DoubleSizePath(const std::string& bitmapPath);
+
 }  // namespace vantrel

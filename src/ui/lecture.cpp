@@ -99,10 +99,11 @@ void Tf_lecture::ShowLecturePage(const std::string& code, int page) {
     bool waitsForFigures = false;
     QString pictureWords;
     if (art::IsMasterFigurePage(code, page) && figures) {
-        const QImage drawn = art::MasterFigurePage(code, page, *figures);
+        const QImage drawn =
+            art::MasterFigurePage(code, page, *figures, img_lecture_->devicePixelRatioF());
         const QPixmap picture = QPixmap::fromImage(drawn);
         img_lecture_->setPixmap(picture);
-        img_lecture_->resize(picture.size());
+        img_lecture_->resize(ShownSize(picture));
         pictureWords = PictureWordsOf(drawn);
     } else {
         LoadBitmap(img_lecture_, QString::fromStdString(LectureBitmapPath(dir, code, page)),
