@@ -36,6 +36,14 @@ std::string LectureTextPath(const std::string& appDir, const std::string& code, 
     return appDir + "/doc/" + code + ZeroPad(page, 2) + ".txt";
 }
 
+std::string PictureWordsPath(const std::string& bitmapPath) {
+    const std::size_t dot = bitmapPath.rfind('.');
+    const std::size_t slash = bitmapPath.rfind('/');
+    const bool hasExtension =
+        dot != std::string::npos && (slash == std::string::npos || dot > slash);
+    return (hasExtension ? bitmapPath.substr(0, dot) : bitmapPath) + ".txt";
+}
+
 std::string DoubleSizePath(const std::string& bitmapPath) {
     const std::size_t nameBegin = bitmapPath.rfind('/') + 1;  // 0 when there is no folder
     std::size_t dot = bitmapPath.rfind('.');

@@ -16,6 +16,8 @@ std::string ChipBitmapPath(const std::string& appDir, int value);
 // Page n of a lesson: /img/NL103.bmp and /doc/NL103.txt.
 std::string LectureBitmapPath(const std::string& appDir, const std::string& code, int page);
 std::string LectureTextPath(const std::string& appDir, const std::string& code, int page);
+// What a picture shows, in words, for those who cannot see it: beside the bitmap, /img/NL103.txt.
+std::string PictureWordsPath(const std::string& bitmapPath);
 
 // The same picture drawn at twice the pixels, for screens of twice the density: /img/NL103@2x.png
 // beside /img/NL103.bmp. A PNG, as it is four times the pixels of a course bitmap that nothing

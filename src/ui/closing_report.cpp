@@ -32,7 +32,6 @@ void DrawClosingReport(QLabel* picture, const QString& report) {
     painter.end();
     picture->setPixmap(page);
     picture->resize(kPage);
-    picture->setAccessibleDescription(report);
 }
 
 }  // namespace vantrel

@@ -8,6 +8,7 @@
 
 #include "record/entries.h"
 #include "recorder/recorder.h"
+#include "ui/accessibility.h"
 #include "ui/controls.h"
 #include "ui/cpin.h"
 #include "ui/delay.h"
@@ -129,6 +130,7 @@ void Tf_countdown::DealNext() {
     ++dealt_;
     auto* image = FindControl<QLabel>(this, "img_card");
     image->setPixmap(pictures_.Face(card));
+    NameCard(image, card);
     image->show();
     FindControl<QLabel>(this, "l_dealt")->setText(QString("%1/%2").arg(dealt_).arg(cards_));
     if (paceMs_ > 0) pace_.start(ScaledMs(paceMs_));
@@ -166,7 +168,9 @@ void Tf_countdown::ShowResult(int answer, double seconds) {
                   .arg(seconds, 0, 'f', 1)
                   .arg(cards_)
                   .arg(kTargetSecondsPerDeck * cards_ / 52);
-    FindControl<QLabel>(this, "l_result")->setText(verdict + "\n" + how);
+    auto* shown = FindControl<QLabel>(this, "l_result");
+    shown->setText(verdict + "\n" + how);
+    AnnounceIfShowing(shown);
 }
 
 void Tf_countdown::keyPressEvent(QKeyEvent* event) {

@@ -15,6 +15,7 @@
 #include "recorder/recorder.h"
 #include "strategy/index_drill.h"
 #include "strategy/master_text.h"
+#include "ui/accessibility.h"
 #include "ui/controls.h"
 #include "ui/delay.h"
 #include "ui/judging.h"
@@ -267,13 +268,15 @@ void Tf_drill::NextCard() {
     } else {
         hand_ = HandToAsk(schedule_->Next());
     }
-    const std::pair<const char*, QPixmap> shown[] = {{"img_d1", pictures_.Back()},
-                                                     {"img_d2", pictures_.Face(hand_.up)},
-                                                     {"img_p1_1", pictures_.Face(hand_.cards[0])},
-                                                     {"img_p1_2", pictures_.Face(hand_.cards[1])}};
-    for (const auto& [name, picture] : shown) {
+    // The hole card is an empty card: its back.
+    const std::pair<const char*, Card> shown[] = {{"img_d1", Card{}},
+                                                  {"img_d2", hand_.up},
+                                                  {"img_p1_1", hand_.cards[0]},
+                                                  {"img_p1_2", hand_.cards[1]}};
+    for (const auto& [name, card] : shown) {
         auto* image = FindControl<QLabel>(this, name);
-        image->setPixmap(picture);
+        image->setPixmap(card.empty() ? pictures_.Back() : pictures_.Face(card));
+        NameCard(image, card);
         image->show();
     }
     for (const char* name : {"s_pmsg", "l_pmsg"}) FindControl<QWidget>(this, name)->hide();

@@ -11,6 +11,7 @@
 #include "coach/lessons.h"
 #include "master_pages.h"
 #include "strategy/master_text.h"
+#include "ui/accessibility.h"
 #include "ui/closing_report.h"
 #include "ui/controls.h"
 #include "ui/course_menu.h"
@@ -18,6 +19,7 @@
 #include "ui/data_file_loaders.h"
 #include "ui/mdi.h"
 #include "ui/menu.h"
+#include "ui/picture_words.h"
 #include "ui/session.h"
 
 namespace vantrel {
@@ -95,26 +97,35 @@ void Tf_lecture::ShowLecturePage(const std::string& code, int page) {
     l_no_->setText(session().lesson.lessonHasTable ? QString() : QString::number(page));
     const strategy::MasterFigures* figures = session().masterFigures.get();
     bool waitsForFigures = false;
+    QString pictureWords;
     if (art::IsMasterFigurePage(code, page) && figures) {
-        const QPixmap picture = QPixmap::fromImage(
-            art::MasterFigurePage(code, page, *figures, img_lecture_->devicePixelRatioF()));
+        const QImage drawn =
+            art::MasterFigurePage(code, page, *figures, img_lecture_->devicePixelRatioF());
+        const QPixmap picture = QPixmap::fromImage(drawn);
         img_lecture_->setPixmap(picture);
         img_lecture_->resize(ShownSize(picture));
+        pictureWords = PictureWordsOf(drawn);
     } else {
         LoadBitmap(img_lecture_, QString::fromStdString(LectureBitmapPath(dir, code, page)),
                    BitmapFit::SizeToBitmap);
         waitsForFigures = art::IsMasterFigurePage(code, page);
+        pictureWords = ReadPictureWords(LectureBitmapPath(dir, code, page));
     }
     // A page without its text shows none rather than the text of the page before.
     if (!LoadTextLines(m_lecture_, QString::fromStdString(LectureTextPath(dir, code, page))))
         m_lecture_->clear();
     // A closing page may show what the lesson came to.
-    if (page == 99 && !session().closingReport.empty())
-        DrawClosingReport(img_lecture_, QString::fromStdString(session().closingReport));
+    if (page == 99 && !session().closingReport.empty()) {
+        const QString report = QString::fromStdString(session().closingReport);
+        DrawClosingReport(img_lecture_, report);
+        pictureWords += '\n' + report;
+    }
+    DescribePicture(img_lecture_, pictureWords);
     ShowFigures(figures, waitsForFigures);
     const bool nextPageExists =
         QFileInfo::exists(QString::fromStdString(LectureTextPath(dir, code, page + 1)));
     bbtn_next_->setText(nextPageExists ? kNext : kFinish);
+    SpeakCaption(bbtn_next_);
 }
 
 // The Master Course's texts name their figures, which are filled in for the rules in force; until

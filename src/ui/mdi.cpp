@@ -5,6 +5,8 @@
 #include <QScreen>
 #include <QStackedWidget>
 
+#include "ui/accessibility.h"
+#include "ui/cpin.h"
 #include "ui/fonts.h"
 #include "ui/menu.h"
 #include "ui/message_box.h"
@@ -37,11 +39,13 @@ Tf_mdi::Tf_mdi(Session& session) : session_(session), stack_(new QStackedWidget(
 
 void Tf_mdi::AddScreen(ScreenId id, Screen* screen) {
     screens_[id] = screen;
+    NameControls(screen);
     stack_->addWidget(screen);
 }
 
 void Tf_mdi::SetCountDialog(Tf_cpin* dialog) {
     countDialog_ = dialog;
+    NameControls(dialog);
 }
 
 void Tf_mdi::ShowScreen(ScreenId id) {

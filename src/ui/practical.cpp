@@ -10,6 +10,7 @@
 #include "app/data_paths.h"
 #include "engine/table_check.h"
 #include "recorder/recorder.h"
+#include "ui/accessibility.h"
 #include "ui/cpin.h"
 #include "ui/delay.h"
 #include "ui/discard_tray.h"
@@ -19,6 +20,7 @@
 #include "ui/practical_layout.h"
 #include "ui/recording.h"
 #include "ui/session.h"
+#include "ui/table_reading.h"
 
 namespace vantrel {
 
@@ -84,6 +86,7 @@ void Tf_practical::BuildLayout() {
         controls_[i] = Find<QWidget>(name);
     }
     for (int slot = 0; slot < kSlotCount; ++slot) slots_[slot] = Find<QLabel>(SlotName(slot));
+    NameHands(this, table_.state());
     int i = 0;
     for (const char* name : {"bbtn_hit", "bbtn_stand", "bbtn_double", "bbtn_split"})
         actions_[i++] = Find<QPushButton>(name);
@@ -224,8 +227,11 @@ void Tf_practical::Delay(int ms) {
 }
 
 void Tf_practical::SetText(Control control, std::string_view text) {
-    if (auto* label = qobject_cast<QLabel*>(controls_[static_cast<int>(control)]))
-        label->setText(QString::fromLatin1(text.data(), static_cast<int>(text.size())));
+    auto* label = qobject_cast<QLabel*>(controls_[static_cast<int>(control)]);
+    if (!label) return;
+    label->setText(QString::fromLatin1(text.data(), static_cast<int>(text.size())));
+    NameHands(this, table_.state());
+    AnnounceIfShowing(label);
 }
 
 void Tf_practical::SetVisible(Control control, bool visible) {
@@ -242,10 +248,12 @@ void Tf_practical::EnableActions(bool on) {
 
 void Tf_practical::ShowCardFace(int slot, const Card& card) {
     slots_[slot]->setPixmap(pictures_.Face(card));
+    NameCard(slots_[slot], card);
 }
 
 void Tf_practical::ShowCardBack(int slot) {
     slots_[slot]->setPixmap(pictures_.Back());
+    NameCard(slots_[slot], Card{});
 }
 
 void Tf_practical::SetSlotVisible(int slot, bool visible) {

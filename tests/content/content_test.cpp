@@ -58,6 +58,10 @@ void ExpectPageComplete(const std::string& code, int page) {
     ASSERT_FALSE(picture.isNull()) << LectureBitmapPath(kDataDir, code, page);
     EXPECT_LE(picture.width(), 600);
     EXPECT_LE(picture.height(), 248);
+    // Read out to a student who cannot see it: at least its heading.
+    QFile words(QString::fromStdString(PictureWordsPath(LectureBitmapPath(kDataDir, code, page))));
+    ASSERT_TRUE(words.open(QIODevice::ReadOnly)) << words.fileName().toStdString();
+    EXPECT_FALSE(words.readAll().trimmed().isEmpty());
 }
 
 class LessonContent : public testing::TestWithParam<const char*> {};

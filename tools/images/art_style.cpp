@@ -4,6 +4,8 @@
 #include <QFontMetricsF>
 #include <QPainter>
 
+#include "page_words.h"
+
 namespace vantrel::art {
 
 namespace {
@@ -37,6 +39,7 @@ QImage Canvas(int width, int height, qreal scale, QImage::Format format) {
 
 void DrawText(QPainter& painter, const QRectF& box, const QString& text, const QFont& font,
               const QColor& colour, int flags) {
+    NoteText(text);
     painter.save();
     painter.setFont(font);
     painter.setPen(colour);

@@ -7,6 +7,7 @@
 
 #include "art_style.h"
 #include "court_art.h"
+#include "page_words.h"
 #include "suit_shapes.h"
 
 namespace vantrel::art {
@@ -119,6 +120,8 @@ void BeginCard(QPainter& painter, const QRectF& box) {
 }  // namespace
 
 void DrawCardFace(QPainter& painter, const QRectF& box, const Card& card) {
+    NoteCard(card);
+    const QuietNotes indices;
     BeginCard(painter, box);
     DrawBlank(painter);
     if (card.rank >= 11)
@@ -130,6 +133,8 @@ void DrawCardFace(QPainter& painter, const QRectF& box, const Card& card) {
 }
 
 void DrawCardBack(QPainter& painter, const QRectF& box) {
+    NoteCard(Card{});
+    const QuietNotes backDesign;
     BeginCard(painter, box);
     DrawBlank(painter);
     const QRectF inner(7, 7, kCardWidth - 14, kCardHeight - 14);

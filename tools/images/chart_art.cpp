@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "art_style.h"
+#include "page_words.h"
 
 namespace vantrel::art {
 
@@ -168,6 +169,54 @@ void DrawFrame(QPainter& painter, const ChartGrid& grid, const std::vector<Chart
                        rows[r].row == mark.row ? kYellow : Qt::white);
 }
 
+// A row's neighbouring up cards of one code, as [first, end) indices into kUpCards.
+struct Run {
+    std::size_t first;
+    std::size_t end;
+    int code;
+};
+
+std::vector<Run> RunsOf(const StrategyTable& chart, ChartPart part, int row) {
+    std::vector<Run> runs;
+    for (std::size_t first = 0; first < kUpCards.size();) {
+        const int code = ChartCell(chart, part, row, kUpCards[first]);
+        std::size_t end = first + 1;
+        while (end < kUpCards.size() && ChartCell(chart, part, row, kUpCards[end]) == code) ++end;
+        runs.push_back({first, end, code});
+        first = end;
+    }
+    return runs;
+}
+
+QString UpCardText(std::size_t index) {
+    return kUpCards[index] == 1 ? QStringLiteral("A") : QString::number(kUpCards[index]);
+}
+
+// The sub-table in words, a line a row: "12: hit against 2 to 3, stand against 4 to 6, ...".
+void NoteChartRows(const StrategyTable& chart, ChartPart part, ChartMark mark) {
+    const char* parts[] = {"Hard totals", "Soft hands", "Pairs"};
+    NoteText(QStringLiteral("%1 against the dealer's up card, 2 to A")
+                 .arg(QLatin1String(parts[static_cast<int>(part)])));
+    for (const ChartRow& row : RowsOf(part)) {
+        QStringList runs;
+        for (const Run& run : RunsOf(chart, part, row.row)) {
+            const QString play = run.code == kChartAnyAction ? QStringLiteral("any play")
+                                 : run.code == 0             ? QStringLiteral("open")
+                                                             : PlayName(run.code);
+            const QString cards = run.end - run.first == 1
+                                      ? UpCardText(run.first)
+                                      : UpCardText(run.first) + " to " + UpCardText(run.end - 1);
+            runs.append(play + " against " + cards);
+        }
+        NoteText(QLatin1String(row.label) + ": " + runs.join(", "));
+        if (row.row == mark.row && mark.upCard != 0)
+            NoteText(QStringLiteral("Marked: %1 against %2")
+                         .arg(QLatin1String(row.label), mark.upCard == 1
+                                                            ? QStringLiteral("A")
+                                                            : QString::number(mark.upCard)));
+    }
+}
+
 }  // namespace
 
 std::vector<int> ChartRows(ChartPart part) {
@@ -189,6 +238,8 @@ void DrawChart(QPainter& painter, const QRectF& box, const StrategyTable& chart,
     const std::vector<ChartRow> rows = RowsOf(part);
     const ChartGrid grid(box, rows.size());
     const int pixelSize = grid.PixelSize();
+    NoteChartRows(chart, part, mark);
+    const QuietNotes cells;
 
     painter.save();
     DrawFrame(painter, grid, rows, pixelSize, mark);
@@ -213,22 +264,18 @@ void DrawChartInWords(QPainter& painter, const QRectF& box, const StrategyTable&
     const std::vector<ChartRow> rows = RowsOf(part);
     const ChartGrid grid(box, rows.size());
     const int pixelSize = grid.PixelSize();
+    NoteChartRows(chart, part, {});
+    const QuietNotes cells;
     painter.save();
     DrawFrame(painter, grid, rows, pixelSize);
     painter.setPen(QPen(QColor(0x20, 0x20, 0x20), 1));
     for (std::size_t r = 0; r < rows.size(); ++r) {
-        for (std::size_t first = 0; first < kUpCards.size();) {
-            const int code = ChartCell(chart, part, rows[r].row, kUpCards[first]);
-            std::size_t end = first + 1;
-            while (end < kUpCards.size() &&
-                   ChartCell(chart, part, rows[r].row, kUpCards[end]) == code)
-                ++end;
-            const QRectF run = grid.Cell(r, first).united(grid.Cell(r, end - 1));
-            painter.fillRect(run, ChartCodeColour(code));
-            painter.drawRect(run);
-            DrawFittedText(painter, run.adjusted(2, 0, -2, 0), PlayName(code),
-                           PGothic(pixelSize - 1, true), InkOn(code));
-            first = end;
+        for (const Run& run : RunsOf(chart, part, rows[r].row)) {
+            const QRectF area = grid.Cell(r, run.first).united(grid.Cell(r, run.end - 1));
+            painter.fillRect(area, ChartCodeColour(run.code));
+            painter.drawRect(area);
+            DrawFittedText(painter, area.adjusted(2, 0, -2, 0), PlayName(run.code),
+                           PGothic(pixelSize - 1, true), InkOn(run.code));
         }
     }
     painter.restore();

@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include "art_style.h"
+#include "page_words.h"
 
 namespace vantrel::art {
 
@@ -25,6 +26,8 @@ ChipColours ColoursOf(int value) {
 }  // namespace
 
 void DrawChip(QPainter& painter, const QRectF& box, int value) {
+    NoteText(QStringLiteral("$%1 chip").arg(value));
+    const QuietNotes face;
     const ChipColours colours = ColoursOf(value);
     const QPointF c(kChipSize / 2.0, kChipSize / 2.0);
     painter.save();

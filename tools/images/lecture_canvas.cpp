@@ -7,6 +7,7 @@
 
 #include "card_art.h"
 #include "engine/hand.h"
+#include "page_words.h"
 
 namespace vantrel::art {
 
@@ -20,12 +21,16 @@ QImage DrawLecturePage(const std::function<void(QPainter&)>& draw, qreal scale) 
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(QRectF(1, 1, kPageWidth - 2, kPageHeight - 2));
     painter.save();
+    const PageWords words;
     draw(painter);
     painter.restore();
+    image.setText(kPageWordsKey, words.lines().join('\n'));
     return image;
 }
 
 void Heading(QPainter& painter, const QString& text) {
+    NoteHeading(text);
+    const QuietNotes noted;
     DrawText(painter, QRectF(14, 6, 572, 26), text, Gothic(20, true), kLightYellow,
              Qt::AlignLeft | Qt::AlignVCenter);
 }
@@ -52,6 +57,8 @@ QRectF DrawHand(QPainter& painter, QPointF topLeft, const std::vector<Card>& car
 }
 
 void DrawDeck(QPainter& painter, QPointF topLeft, QSizeF card) {
+    NoteText(QStringLiteral("A deck of cards"));
+    const QuietNotes backs;
     for (int i = 4; i >= 0; --i)
         DrawCardBack(painter, QRectF(topLeft + QPointF(i * 2, i * 2), card));
 }

@@ -10,6 +10,7 @@
 
 #include <QCommandLineParser>
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QSvgGenerator>
@@ -20,6 +21,7 @@
 #include "coach/strategy_table.h"
 #include "course_bitmaps.h"
 #include "icon_art.h"
+#include "page_words.h"
 
 namespace {
 
@@ -65,6 +67,19 @@ int DrawIcons(const QString& themeDir, const QString& name) {
     const QString path = folder + "/" + name + ".svg";
     check(QDir().mkpath(folder) && DrawScalableIcon(path), path);
     return failures == 0 ? 0 : 1;
+}
+
+// A lecture page's words go beside its bitmap, for the screen reader; BMP files keep no text.
+bool WritePictureWords(const QImage& image, const std::string& bitmapPath) {
+    const QString words = image.text(QString::fromLatin1(vantrel::art::kPageWordsKey));
+    if (words.isEmpty()) return true;
+    const std::string path = vantrel::PictureWordsPath(bitmapPath);
+    QFile file(QString::fromStdString(path));
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+        file.write(words.toUtf8() + '\n') > 0)
+        return true;
+    std::fprintf(stderr, "vantrel-images: cannot write %s\n", path.c_str());
+    return false;
 }
 
 }  // namespace
@@ -123,8 +138,10 @@ int main(int argc, char* argv[]) {
         ++failures;
     };
     for (const auto& bitmap : vantrel::art::CourseBitmaps(dataDir.toStdString(), chart)) {
-        save(bitmap.draw(1), bitmap.path);
+        const QImage image = bitmap.draw(1);
+        save(image, bitmap.path);
         save(bitmap.draw(2), vantrel::DoubleSizePath(bitmap.path));
+        if (!WritePictureWords(image, bitmap.path)) ++failures;
     }
     return failures == 0 ? 0 : 1;
 }

@@ -7,7 +7,9 @@
 #include "art_style.h"
 #include "card_art.h"
 #include "chip_art.h"
+#include "engine/card_name.h"
 #include "lecture_canvas.h"
+#include "page_words.h"
 
 namespace vantrel::art {
 
@@ -124,6 +126,33 @@ void DrawOverlays(QPainter& painter, const TableScene& scene) {
     }
 }
 
+QString CardsText(const std::vector<Card>& cards) {
+    QStringList names;
+    for (const Card& card : cards) names.append(QString::fromStdString(CardName(card)));
+    return names.join(", ");
+}
+
+// The scene as a student at the table hears it, rather than every text on the screen.
+void NoteScene(const TableScene& scene) {
+    NoteText(QStringLiteral("The practice table"));
+    if (!scene.dealer.empty())
+        NoteText("Dealer: " + CardsText(scene.dealer) +
+                 (scene.dealerLabel.isEmpty() ? QString() : ", " + scene.dealerLabel));
+    for (std::size_t h = 0; h < scene.hands.size(); ++h) {
+        QString line = QStringLiteral("Hand %1: ").arg(h + 1) + CardsText(scene.hands[h]);
+        if (h < scene.handLabels.size()) line += ", " + scene.handLabels[h];
+        if (h < scene.results.size()) line += ", " + scene.results[h];
+        NoteText(line);
+    }
+    if (!scene.bet.isEmpty()) NoteText("Bet " + scene.bet);
+    NoteText("Chips " + scene.chips + ", " + scene.quota);
+    if (scene.countdown > 0) NoteText(QStringLiteral("%1 seconds to bet").arg(scene.countdown));
+    if (!scene.dealerBalloon.isEmpty()) NoteText("The dealer says: " + scene.dealerBalloon);
+    if (!scene.playerBalloon.isEmpty()) NoteText("The coach says: " + scene.playerBalloon);
+    if (scene.countQuestion)
+        NoteText("Asked: How much is your current Counting Point? Entered: " + scene.countEntry);
+}
+
 }  // namespace
 
 void DrawCountDialog(QPainter& p, const QString& entry) {
@@ -153,6 +182,8 @@ QRectF DealerCardSlot(int position) {
 }
 
 void DrawTableSketch(QPainter& painter, QPointF origin, qreal scale, const TableScene& scene) {
+    NoteScene(scene);
+    const QuietNotes noted;
     painter.save();
     painter.translate(origin);
     painter.scale(scale, scale);
