@@ -142,29 +142,28 @@ void Tf_lecture::ShowFigures(const strategy::MasterFigures* figures, bool waitsF
 }
 
 // Page Down or Right: the next page; Page Up or Left: the page before; Home: the first page;
-// Escape: the menu button. Each does what its button does, and only while that button shows. A
-// held key pages on but does not leave the lecture.
+// Escape: the menu button. The page keys stay within the lecture: "Finish" and a "Back" that
+// leaves are pressed as buttons, or left by Escape.
 bool Tf_lecture::PageKey(const QKeyEvent& key) {
     const int page = session().lesson.lecturePage;
-    const bool held = key.isAutoRepeat();
+    const bool paged = bbtn_next_->isVisible();  // a lesson that ends at the table has one page
     switch (key.key()) {
         case Qt::Key_PageDown:
         case Qt::Key_Right:
-            if (bbtn_next_->isVisible() && !(held && bbtn_next_->text() == kFinish))
-                bbtn_nextClick();
+            if (paged && bbtn_next_->text() != kFinish) bbtn_nextClick();
             return true;
         case Qt::Key_PageUp:
         case Qt::Key_Left:
-            if (bbtn_back_->isVisible() && !(held && page == 1)) bbtn_backClick();
+            if (paged && page > 1) bbtn_backClick();
             return true;
         case Qt::Key_Home:
-            if (bbtn_back_->isVisible() && page != 1) {
+            if (paged && page > 1) {
                 session().lesson.lecturePage = 1;
                 ShowLecturePage(session().lesson.lessonCode, 1);
             }
             return true;
         case Qt::Key_Escape:
-            if (!held) bbtn_menuClick();
+            if (!key.isAutoRepeat()) bbtn_menuClick();
             return true;
         default:
             return false;
