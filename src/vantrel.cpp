@@ -4,6 +4,7 @@
 #include "app/progress_paths.h"
 #include "program/command_line.h"
 #include "program/desktop_identity.h"
+#include "program/view_scale_environment.h"
 #include "ui/master_figures_request.h"
 #include "ui/recording.h"
 #include "ui/session.h"
@@ -13,7 +14,9 @@
 int main(int argc, char* argv[]) {
     if (const std::optional<int> status = vantrel::AnswerCommandLine(argc, argv)) return *status;
     vantrel::SetDesktopNames();
+    vantrel::ViewScaleEnvironment scaling(vantrel::ViewScaleOfThisCopy());
     QApplication app(argc, argv);
+    scaling.Restore();
     vantrel::SetWindowIcon();
     vantrel::QuitOnTerminationSignals();
     vantrel::Session session;

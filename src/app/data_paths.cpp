@@ -36,4 +36,11 @@ std::string LectureTextPath(const std::string& appDir, const std::string& code, 
     return appDir + "/doc/" + code + ZeroPad(page, 2) + ".txt";
 }
 
+std::string DoubleSizePath(const std::string& bitmapPath) {
+    const std::size_t nameBegin = bitmapPath.rfind('/') + 1;  // 0 when there is no folder
+    std::size_t dot = bitmapPath.rfind('.');
+    if (dot == std::string::npos || dot < nameBegin) dot = bitmapPath.size();
+    return bitmapPath.substr(0, dot) + "@2x.png";
+}
+
 }  // namespace vantrel

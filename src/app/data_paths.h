@@ -17,4 +17,9 @@ std::string ChipBitmapPath(const std::string& appDir, int value);
 std::string LectureBitmapPath(const std::string& appDir, const std::string& code, int page);
 std::string LectureTextPath(const std::string& appDir, const std::string& code, int page);
 
+// The same picture drawn at twice the pixels, for screens of twice the density: /img/NL103@2x.png
+// beside /img/NL103.bmp. A PNG, as it is four times the pixels of a course bitmap that nothing
+// but this program reads.
+std::string DoubleSizePath(const std::string& bitmapPath);
+
 }  // namespace vantrel

@@ -120,13 +120,20 @@ std::string SaveSettings(const Settings& settings, const std::string& path) {
     return error.empty() ? error : SaveFailure(path, error);
 }
 
-std::string SaveProgress(const Settings& settings, const ProgressPaths& paths) {
+std::string UpdateProgressFile(const ProgressPaths& paths,
+                               const std::function<std::string(std::string)>& edit) {
     if (paths.settings.empty()) return kProgressNotKept;
     if (const std::string error =
             CreateFolders(std::filesystem::path(paths.settings).parent_path());
         !error.empty())
         return SaveFailure(paths.settings, error);
-    return SaveSettings(settings, paths.settings);
+    const std::string error = ReplaceWholeFile(paths.settings, edit);
+    return error.empty() ? error : SaveFailure(paths.settings, error);
+}
+
+std::string SaveProgress(const Settings& settings, const ProgressPaths& paths) {
+    return UpdateProgressFile(
+        paths, [&](std::string bytes) { return UpdateSettingsBytes(settings, std::move(bytes)); });
 }
 
 }  // namespace vantrel

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -40,6 +41,10 @@ inline constexpr char kProgressNotKept[] =
 // the first save, for the user alone; a new settings file is the user's alone too.
 // Returns kProgressNotKept when there is nowhere to keep progress.
 std::string SaveProgress(const Settings& settings, const ProgressPaths& paths);
+
+// The same for any edit of the settings file's bytes.
+std::string UpdateProgressFile(const ProgressPaths& paths,
+                               const std::function<std::string(std::string)>& edit);
 
 // The settings that the bytes of a settings file hold; any bytes give some settings.
 Settings ParseSettings(std::string_view bytes);

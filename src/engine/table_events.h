@@ -76,6 +76,15 @@ struct CountAnswer {
     double seconds;  // from the question's opening to the answer
 };
 
+// An insurance offer answered at a Master Course table, judged against the insurance index.
+struct InsuranceChoice {
+    std::array<Card, 2> cards{};  // the player's hand
+    int trueCount = 0;            // as the student saw it
+    bool taken = false;
+    bool right = false;
+    int stake = 0;  // the bet insured
+};
+
 // What happened at the table, told to whoever keeps the student's record. Called on the table's
 // own thread, at the moment it happens; a listener must return at once, and copy what it keeps:
 // the texts are views into the table's own.
@@ -87,6 +96,8 @@ class TableEvents {
     virtual void RoundSettled(const RoundSettlement& round) = 0;
     virtual void CountAnswered(const CountAnswer& answer) = 0;
     virtual void VisitEnded(const VisitClose& close) = 0;
+    // Only the Master Course's tables offer insurance; a listener may let it pass.
+    virtual void InsuranceChosen(const InsuranceChoice&) {}
 };
 
 }  // namespace vantrel

@@ -97,9 +97,21 @@ bool MasterCoach::ExamPassed() {
 }
 
 void MasterCoach::InsuranceAnswered(bool taken) {
-    if (mode() != LessonMode::MasterExam) return;
-    ++exam_.insurance;
-    exam_.rightInsurance += JudgeInsurance(figures_, SeenTrueCount(table_), taken).right;
+    const int trueCount = SeenTrueCount(table_);
+    const InsuranceJudgement judgement = JudgeInsurance(figures_, trueCount, taken);
+    if (mode() == LessonMode::MasterExam) {
+        ++exam_.insurance;
+        exam_.rightInsurance += judgement.right;
+    }
+    // Judged only where the figures hold an insurance index.
+    if (!next_ || !judgement.index) return;
+    const TableState& state = table_.state();
+    next_->InsuranceChosen(
+        {{table_.slot(PlayerSlot(1, 1)).card, table_.slot(PlayerSlot(1, 2)).card},
+         trueCount,
+         taken,
+         judgement.right,
+         state.handBet[1]});
 }
 
 std::string MasterCoach::ExamReportText() const {

@@ -4,9 +4,6 @@
 
 namespace vantrel::record {
 
-namespace {
-
-// Card codes separated by spaces: "S10 H06".
 std::string CardsText(const std::vector<Card>& cards) {
     std::string text;
     for (const Card& card : cards) {
@@ -15,8 +12,6 @@ std::string CardsText(const std::vector<Card>& cards) {
     }
     return text;
 }
-
-}  // namespace
 
 Statement& BindDecisionColumns(Statement& statement, int first, const DecisionEntry& decision) {
     return statement.Bind(first, CardsText(decision.cards))

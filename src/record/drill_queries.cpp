@@ -45,6 +45,22 @@ DrillState LoadDrillState(const RecordReader& reader) {
     return state;
 }
 
+IndexDrillState LoadIndexDrillState(const RecordReader& reader) {
+    IndexDrillState state;
+    if (!HoldsMasterAnswers(reader)) return state;
+    ForEachRow(reader, "SELECT coalesce(max(session), 0) + 1 FROM index_drill_answers",
+               [&](const Statement& row) { state.session = Int(row, 0); });
+    ForEachRow(reader,
+               "SELECT chart_part, chart_row, chart_column, box, due_session "
+               "FROM index_drill_answers a WHERE id = (SELECT max(id) FROM index_drill_answers "
+               "WHERE chart_part = a.chart_part AND chart_row = a.chart_row "
+               "AND chart_column = a.chart_column) ORDER BY id",
+               [&](const Statement& row) {
+                   state.cells.push_back({CellAt(row, 0), Int(row, 3), Int(row, 4)});
+               });
+    return state;
+}
+
 int CellsDue(const DrillState& state) {
     Random unused;
     DrillSchedule schedule(state.session, state.cells, unused);

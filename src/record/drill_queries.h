@@ -25,6 +25,14 @@ DrillState LoadDrillState(const RecordReader& reader);
 // session and the cells whose wait is over.
 int CellsDue(const DrillState& state);
 
+// The index drill's schedule as the record holds it: the session that begins now and each index
+// play's cell as its latest answer left it.
+struct IndexDrillState {
+    int session = 1;
+    std::vector<CellProgress> cells;
+};
+IndexDrillState LoadIndexDrillState(const RecordReader& reader);
+
 // The strategy drills' answers and the sessions played to their end.
 struct DrillSummary {
     int sessions = 0;

@@ -56,6 +56,29 @@ void EndDrillSession(sqlite3* db, std::int64_t session, const DrillEnd& end, std
         .Run();
 }
 
+void InsertIndexDrillAnswer(sqlite3* db, const IndexDrillAnswerEntry& answer, std::int64_t now) {
+    Statement(db,
+              "INSERT INTO index_drill_answers (session, answered_at, decks, cards, up_card, "
+              "chart_part, chart_row, chart_column, true_count, action, advice, is_right, "
+              "seconds, box, due_session) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")
+        .Bind(1, answer.session)
+        .Bind(2, now)
+        .Bind(3, answer.decks)
+        .Bind(4, CardsText(answer.cards))
+        .Bind(5, answer.upCard.code())
+        .Bind(6, static_cast<int>(answer.cell.part))
+        .Bind(7, answer.cell.row)
+        .Bind(8, answer.cell.column)
+        .Bind(9, answer.trueCount)
+        .Bind(10, static_cast<int>(answer.action))
+        .Bind(11, answer.advice)
+        .Bind(12, answer.right ? 1 : 0)
+        .Bind(13, answer.seconds)
+        .Bind(14, answer.progress.box)
+        .Bind(15, answer.progress.dueSession)
+        .Run();
+}
+
 void InsertCountDown(sqlite3* db, const CountDownEntry& countDown, std::int64_t now) {
     Statement(db,
               "INSERT INTO count_downs (done_at, cards, pace_ms, running_count, answer, is_right, "

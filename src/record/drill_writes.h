@@ -17,6 +17,8 @@ std::int64_t InsertDrillSession(sqlite3* db, const DrillStart& start, std::int64
 void InsertDrillAnswer(sqlite3* db, std::int64_t session, const DrillAnswerEntry& answer,
                        std::int64_t now);
 void EndDrillSession(sqlite3* db, std::int64_t session, const DrillEnd& end, std::int64_t now);
+// An answer of the index drill, with its cell's new place in the index drill's schedule.
+void InsertIndexDrillAnswer(sqlite3* db, const IndexDrillAnswerEntry& answer, std::int64_t now);
 void InsertCountDown(sqlite3* db, const CountDownEntry& countDown, std::int64_t now);
 
 }  // namespace vantrel::record

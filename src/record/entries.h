@@ -88,6 +88,16 @@ struct CountAnswerEntry {
     bool right() const { return answer == runningCount; }
 };
 
+// An insurance offer against an ace answered at a Master Course table, judged by the insurance
+// index at the true count the student saw.
+struct InsuranceEntry {
+    std::vector<Card> cards;  // the player's hand
+    int trueCount = 0;
+    bool taken = false;
+    bool right = false;
+    int stake = 0;  // the bet insured; the insurance is half of it
+};
+
 // A strategy drill session as it begins.
 struct DrillStart {
     int decks = 6;                    // the settings' DECK in force
@@ -109,6 +119,22 @@ struct DrillEnd {
     int cards = 0;
     int right = 0;
     double seconds = 0;
+};
+
+// One answer of the index drill: a two-card hand of an index play's cell shown at a true count,
+// judged by the index, and the cell's place in the index drill's own schedule after it.
+struct IndexDrillAnswerEntry {
+    int session = 1;  // the index drill's session, numbered on its own from 1
+    int decks = 6;    // the settings' DECK in force
+    std::vector<Card> cards;
+    Card upCard;
+    ChartCell cell;
+    int trueCount = 0;  // the true count shown
+    Action action = Action::Hit;
+    int advice = 0;  // the right play at that true count (kChartHit ... kChartSplit)
+    bool right = false;
+    double seconds = 0;  // from the card to the answer
+    CellProgress progress;
 };
 
 // A count-down: a deck, or half of one, dealt card by card, then the running count asked.

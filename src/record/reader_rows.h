@@ -26,6 +26,11 @@ inline bool HoldsDrills(const RecordReader& reader) {
     return reader.version() >= 2;
 }
 
+// True when the record holds the insurance choices and the index drill's answers.
+inline bool HoldsMasterAnswers(const RecordReader& reader) {
+    return reader.version() >= 5;
+}
+
 inline int Int(const Statement& statement, int column) {
     return static_cast<int>(statement.Integer(column));
 }

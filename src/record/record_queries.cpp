@@ -1,7 +1,10 @@
 #include "record/record_queries.h"
 
 #include <algorithm>
+#include <map>
+#include <tuple>
 
+#include "record/deviation_cost.h"
 #include "record/reader_rows.h"
 
 namespace vantrel::record {
@@ -64,33 +67,99 @@ std::vector<LessonSummary> LessonSummaries(const RecordReader& reader) {
     return summaries;
 }
 
-std::vector<Mistake> MistakesByCell(const RecordReader& reader, int limit) {
-    std::vector<Mistake> mistakes;
+namespace {
+
+// The chart's mistakes, grouped in SQL, costliest first; at most `limit` (all for -1).
+void ChartMistakes(const RecordReader& reader, int limit, std::vector<Mistake>& mistakes) {
     const std::string cost = CostPerUnit(reader);
-    // A deviation is told apart by the true count it was missed at; records kept before decisions
-    // had true counts hold none.
-    const std::string deviation = reader.version() >= 4
-                                      ? "deviation, CASE WHEN deviation = 1 THEN true_count END"
-                                      : "0, NULL";
+    // Records kept before decisions had true counts hold no deviation.
+    const std::string chartOnly = reader.version() >= 4 ? " AND deviation = 0" : "";
     ForEachRow(reader,
                "SELECT chart_part, chart_row, chart_column, action, advice, count(*), "
                "coalesce(avg(" +
-                   cost + "), 0) * 100, total(" + cost + " * stake) AS cost, " + deviation +
-                   " FROM decisions WHERE is_right = 0 "
-                   "GROUP BY chart_part, chart_row, chart_column, action, advice, 9, 10 "
+                   cost + "), 0) * 100, total(" + cost +
+                   " * stake) AS cost FROM decisions WHERE is_right = 0" + chartOnly +
+                   " GROUP BY chart_part, chart_row, chart_column, action, advice "
                    "ORDER BY cost DESC, count(*) DESC, chart_part, chart_row, chart_column, action "
                    "LIMIT " +
-                   std::to_string(limit > 0 ? limit : -1),
+                   std::to_string(limit),
                [&](const Statement& row) {
-                   mistakes.push_back(Mistake{
-                       .cell = {static_cast<ChartPart>(Int(row, 0)), Int(row, 1), Int(row, 2)},
-                       .taken = static_cast<Action>(Int(row, 3)),
-                       .advice = Int(row, 4),
-                       .count = Int(row, 5),
-                       .averageCostPercent = row.Real(6),
-                       .totalCost = row.Real(7),
-                       .deviation = Int(row, 8) != 0,
-                       .trueCount = row.OptionalInteger(9)});
+                   Mistake mistake;
+                   mistake.cell = {static_cast<ChartPart>(Int(row, 0)), Int(row, 1), Int(row, 2)};
+                   mistake.taken = static_cast<Action>(Int(row, 3));
+                   mistake.advice = Int(row, 4);
+                   mistake.count = Int(row, 5);
+                   mistake.averageCostPercent = row.Real(6);
+                   mistake.totalCost = row.Real(7);
+                   mistakes.push_back(mistake);
+               });
+}
+
+// The missed index plays, grouped by cell, action, advice and true count, each priced in a shoe
+// at its true count.
+void DeviationMistakes(const RecordReader& reader, std::vector<Mistake>& mistakes) {
+    if (reader.version() < 4) return;
+    DeviationCost price;
+    const std::size_t first = mistakes.size();
+    std::map<std::tuple<int, int, int, int, int, int>, std::size_t> groups;
+    std::vector<int> priced;  // per mistake of `mistakes`, the rows priced
+    ForEachRow(
+        reader,
+        "SELECT d.chart_part, d.chart_row, d.chart_column, d.action, d.advice, d.true_count, "
+        "d.cards, d.up_card, d.stake, v.decks FROM decisions d JOIN visits v ON v.id = d.visit_id "
+        "WHERE d.is_right = 0 AND d.deviation = 1 AND d.true_count IS NOT NULL ORDER BY d.id",
+        [&](const Statement& row) {
+            const auto key = std::tuple(Int(row, 0), Int(row, 1), Int(row, 2), Int(row, 3),
+                                        Int(row, 4), Int(row, 5));
+            auto [at, added] = groups.try_emplace(key, mistakes.size());
+            if (added) {
+                Mistake mistake;
+                mistake.cell = {static_cast<ChartPart>(Int(row, 0)), Int(row, 1), Int(row, 2)};
+                mistake.taken = static_cast<Action>(Int(row, 3));
+                mistake.advice = Int(row, 4);
+                mistake.deviation = true;
+                mistake.trueCount = Int(row, 5);
+                mistake.priced = false;
+                mistakes.push_back(mistake);
+                priced.push_back(0);
+            }
+            Mistake& mistake = mistakes[at->second];
+            ++mistake.count;
+            const std::optional<double> cost = price.PerUnit(
+                Int(row, 9), Int(row, 5), row.Text(6), row.Text(7), mistake.taken, mistake.advice);
+            if (!cost) return;
+            int& n = priced[at->second - first];
+            mistake.averageCostPercent += (100 * *cost - mistake.averageCostPercent) / ++n;
+            mistake.totalCost += *cost * Int(row, 8);
+            mistake.priced = true;
+        });
+}
+
+}  // namespace
+
+std::vector<Mistake> MistakesByCell(const RecordReader& reader, int limit) {
+    std::vector<Mistake> mistakes;
+    ChartMistakes(reader, limit > 0 ? limit : -1, mistakes);
+    DeviationMistakes(reader, mistakes);
+    std::stable_sort(mistakes.begin(), mistakes.end(), [](const Mistake& a, const Mistake& b) {
+        if (a.totalCost != b.totalCost) return a.totalCost > b.totalCost;
+        return a.count > b.count;
+    });
+    if (limit > 0 && static_cast<int>(mistakes.size()) > limit) mistakes.resize(limit);
+    if (!HoldsMasterAnswers(reader)) return mistakes;
+    const int left = limit > 0 ? limit - static_cast<int>(mistakes.size()) : -1;
+    if (left == 0) return mistakes;
+    ForEachRow(reader,
+               "SELECT taken, true_count, count(*) FROM insurance_choices WHERE is_right = 0 "
+               "GROUP BY taken, true_count ORDER BY count(*) DESC, true_count LIMIT " +
+                   std::to_string(left),
+               [&](const Statement& row) {
+                   Mistake mistake;
+                   mistake.count = Int(row, 2);
+                   mistake.trueCount = Int(row, 1);
+                   mistake.priced = false;
+                   mistake.insuranceTaken = Int(row, 0) != 0;
+                   mistakes.push_back(mistake);
                });
     return mistakes;
 }
@@ -140,10 +209,11 @@ std::vector<VisitProgress> ProgressOfLastVisits(const RecordReader& reader, int 
 
 bool IsEmpty(const RecordReader& reader) {
     bool empty = true;
-    const std::string drills =
+    std::string drills =
         HoldsDrills(reader)
             ? " OR EXISTS (SELECT 1 FROM drill_answers) OR EXISTS (SELECT 1 FROM count_downs)"
             : "";
+    if (HoldsMasterAnswers(reader)) drills += " OR EXISTS (SELECT 1 FROM index_drill_answers)";
     ForEachRow(reader, "SELECT EXISTS (SELECT 1 FROM visits)" + drills,
                [&](const Statement& row) { empty = row.Integer(0) == 0; });
     return empty;

@@ -44,6 +44,9 @@ std::vector<LessonSummary> LessonSummaries(const RecordReader& reader);
 // The wrong decisions of one chart cell with one action taken where the chart advised another.
 // The cost of one mistake is (EV of the chart's advice - EV of the action taken) x stake, below
 // zero where the hand's own cards favour the action taken over the chart's, which goes by totals.
+// A missed index play is priced in a shoe at the true count it was missed at (DeviationCost), as
+// the values kept are a full shoe's, where the index play is the worse one. A wrong insurance
+// choice is not priced.
 struct Mistake {
     ChartCell cell;
     Action taken = Action::Hit;
@@ -54,9 +57,14 @@ struct Mistake {
     // A deviation: the advice was an index play's at this true count, not the chart's.
     bool deviation = false;
     std::optional<int> trueCount;
+    bool priced = true;  // false: no value was known, and the cost figures say nothing
+    // An insurance choice against the insurance index: whether insurance was taken; `cell`,
+    // `taken` and `advice` then say nothing.
+    std::optional<bool> insuranceTaken;
 };
 
-// The mistakes, costliest first in total; at most `limit` rows, or all when limit is 0.
+// The mistakes, costliest first in total, the insurance choices after the decisions; at most
+// `limit` rows, or all when limit is 0.
 std::vector<Mistake> MistakesByCell(const RecordReader& reader, int limit = 0);
 
 // One attempt at an exam, as skill beside luck: net winnings = luck - what the wrong decisions
@@ -91,7 +99,8 @@ struct VisitProgress {
 std::vector<VisitProgress> ProgressOfLastVisits(const RecordReader& reader,
                                                 int visits = kProgressVisits);
 
-// True while nothing is recorded: no table visit, no drill answer and no count-down.
+// True while nothing is recorded: no table visit, no drill answer (of either drill) and no
+// count-down.
 bool IsEmpty(const RecordReader& reader);
 
 // Every recorded decision, for taking the data elsewhere.

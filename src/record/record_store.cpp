@@ -279,6 +279,24 @@ Outcome RecordStore::AddCountAnswer(const CountAnswerEntry& answer, std::int64_t
     });
 }
 
+Outcome RecordStore::AddInsuranceChoice(const InsuranceEntry& choice, std::int64_t at) {
+    std::lock_guard lock(mutex_);
+    if (visitId_ == 0) return Outcome::Written;
+    return Transaction("writing an insurance choice", [&](Connection& connection) {
+        Statement(connection.db,
+                  "INSERT INTO insurance_choices (visit_id, taken_at, cards, true_count, taken, "
+                  "is_right, stake) VALUES (?, ?, ?, ?, ?, ?, ?)")
+            .Bind(1, visitId_)
+            .Bind(2, at)
+            .Bind(3, CardsText(choice.cards))
+            .Bind(4, choice.trueCount)
+            .Bind(5, choice.taken ? 1 : 0)
+            .Bind(6, choice.right ? 1 : 0)
+            .Bind(7, choice.stake)
+            .Run();
+    });
+}
+
 Outcome RecordStore::BeginDrill(const DrillStart& start, std::int64_t at) {
     std::lock_guard lock(mutex_);
     drillId_ = 0;
@@ -309,6 +327,13 @@ Outcome RecordStore::AddCountDown(const CountDownEntry& countDown, std::int64_t 
     std::lock_guard lock(mutex_);
     return Transaction("writing a count-down", [&](Connection& connection) {
         InsertCountDown(connection.db, countDown, at);
+    });
+}
+
+Outcome RecordStore::AddIndexDrillAnswer(const IndexDrillAnswerEntry& answer, std::int64_t at) {
+    std::lock_guard lock(mutex_);
+    return Transaction("writing an index drill answer", [&](Connection& connection) {
+        InsertIndexDrillAnswer(connection.db, answer, at);
     });
 }
 

@@ -71,6 +71,7 @@ class RecordStore {
     Outcome AddUnsettledDecisions(std::span<const DecisionEntry> decisions,
                                   std::int64_t at = NowMs());
     Outcome AddCountAnswer(const CountAnswerEntry& answer, std::int64_t at = NowMs());
+    Outcome AddInsuranceChoice(const InsuranceEntry& choice, std::int64_t at = NowMs());
 
     // The drills, outside any table visit. Answers belong to the drill session begun last; a
     // session left before its end stays without one.
@@ -78,6 +79,8 @@ class RecordStore {
     Outcome AddDrillAnswer(const DrillAnswerEntry& answer, std::int64_t at = NowMs());
     Outcome EndDrill(const DrillEnd& end, std::int64_t at = NowMs());
     Outcome AddCountDown(const CountDownEntry& countDown, std::int64_t at = NowMs());
+    // The index drill's answers carry their session; the drill has no other rows.
+    Outcome AddIndexDrillAnswer(const IndexDrillAnswerEntry& answer, std::int64_t at = NowMs());
 
   private:
     struct Connection;

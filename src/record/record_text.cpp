@@ -24,16 +24,24 @@ std::string LessonName(std::string_view lessonCode) {
 }
 
 std::string MistakeText(const Mistake& mistake) {
+    std::string at;
+    if ((mistake.deviation || mistake.insuranceTaken) && mistake.trueCount)
+        at = std::string(" at true ") + (*mistake.trueCount >= 0 ? "+" : "") +
+             std::to_string(*mistake.trueCount);
+    std::string text;
+    if (mistake.insuranceTaken) {
+        text = "Insurance vs A" + at +
+               (*mistake.insuranceTaken ? ": you TOOK, right NO" : ": you DECLINED, right TAKE");
+    } else {
+        text = CellLabel(mistake.cell) + at + ": you " +
+               ActionText(static_cast<int>(mistake.taken)) + ", right " +
+               ActionText(mistake.advice);
+    }
+    text += ", " + std::to_string(mistake.count) + (mistake.count == 1 ? " time" : " times");
+    if (!mistake.priced) return text;
     char each[32];
     std::snprintf(each, sizeof each, "%.1f", mistake.averageCostPercent);
-    std::string at;
-    if (mistake.deviation && mistake.trueCount)
-        at = std::string(" at true ") + (*mistake.trueCount > 0 ? "+" : "") +
-             std::to_string(*mistake.trueCount);
-    return CellLabel(mistake.cell) + at + ": you " + ActionText(static_cast<int>(mistake.taken)) +
-           ", right " + ActionText(mistake.advice) + ", " + std::to_string(mistake.count) +
-           (mistake.count == 1 ? " time, " : " times, ") + each + " % of the bet each, " +
-           DollarText(mistake.totalCost) + " in all";
+    return text + ", " + each + " % of the bet each, " + DollarText(mistake.totalCost) + " in all";
 }
 
 std::string DollarText(double dollars) {

@@ -171,7 +171,49 @@ CREATE INDEX mistakes_by_cell
     WHERE is_right = 0;
 )";
 
-constexpr std::string_view kSteps[] = {kFirstSchema, kDrills, kAdviceValues, kTrueCounts};
+// The Master Course's other answers. An insurance choice is not a decision of the chart: it is
+// kept on its own, with the true count it was made at and the hand's bet. The index drill keeps
+// its answers apart from the strategy drill's, as its plays share chart cells with the chart's
+// own: one row an answer, each with the cell's Leitner box and the index drill's session from
+// which it is due again, so that its schedule is the latest row of each cell. Its sessions are
+// numbered on their own, from 1.
+constexpr std::string_view kMasterAnswers = R"(
+CREATE TABLE insurance_choices (
+    id INTEGER PRIMARY KEY,
+    visit_id INTEGER NOT NULL REFERENCES visits (id),
+    taken_at INTEGER NOT NULL,
+    cards TEXT NOT NULL,
+    true_count INTEGER NOT NULL,
+    taken INTEGER NOT NULL CHECK (taken IN (0, 1)),
+    is_right INTEGER NOT NULL CHECK (is_right IN (0, 1)),
+    stake INTEGER NOT NULL
+);
+CREATE INDEX insurance_choices_by_visit ON insurance_choices (visit_id, is_right);
+
+CREATE TABLE index_drill_answers (
+    id INTEGER PRIMARY KEY,
+    session INTEGER NOT NULL,
+    answered_at INTEGER NOT NULL,
+    decks INTEGER NOT NULL,
+    cards TEXT NOT NULL,
+    up_card TEXT NOT NULL,
+    chart_part INTEGER NOT NULL CHECK (chart_part BETWEEN 1 AND 3),
+    chart_row INTEGER NOT NULL,
+    chart_column INTEGER NOT NULL,
+    true_count INTEGER NOT NULL,
+    action INTEGER NOT NULL CHECK (action BETWEEN 1 AND 4),
+    advice INTEGER NOT NULL CHECK (advice BETWEEN 1 AND 4),
+    is_right INTEGER NOT NULL CHECK (is_right IN (0, 1)),
+    seconds REAL NOT NULL,
+    box INTEGER NOT NULL,
+    due_session INTEGER NOT NULL
+);
+CREATE INDEX index_drill_answers_by_cell
+    ON index_drill_answers (chart_part, chart_row, chart_column, id);
+)";
+
+constexpr std::string_view kSteps[] = {kFirstSchema, kDrills, kAdviceValues, kTrueCounts,
+                                       kMasterAnswers};
 
 }  // namespace
 

@@ -304,6 +304,18 @@ void Recorder::VisitEnded(const VisitClose& close) {
     });
 }
 
+void Recorder::InsuranceChosen(const InsuranceChoice& choice) {
+    const record::InsuranceEntry entry{{choice.cards.begin(), choice.cards.end()},
+                                       choice.trueCount,
+                                       choice.taken,
+                                       choice.right,
+                                       choice.stake};
+    Post([entry](Writer& writer) {
+        if (writer.keepsTrueCounts)
+            writer.Keep(Writing(&record::RecordStore::AddInsuranceChoice, entry));
+    });
+}
+
 void Recorder::DrillStarted(record::DrillStart start) {
     Post([start = std::move(start)](Writer& writer) {
         writer.drillDecks = start.decks;
@@ -328,6 +340,12 @@ void Recorder::DrillEnded(const record::DrillEnd& end) {
 void Recorder::CountDownDone(const record::CountDownEntry& countDown) {
     Post([countDown](Writer& writer) {
         writer.Keep(Writing(&record::RecordStore::AddCountDown, countDown));
+    });
+}
+
+void Recorder::IndexDrillAnswered(record::IndexDrillAnswerEntry answer) {
+    Post([answer = std::move(answer)](Writer& writer) {
+        writer.Keep(Writing(&record::RecordStore::AddIndexDrillAnswer, answer));
     });
 }
 

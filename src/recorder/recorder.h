@@ -56,6 +56,7 @@ class Recorder : public TableEvents {
     void RoundSettled(const RoundSettlement& round) override;
     void CountAnswered(const CountAnswer& answer) override;
     void VisitEnded(const VisitClose& close) override;
+    void InsuranceChosen(const InsuranceChoice& choice) override;
 
     // The drills, heard from their screens. A drill answer is valued for the session's decks
     // as a table decision is.
@@ -63,6 +64,8 @@ class Recorder : public TableEvents {
     void DrillAnswered(const Decision& decision, double seconds, const CellProgress& progress);
     void DrillEnded(const record::DrillEnd& end);
     void CountDownDone(const record::CountDownEntry& countDown);
+    // The index drill's answers, each with its session and schedule.
+    void IndexDrillAnswered(record::IndexDrillAnswerEntry answer);
 
     // What the student should be told about the record and has not been yet; empty when nothing.
     std::string TakeMessage();

@@ -16,7 +16,9 @@ constexpr QRect kPanel{24, 70, 552, 170};
 }  // namespace
 
 void DrawClosingReport(QLabel* picture, const QString& report) {
-    QPixmap page(kPage);
+    const qreal ratio = picture->devicePixelRatioF();
+    QPixmap page(kPage * ratio);
+    page.setDevicePixelRatio(ratio);
     page.fill(kTeal);
     QPainter painter(&page);
     painter.drawPixmap(0, 0, picture->pixmap());
@@ -29,7 +31,7 @@ void DrawClosingReport(QLabel* picture, const QString& report) {
     painter.drawText(kPanel.adjusted(12, 8, -12, -8), Qt::AlignLeft | Qt::AlignVCenter, report);
     painter.end();
     picture->setPixmap(page);
-    picture->resize(page.size());
+    picture->resize(kPage);
     picture->setAccessibleDescription(report);
 }
 

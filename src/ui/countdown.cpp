@@ -54,7 +54,7 @@ QString Signed(int count) {
 }  // namespace
 
 Tf_countdown::Tf_countdown(Session& session, Tf_mdi& mdi)
-    : Screen(session, mdi, "Count-down Drill"), pictures_(session) {
+    : Screen(session, mdi, "Count-down Drill"), pictures_(session, *this) {
     setObjectName("Tf_countdown");
     BuildControls(this, kLayout);
     FindControl<QLabel>(this, "img_card")->setScaledContents(true);

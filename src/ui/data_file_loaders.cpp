@@ -6,6 +6,7 @@
 #include <QPixmap>
 #include <QPlainTextEdit>
 
+#include "app/data_paths.h"
 #include "ui/message_box.h"
 
 namespace vantrel {
@@ -48,8 +49,26 @@ QPixmap ReadBitmap(const QString& path) {
     return picture;
 }
 
+QPixmap ReadPicture(const QString& path, qreal ratio) {
+    if (ratio > 1) {
+        QPixmap twice = ReadBitmap(QString::fromStdString(DoubleSizePath(path.toStdString())));
+        if (!twice.isNull()) {
+            if (!qFuzzyCompare(ratio, 2.0))
+                twice = twice.scaled((QSizeF(twice.size()) * ratio / 2).toSize(),
+                                     Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            twice.setDevicePixelRatio(ratio);
+            return twice;
+        }
+    }
+    return ReadBitmap(path);
+}
+
+QSize ShownSize(const QPixmap& picture) {
+    return picture.deviceIndependentSize().toSize();
+}
+
 bool LoadBitmap(QLabel* image, const QString& path, BitmapFit fit) {
-    const QPixmap picture = ReadBitmap(path);
+    const QPixmap picture = ReadPicture(path, image->devicePixelRatioF());
     if (picture.isNull()) {
         image->clear();
         ReportUnreadable(path);
@@ -57,7 +76,7 @@ bool LoadBitmap(QLabel* image, const QString& path, BitmapFit fit) {
     }
     image->setScaledContents(fit == BitmapFit::Stretch);
     image->setPixmap(picture);
-    if (fit == BitmapFit::SizeToBitmap) image->resize(picture.size());
+    if (fit == BitmapFit::SizeToBitmap) image->resize(ShownSize(picture));
     return true;
 }
 

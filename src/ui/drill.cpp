@@ -128,7 +128,7 @@ QString DurationText(double seconds) {
 }  // namespace
 
 Tf_drill::Tf_drill(Session& session, Tf_mdi& mdi)
-    : Screen(session, mdi, "Strategy Drill"), pictures_(session) {
+    : Screen(session, mdi, "Strategy Drill"), pictures_(session, *this) {
     setObjectName("Tf_drill");
     BuildControls(this, kLayout);
     for (const auto& [name, colour] : kTextColours)
@@ -196,23 +196,29 @@ void Tf_drill::StartSession() {
     FindControl<QLabel>(this, "l_decks")->setText(QString::fromStdString(DecksText(decks)));
 
     record::DrillState state;
+    record::IndexDrillState indexState;
     Recorder* recorder = session().recorder.get();
     if (recorder) recorder->WaitUntilWritten(std::chrono::milliseconds(1000));
     const std::string& path = session().installation.progress.record;
     try {
-        if (QFileInfo::exists(QString::fromStdString(path)))
-            state = record::LoadDrillState(record::RecordReader(path));
+        if (QFileInfo::exists(QString::fromStdString(path))) {
+            const record::RecordReader reader(path);
+            if (indexMode_)
+                indexState = record::LoadIndexDrillState(reader);
+            else
+                state = record::LoadDrillState(reader);
+        }
     } catch (const record::RecordReadError&) {
         // A record that cannot be read through: the drill goes on as for a new student, and the
         // Record screen says what is wrong with the file.
     }
     random_.Seed(static_cast<std::uint32_t>(QDateTime::currentMSecsSinceEpoch()));
     if (indexMode_) {
-        // The index plays' own schedule, for this sitting: their progress is not the chart
-        // cells' progress, which the record keeps by cell.
+        // The index plays' own schedule: their progress is not the chart cells' progress.
         figures_ = session().masterFigures;
-        schedule_ = std::make_unique<DrillSchedule>(state.session, std::vector<CellProgress>{},
-                                                    random_, strategy::IndexDrillCells(*figures_));
+        indexSession_ = indexState.session;
+        schedule_ = std::make_unique<DrillSchedule>(indexState.session, indexState.cells, random_,
+                                                    strategy::IndexDrillCells(*figures_));
         unrecordedStart_.reset();
         cards_ = 0;
         right_ = 0;
@@ -362,7 +368,20 @@ void Tf_drill::AnswerIndexPlay(Action action, int run) {
             strategy::IndexHand(play) + ": " + strategy::PlayWord(play.play) + " at " +
             strategy::IndexCondition(play) + ", else " + strategy::PlayWord(play.basic) + "."));
     FindControl<QLabel>(this, "l_right")->setText(QString("RIGHT %1").arg(right_));
-    schedule_->Answer(right);
+    const CellProgress progress = schedule_->Answer(right);
+    if (Recorder* recorder = session().recorder.get()) {
+        recorder->IndexDrillAnswered({.session = indexSession_,
+                                      .decks = session().settings.DECK,
+                                      .cards = {hand_.cards[0], hand_.cards[1]},
+                                      .upCard = hand_.up,
+                                      .cell = progress.cell,
+                                      .trueCount = trueCount_,
+                                      .action = action,
+                                      .advice = static_cast<int>(ActionOfPlay(rightPlay)),
+                                      .right = right,
+                                      .seconds = cardClock_.elapsed() / 1000.0,
+                                      .progress = progress});
+    }
     const bool last = cards_ == DrillSchedule::kSessionCards;
     if (last) sessionSeconds_ = sessionClock_.elapsed() / 1000.0;
 

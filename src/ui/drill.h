@@ -93,6 +93,7 @@ class Tf_drill : public Screen {
     std::shared_ptr<const strategy::MasterFigures> figures_;
     const strategy::IndexNumber* indexPlay_ = nullptr;
     int trueCount_ = 0;
+    int indexSession_ = 1;  // the index drill's own session number
 };
 
 }  // namespace vantrel

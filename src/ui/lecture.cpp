@@ -102,9 +102,10 @@ void Tf_lecture::ShowLecturePage(const std::string& code, int page) {
     const strategy::MasterFigures* figures = session().masterFigures.get();
     bool waitsForFigures = false;
     if (art::IsMasterFigurePage(code, page) && figures) {
-        const QPixmap picture = QPixmap::fromImage(art::MasterFigurePage(code, page, *figures));
+        const QPixmap picture = QPixmap::fromImage(
+            art::MasterFigurePage(code, page, *figures, img_lecture_->devicePixelRatioF()));
         img_lecture_->setPixmap(picture);
-        img_lecture_->resize(picture.size());
+        img_lecture_->resize(ShownSize(picture));
     } else {
         LoadBitmap(img_lecture_, QString::fromStdString(LectureBitmapPath(dir, code, page)),
                    BitmapFit::SizeToBitmap);

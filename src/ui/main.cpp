@@ -60,6 +60,7 @@ void Tf_main::SetUp() {
     LoadBitmap(img_title_, QString::fromStdString(TitleBitmapPath(s.appDir)),
                BitmapFit::SizeToBitmap);
     s.settings = LoadSettings(s.installation.progress.settings);
+    s.viewScale = s.startViewScale = LoadViewScale(s.installation.progress.settings);
     s.chartFile = strategy::LoadChartFile(StrategyChartPath(s.appDir));
     // A chart the calculator must work out is started now, on its own thread, long before the
     // first decision at the table needs it.

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QPainter>
+#include <QWidget>
 
 #include "app/data_paths.h"
 #include "ui/data_file_loaders.h"
@@ -15,30 +16,32 @@ namespace vantrel {
 namespace {
 
 // A stand-in for a card or chip picture that cannot be read: a white card with its name.
-QPixmap StandInPicture(const QString& name) {
-    QPixmap picture(48, 64);
+QPixmap StandInPicture(const QString& name, qreal ratio) {
+    QPixmap picture(QSize(48, 64) * ratio);
+    picture.setDevicePixelRatio(ratio);
     picture.fill(Qt::white);
     QPainter painter(&picture);
     painter.setPen(Qt::black);
     painter.drawRect(0, 0, 47, 63);
     painter.setFont(GothicFont(12, true));
-    painter.drawText(picture.rect(), Qt::AlignCenter, name);
+    painter.drawText(QRect(0, 0, 48, 64), Qt::AlignCenter, name);
     return picture;
 }
 
 }  // namespace
 
 QPixmap Pictures::Picture(const std::string& path) {
-    const auto known = pictures_.find(path);
+    const qreal ratio = screen_.devicePixelRatioF();
+    const auto known = pictures_.find({path, ratio});
     if (known != pictures_.end()) return known->second;
-    QPixmap picture = ReadBitmap(QString::fromStdString(path));
+    QPixmap picture = ReadPicture(QString::fromStdString(path), ratio);
     if (picture.isNull()) {
         const QString name = QFileInfo(QString::fromStdString(path)).completeBaseName();
         missing_.append(QDir(QString::fromStdString(session_.appDir))
                             .relativeFilePath(QString::fromStdString(path)));
-        picture = StandInPicture(name);
+        picture = StandInPicture(name, ratio);
     }
-    pictures_.emplace(path, picture);
+    pictures_.emplace(std::pair(path, ratio), picture);
     return picture;
 }
 

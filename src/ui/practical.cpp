@@ -52,7 +52,7 @@ constexpr int kEvPollMs = 40;
 
 Tf_practical::Tf_practical(Session& session, Tf_mdi& mdi)
     : Screen(session, mdi, "Practice"),
-      pictures_(session),
+      pictures_(session, *this),
       table_(*this, session.lesson),
       coach_(table_, judgingChart_),
       chartGate_(table_, coach_, judgingChart_),

@@ -48,9 +48,10 @@ void DrawLegend(QPainter& painter, QPointF at, const QString& text, const QColor
 
 }  // namespace
 
-QPixmap DrawProgressPlot(QSize size, const VisitSeries& decisions,
+QPixmap DrawProgressPlot(QSize size, qreal ratio, const VisitSeries& decisions,
                          const VisitSeries& countAnswers) {
-    QPixmap picture(size);
+    QPixmap picture(size * ratio);
+    picture.setDevicePixelRatio(ratio);
     picture.fill(Qt::black);
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);

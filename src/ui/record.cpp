@@ -280,7 +280,8 @@ void Tf_record::ShowMistakes(const record::RecordReader& reader) {
     mistakeParts_.clear();
     for (const record::Mistake& mistake : record::MistakesByCell(reader)) {
         lst_mistakes_->addItem(QString::fromStdString(record::MistakeText(mistake)));
-        mistakeParts_.push_back(mistake.cell.part);
+        mistakeParts_.push_back(mistake.insuranceTaken ? std::nullopt
+                                                       : std::optional(mistake.cell.part));
     }
     if (mistakeParts_.empty()) {
         lst_mistakes_->addItem("No wrong decision so far.");
@@ -299,15 +300,16 @@ void Tf_record::ShowExams(const record::RecordReader& reader) {
 void Tf_record::ShowProgress(const record::RecordReader& reader) {
     const std::vector<record::VisitProgress> visits = record::ProgressOfLastVisits(reader);
     img_progress_->setPixmap(
-        DrawProgressPlot(img_progress_->size(), Shares(visits, &record::VisitProgress::decisions),
+        DrawProgressPlot(img_progress_->size(), img_progress_->devicePixelRatioF(),
+                         Shares(visits, &record::VisitProgress::decisions),
                          Shares(visits, &record::VisitProgress::countAnswers)));
 }
 
 void Tf_record::lst_mistakesClick(QListWidgetItem* item) {
     const int row = lst_mistakes_->row(item);
-    if (row < 0 || row >= static_cast<int>(mistakeParts_.size())) return;
+    if (row < 0 || row >= static_cast<int>(mistakeParts_.size()) || !mistakeParts_[row]) return;
     session().returnMenu = 3;
-    SelectLesson(session(), mdi(), "NL4", false, BasicStrategyChartPage(mistakeParts_[row]));
+    SelectLesson(session(), mdi(), "NL4", false, BasicStrategyChartPage(*mistakeParts_[row]));
 }
 
 bool Tf_record::eventFilter(QObject* watched, QEvent* event) {

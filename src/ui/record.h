@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <vector>
 
 #include "engine/chart_cell.h"
@@ -54,7 +55,8 @@ class Tf_record : public Screen {
     QLabel* img_progress_;
     QLabel* l_judging_;
     QLabel* l_drills_;
-    std::vector<ChartPart> mistakeParts_;  // the chart part of each row of lst_mistakes
+    // The chart part of each row of lst_mistakes; none for an insurance choice, which has no page.
+    std::vector<std::optional<ChartPart>> mistakeParts_;
 };
 
 }  // namespace vantrel

@@ -20,7 +20,7 @@ namespace {
 
 using enum ControlKind;
 
-constexpr std::array<ControlSpec, 17> kLayout = {{
+constexpr std::array<ControlSpec, 23> kLayout = {{
     {BoldLabel, "Label1", {28, 64, 189, 29}, "Decks", 20},
     {BoldLabel, "Label2", {28, 124, 189, 29}, "Reshuffle at", 20},
     {BoldLabel, "Label3", {28, 184, 189, 29}, "Seconds to bet", 20},
@@ -35,12 +35,31 @@ constexpr std::array<ControlSpec, 17> kLayout = {{
     {Button, "bbtn_speedless", {224, 184, 33, 29}, "-", 16},
     {BoldLabel, "l_gamespeed", {264, 184, 113, 29}, "", 20, Qt::AlignCenter},
     {Button, "bbtn_speedmore", {384, 184, 33, 29}, "+", 16},
+    {BoldLabel, "l_view", {432, 124, 185, 29}, "Window size", 20},
+    {Label, "l_viewnext", {432, 155, 185, 24}, "Shown from the next start.", 12},
+    {Button, "bbtn_viewauto", {432, 184, 44, 29}, "Auto", 16},
+    {Button, "bbtn_view100", {479, 184, 44, 29}, "1x", 16},
+    {Button, "bbtn_view150", {526, 184, 44, 29}, "1.5x", 16},
+    {Button, "bbtn_view200", {573, 184, 44, 29}, "2x", 16},
     {Memo, "m_rules", {16, 236, 601, 161}, "", 16},
     {Button, "bbtn_back", {16, 412, 121, 25}, "<- Back", 16},
     {Button, "bbtn_save", {496, 412, 121, 25}, "Save", 16},
 }};
 
 constexpr std::array<int, 5> kDeckChoices = {1, 2, 4, 6, 8};
+
+// The window's sizes, each with its button and what a screen reader says for it.
+struct ViewChoice {
+    ViewScale scale;
+    const char* button;
+    const char* spoken;
+};
+constexpr std::array<ViewChoice, 4> kViewChoices = {{
+    {ViewScale::Desktop, "bbtn_viewauto", "Window size as the desktop says"},
+    {ViewScale::Single, "bbtn_view100", "Window size 1x"},
+    {ViewScale::OneAndAHalf, "bbtn_view150", "Window size 1.5x"},
+    {ViewScale::Double, "bbtn_view200", "Window size 2x"},
+}};
 
 // The choices of a "-" / "+" pair: min, min + step, ... max.
 struct Choices {
@@ -69,7 +88,8 @@ int StepUp(int value, Choices choices) {
 constexpr char kFixedRules[] =
     "Dealer stands on all 17s, checks for blackjack; blackjack pays 3 to 2, truncated; "
     "double on any two cards and after splits; up to four hands; one card to split aces; no "
-    "insurance, even money or surrender.";
+    "even money or surrender. Insurance, paid 2 to 1, is offered against an ace in the Master "
+    "Course's lessons only.";
 
 std::string Percent(double edge) {
     char text[24];
@@ -105,6 +125,16 @@ Tf_rules::Tf_rules(Session& session, Tf_mdi& mdi) : Screen(session, mdi, "Rules"
             ShowChoices();
         });
     }
+    for (const ViewChoice& choice : kViewChoices) {
+        auto* button = FindControl<QPushButton>(this, choice.button);
+        button->setCheckable(true);
+        button->setAccessibleName(choice.spoken);
+        connect(button, &QPushButton::clicked, this, [this, scale = choice.scale] {
+            viewScale_ = scale;
+            ShowChoices();
+        });
+    }
+    l_viewnext_ = FindControl<QLabel>(this, "l_viewnext");
     const auto step = [this](const char* name, int& value, int (*move)(int, Choices),
                              Choices choices) {
         connect(FindControl<QPushButton>(this, name), &QPushButton::clicked, this,
@@ -132,6 +162,7 @@ void Tf_rules::FormShow() {
     deck_ = settings.DECK;
     playper_ = settings.PLAYPER;
     gamespeed_ = settings.GAMESPEED;
+    viewScale_ = session().viewScale;
     ShowChoices();
 }
 
@@ -140,6 +171,10 @@ void Tf_rules::ShowChoices() {
         FindControl<QPushButton>(this, qPrintable(QString("bbtn_deck%1").arg(decks)))
             ->setChecked(deck_ == decks);
     }
+    for (const ViewChoice& choice : kViewChoices)
+        FindControl<QPushButton>(this, choice.button)->setChecked(viewScale_ == choice.scale);
+    // The window is made at its scale when the program starts.
+    l_viewnext_->setVisible(viewScale_ != session().startViewScale);
     l_playper_->setText(QString("%1 %").arg(playper_));
     l_gamespeed_->setText(QString("%1 s").arg(gamespeed_));
     FindControl<QPushButton>(this, "bbtn_perless")->setEnabled(playper_ > kPlayperChoices.min);
@@ -184,10 +219,14 @@ void Tf_rules::bbtn_saveClick() {
     session().settings.DECK = deck_;
     session().settings.PLAYPER = playper_;
     session().settings.GAMESPEED = gamespeed_;
-    if (!SaveProgressOrShowError()) {
+    // The window's size is written only once the student chooses one.
+    const std::optional<ViewScale> viewScale =
+        viewScale_ != session().viewScale ? std::optional(viewScale_) : std::nullopt;
+    if (!SaveProgressOrShowError(viewScale)) {
         session().settings = before;  // the rules in force stay those of the file
         return;
     }
+    session().viewScale = viewScale_;
     // The table takes its rules at its next set-up; a chart for the new decks is started now.
     JudgingChartFor(session(), deck_);
     RequestMasterFigures(session());

@@ -11,7 +11,8 @@ class QPushButton;
 namespace vantrel {
 
 // The Rules screen: the decks, the reshuffle point and the seconds to bet, saved to the settings
-// file for the next visit to the table, with the house edge and the plays judged for those decks.
+// file for the next visit to the table, with the house edge and the plays judged for those decks;
+// and the window's size, saved for the next start.
 class Tf_rules : public Screen {
     Q_OBJECT
   public:
@@ -31,8 +32,10 @@ class Tf_rules : public Screen {
     int deck_ = 0;
     int playper_ = 0;
     int gamespeed_ = 0;
+    ViewScale viewScale_ = ViewScale::Desktop;
     QLabel* l_playper_;
     QLabel* l_gamespeed_;
+    QLabel* l_viewnext_;
     QPlainTextEdit* m_rules_;
     // Looks again while the calculator is still working out the figures on screen.
     QTimer figuresPoll_;

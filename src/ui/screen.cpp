@@ -59,8 +59,12 @@ bool Screen::IsRunning() const {
     return session_.appState == AppState::Running;
 }
 
-bool Screen::SaveProgressOrShowError() {
-    const std::string error = SaveProgress(session_.settings, session_.installation.progress);
+bool Screen::SaveProgressOrShowError(std::optional<ViewScale> viewScale) {
+    const std::string error =
+        UpdateProgressFile(session_.installation.progress, [&](std::string bytes) {
+            bytes = UpdateSettingsBytes(session_.settings, std::move(bytes));
+            return viewScale ? UpdateViewScaleBytes(*viewScale, std::move(bytes)) : bytes;
+        });
     if (error == kProgressNotKept) {
         // Said once; the lessons go on without progress.
         if (!std::exchange(session_.toldProgressNotKept, true))

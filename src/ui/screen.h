@@ -3,6 +3,9 @@
 #include <QColor>
 #include <QString>
 #include <QWidget>
+#include <optional>
+
+#include "app/view_scale.h"
 
 class QLabel;
 
@@ -33,8 +36,9 @@ class Screen : public QWidget {
     Session& session() const { return session_; }
     Tf_mdi& mdi() const { return mdi_; }
     QLabel* titleLabel() const { return title_; }
-    // Saves the settings where progress is kept; a failure is shown in an error box.
-    bool SaveProgressOrShowError();
+    // Saves the settings where progress is kept, with the window's scale when one is given, in one
+    // write; a failure is shown in an error box.
+    bool SaveProgressOrShowError(std::optional<ViewScale> viewScale = std::nullopt);
 
   private:
     Session& session_;

@@ -6,6 +6,7 @@
 #include "app/app_state.h"
 #include "app/progress_paths.h"
 #include "app/settings.h"
+#include "app/view_scale.h"
 #include "engine/lesson_setup.h"
 #include "strategy/deck_figures.h"
 #include "strategy/judging_chart.h"
@@ -22,6 +23,9 @@ struct Session {
     std::string appDir;         // the data directory: the current directory at start-up
     Installation installation;  // where progress is kept; an installed copy's data directory
     Settings settings;
+    // The window's scale as the settings file holds it, and as the window was made with at start.
+    ViewScale viewScale = ViewScale::Desktop;
+    ViewScale startViewScale = ViewScale::Desktop;
     strategy::ChartFile chartFile;  // its chart is the lectures' chart
     // The calculator's figures for the decks that the Rules screen and the table ask about.
     strategy::DeckFigures deckFigures;

@@ -236,20 +236,29 @@ TEST(SimCommand, RampPlaysTheIndexFileAndInsuranceAlwaysLoses) {
     EXPECT_NE(run.output.find("index plays add: -0."), std::string::npos) << run.output;
 }
 
-// The figures file the trainer reads, for the shoe asked for.
-TEST(MasterCommand, WritesAFiguresFileTheTrainerReads) {
+// The figures file the trainer reads, for the shoe asked for; the Master Exam finds it beside the
+// chart when no file is named.
+TEST(MasterCommand, WritesAFiguresFileTheTrainerAndTheExamRead) {
     const vantrel::TempFolder folder;
+    vantrel::WriteBytes(folder / "bs4bj.dat",
+                        vantrel::ReadBytes(VANTREL_SOURCE_DIR "/data/bs4bj.dat"));
+    const std::string chart = " --chart " + folder / "bs4bj.dat";
     const LabRun run = RunLab("master --decks 2 --cut 75 --shoes 1 --rounds 1000000 --out " +
-                              folder / "figures.txt" + kChart);
+                              folder / "master-2-75.txt" + chart);
     ASSERT_EQ(run.status, 0) << run.output;
-    std::ifstream file(folder / "figures.txt");
+    const LabRun exam = RunLab("exam ML6 --decks 2 --cut 75 --trials 2" + chart);
+    ASSERT_EQ(exam.status, 0) << exam.output;
+    for (const std::string& part : {"figures: " + folder / "master-2-75.txt",
+                                    std::string("exam: ML6, 4 shoes of 2 decks cut at 75%")})
+        EXPECT_NE(exam.output.find(part), std::string::npos) << exam.output;
+    std::ifstream file(folder / "master-2-75.txt");
     const std::optional<vantrel::strategy::MasterFigures> figures =
         vantrel::strategy::ReadMasterFigures(file);
     ASSERT_TRUE(figures);
     EXPECT_EQ(std::pair(figures->decks, figures->penetration), std::pair(2, 75));
     EXPECT_GE(figures->indices.size(), 12u);  // the twelve most valuable, and insurance
     EXPECT_TRUE(vantrel::strategy::FindIndexNumber(*figures, "any", 1));
-    const LabRun report = RunLab("master --from " + folder / "figures.txt");
+    const LabRun report = RunLab("master --from " + folder / "master-2-75.txt");
     EXPECT_EQ(report.status, 0);
     for (const char* part : {"2 decks cut at 75%", "Betting ramp", "Index plays", "Risk of ruin"})
         EXPECT_NE(report.output.find(part), std::string::npos) << part;

@@ -2,6 +2,7 @@
 
 #include "master/master_coach.h"
 #include "master/tray_reading.h"
+#include "support/recording_events.h"
 #include "support/table_fixture.h"
 
 namespace vantrel {
@@ -51,11 +52,11 @@ std::shared_ptr<strategy::MasterFigures> ScriptedFigures() {
 
 class MasterTable : public testing::TableTest {
   protected:
-    void OpenLesson(const char* code, LessonMode mode, int quota) {
+    void OpenLesson(const char* code, LessonMode mode, int quota, TableEvents* next = nullptr) {
         lesson.lessonCode = code;
         table.SetCoaching(nullptr);
         table.SetMasterChecks(&coach);
-        coach.StartVisit(figures.get(), nullptr);
+        coach.StartVisit(figures.get(), next);
         table.SetEvents(&coach);
         coach.SetChance([this](double) { return ask; });
         Open(mode, 10000, quota);
@@ -110,6 +111,33 @@ TEST_F(MasterTable, ExamTalliesSilently) {
     EXPECT_EQ(coach.exam().rightBets, 1);
     EXPECT_DOUBLE_EQ(coach.exam().betValue, 10 * 0.01);
     EXPECT_EQ(coach.exam().net, 10);
+}
+
+// Every insurance offer answered at a Master Course table goes on to the record, judged by the
+// insurance index at the true count the student saw, with the hand and the bet insured.
+TEST_F(MasterTable, InsuranceChoicesGoOnJudged) {
+    strategy::IndexNumber insurance;
+    insurance.hand = "any";
+    insurance.up = 1;
+    insurance.basic = '-';
+    insurance.play = 'I';
+    insurance.index = 3;
+    figures->indices = {insurance};
+    testing::RecordingEvents events;
+    OpenLesson("ML2", LessonMode::TrueCountQuota, 10, &events);
+    // +40 less the -2 of the three cards shown, over the 309 unseen: true +6.
+    table.shoe().runningCount = 40;
+    Play("S10 H08 D07 C01", "", {5, 5});
+    table.bbtn_insuranceClick();
+    Press("s");
+    table.shoe().runningCount = 40;
+    Play("S10 H08 D07 C01", "s", {5});  // declined by standing
+    table.shoe().runningCount = 0;
+    Play("S10 H08 D07 C01", "s", {5});
+    EXPECT_EQ(events.Lines("insurance"),
+              (std::vector<std::string>{"insurance S10 H08 true 6 taken right stake 10",
+                                        "insurance S10 H08 true 6 declined wrong stake 5",
+                                        "insurance S10 H08 true 0 declined right stake 5"}));
 }
 
 TEST(MasterExam, PassesOnlyAtEveryShare) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 
 #include "record/drill_queries.h"
 #include "record/record_queries.h"
@@ -164,27 +165,101 @@ TEST(SchemaSteps, AnAdviceValueRecordKeepsItsRowsAndTakesDeviations) {
     store.BeginVisit({"ML5", LessonMode::IndexQuota, 10000, 100, 6});
     store.AddRound(OneHandRound(10, 0, {deviation, deviation, chartMistake, atThree}));
 
-    std::vector<std::string> deviations;
+    // Each priced in a shoe at its true count: the further past the index, the dearer.
+    std::map<int, double> costAt;
     int chartStands = 0;
     for (const Mistake& mistake : MistakesByCell(RecordReader(path))) {
-        if (mistake.deviation) deviations.push_back(MistakeText(mistake));
+        if (mistake.deviation) {
+            EXPECT_TRUE(mistake.priced);
+            costAt[*mistake.trueCount] = mistake.averageCostPercent;
+            EXPECT_EQ(MistakeText(mistake).rfind(mistake.trueCount == 2
+                                                     ? "Hard 16 vs 10 at true +2: you HIT, right "
+                                                       "STAND, 2 times, "
+                                                     : "Hard 16 vs 10 at true +3: you HIT, right "
+                                                       "STAND, 1 time, ",
+                                                 0),
+                      0u)
+                << MistakeText(mistake);
+        }
         if (!mistake.deviation && mistake.taken == Action::Stand &&
             mistake.cell == ChartCell{ChartPart::Hard, 16, 10})
             chartStands += mistake.count;
     }
-    std::sort(deviations.begin(), deviations.end());
-    EXPECT_EQ(deviations,
-              (std::vector<std::string>{
-                  "Hard 16 vs 10 at true +2: you HIT, right STAND, 2 times, -4.0 % of the bet "
-                  "each, -$0.80 in all",
-                  "Hard 16 vs 10 at true +3: you HIT, right STAND, 1 time, -4.0 % of the bet "
-                  "each, -$0.40 in all"}));
+    ASSERT_EQ(costAt.size(), 2u);
+    EXPECT_GT(costAt[2], 0.0);
+    EXPECT_GT(costAt[3], costAt[2]);
     // The chart's own mistake at a true count joins the same cell's mistakes kept before.
     int chartStandsBefore = 0;
     for (const Mistake& mistake : before)
         if (mistake.taken == Action::Stand && mistake.cell == ChartCell{ChartPart::Hard, 16, 10})
             chartStandsBefore += mistake.count;
     EXPECT_EQ(chartStands, chartStandsBefore + 1);
+}
+
+// A record of the version before insurance choices and the index drill's answers: its rows stay,
+// its missed index play reads unpriced, and it takes both new kinds of answer. An insurance
+// choice is a mistake of its own; the index drill's schedule is each cell's latest answer and
+// leaves the strategy drill's alone.
+TEST(SchemaSteps, ATrueCountRecordKeepsItsRowsAndTakesInsuranceAndIndexDrills) {
+    TempFolder folder;
+    const std::string path = folder / "vantrel.sqlite";
+    std::string laterSteps;
+    for (int step = 1; step < 4; ++step) laterSteps += std::string(SchemaSteps()[step]);
+    MakeDatabase(path, std::string(SchemaSteps()[0]) + Fixture("rows_v1.sql") + laterSteps +
+                           "INSERT INTO decisions (visit_id, taken_at, hand, cards, up_card, "
+                           "chart_part, chart_row, chart_column, action, advice, is_right, "
+                           "ev_taken, ev_best, ev_advice, stake, true_count, deviation) VALUES "
+                           "(1, 0, 1, 'S10 H06', 'C13', 1, 16, 10, 1, 2, 0, -0.50, -0.50, -0.54, "
+                           "10, 2, 1); PRAGMA user_version = 4;");
+    const std::string countBefore = QueryText(path, "SELECT count(*) FROM decisions");
+    std::vector<std::string> textsBefore;
+    for (const Mistake& mistake : MistakesByCell(RecordReader(path)))
+        textsBefore.push_back(MistakeText(mistake));
+    ASSERT_NE(std::find_if(textsBefore.begin(), textsBefore.end(),
+                           [](const std::string& text) {
+                               return text.starts_with(
+                                   "Hard 16 vs 10 at true +2: you HIT, right STAND, 1 time, ");
+                           }),
+              textsBefore.end());
+
+    RecordStore store;
+    ASSERT_TRUE(store.Open(path)) << store.TakeMessage();
+    EXPECT_EQ(QueryText(path, "PRAGMA user_version"), std::to_string(LatestSchemaVersion()));
+    EXPECT_EQ(QueryText(path, "SELECT count(*) FROM decisions"), countBefore);
+
+    store.BeginVisit({"ML5", LessonMode::IndexQuota, 10000, 100, 6});
+    const std::vector<Card> hand = {Card{1, 10}, Card{2, 6}};
+    store.AddInsuranceChoice({hand, 1, true, false, 10});
+    store.AddInsuranceChoice({hand, 1, true, false, 20});
+    store.AddInsuranceChoice({hand, 4, true, true, 10});
+    store.AddInsuranceChoice({hand, 4, false, false, 10});
+    std::vector<std::string> textsAfter;
+    for (const Mistake& mistake : MistakesByCell(RecordReader(path)))
+        textsAfter.push_back(MistakeText(mistake));
+    std::vector<std::string> expected = textsBefore;
+    expected.push_back("Insurance vs A at true +1: you TOOK, right NO, 2 times");
+    expected.push_back("Insurance vs A at true +4: you DECLINED, right TAKE, 1 time");
+    EXPECT_EQ(textsAfter, expected);
+
+    const ChartCell hard16Against10{ChartPart::Hard, 16, 10};
+    const ChartCell hard12Against3{ChartPart::Hard, 12, 3};
+    const auto answer = [&](int session, const ChartCell& cell, int trueCount, Action action,
+                            bool right, CellProgress progress) {
+        store.AddIndexDrillAnswer({session, 6, hand, Card{3, 13}, cell, trueCount, action,
+                                   kChartStand, right, 1.5, progress});
+    };
+    answer(1, hard16Against10, -1, Action::Hit, false, {hard16Against10, 1, 2});
+    answer(1, hard12Against3, 3, Action::Stand, true, {hard12Against3, 2, 3});
+    answer(2, hard16Against10, 1, Action::Stand, true, {hard16Against10, 2, 4});
+    const IndexDrillState state = LoadIndexDrillState(RecordReader(path));
+    EXPECT_EQ(state.session, 3);
+    EXPECT_EQ(state.cells,
+              (std::vector<CellProgress>{{hard12Against3, 2, 3}, {hard16Against10, 2, 4}}));
+    EXPECT_EQ(QueryText(path,
+                        "SELECT group_concat(true_count || ':' || action || ':' || is_right, ' ') "
+                        "FROM index_drill_answers"),
+              "-1:1:0 3:2:1 1:2:1");
+    EXPECT_TRUE(LoadDrillState(RecordReader(path)).cells.empty());
 }
 
 }  // namespace

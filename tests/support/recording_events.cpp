@@ -34,6 +34,12 @@ void RecordingEvents::DecisionJudged(const Decision& decision) {
                     " stake " + Number(decision.stake));
 }
 
+void RecordingEvents::InsuranceChosen(const InsuranceChoice& choice) {
+    lines.push_back("insurance " + choice.cards[0].code() + " " + choice.cards[1].code() +
+                    " true " + Number(choice.trueCount) + (choice.taken ? " taken" : " declined") +
+                    (choice.right ? " right" : " wrong") + " stake " + Number(choice.stake));
+}
+
 void RecordingEvents::RoundSettled(const RoundSettlement& round) {
     std::string line = "round staked " + Number(round.staked) + " payout " + Number(round.payout) +
                        " up " + round.upCard.code() + " dealer " + std::string(round.dealerLabel) +

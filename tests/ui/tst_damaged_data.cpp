@@ -1,12 +1,15 @@
 // A damaged data file is named in a message box, and the program stays usable: the start screen
-// routes, lectures page on, and a round is played at the table.
+// routes, lectures page on, and a round is played at the table. A picture's double-size copy is
+// shown on dense screens, and without it the bitmap is.
 #include <unistd.h>
 
 #include <QLabel>
 #include <QtTest>
 #include <memory>
 
+#include "app/data_paths.h"
 #include "ui/app_fixture.h"
+#include "ui/data_file_loaders.h"
 #include "ui/first.h"
 #include "ui/lecture.h"
 #include "ui/main.h"
@@ -34,6 +37,8 @@ class DamagedDataTest : public QObject {
     void damagedLecturePage_data();
     void damagedLecturePage();
     void emptyChart();
+    void pictureForTheScreenDensity_data();
+    void pictureForTheScreenDensity();
 
   private:
     // Starts the program and goes from the start screen through the menu and the lesson's first
@@ -209,6 +214,36 @@ void DamagedDataTest::emptyChart() {
             chart.pair == StrategyTable{}.pair);
     QVERIFY(PlayARound());
     QCOMPARE(TextOf(&driver_->screen(), "l_norm"), QString("101 times to go"));
+}
+
+void DamagedDataTest::pictureForTheScreenDensity_data() {
+    QTest::addColumn<qreal>("ratio");
+    QTest::addColumn<bool>("copyThere");
+    QTest::addColumn<QSize>("pixels");
+    QTest::addColumn<QColor>("colour");  // dark red the bitmap, blue its copy
+    QTest::addRow("1x: the bitmap") << 1.0 << true << QSize(40, 30) << QColor(Qt::darkRed);
+    QTest::addRow("2x: the copy") << 2.0 << true << QSize(80, 60) << QColor(Qt::blue);
+    QTest::addRow("1.5x: the copy, brought down")
+        << 1.5 << true << QSize(60, 45) << QColor(Qt::blue);
+    QTest::addRow("2x without a copy: the bitmap")
+        << 2.0 << false << QSize(40, 30) << QColor(Qt::darkRed);
+}
+
+// Whichever file is shown, the picture takes the bitmap's size on screen.
+void DamagedDataTest::pictureForTheScreenDensity() {
+    QFETCH(qreal, ratio);
+    QFETCH(bool, copyThere);
+    QFETCH(QSize, pixels);
+    QFETCH(QColor, colour);
+    world_->WriteBitmap("img/NL101.bmp", {40, 30});
+    const QString path = world_->dataDir() + "/img/NL101.bmp";
+    QImage copy(80, 60, QImage::Format_RGB32);
+    copy.fill(Qt::blue);
+    if (copyThere) QVERIFY(copy.save(QString::fromStdString(DoubleSizePath(path.toStdString()))));
+    const QPixmap picture = ReadPicture(path, ratio);
+    QCOMPARE(picture.size(), pixels);
+    QCOMPARE(ShownSize(picture), QSize(40, 30));
+    QCOMPARE(picture.toImage().pixelColor(pixels.width() / 2, pixels.height() / 2), colour);
 }
 
 QTEST_MAIN(DamagedDataTest)

@@ -58,8 +58,8 @@ class DrillTest : public QObject {
 };
 
 // The index mode asks the index plays' hands at a true count; the right play is the index play
-// where that count makes it apply, the chart's play where not. Nothing of it goes to the chart
-// cells' schedule.
+// where that count makes it apply, the chart's play where not. Its answers keep a schedule of
+// their own, apart from the chart cells'.
 void DrillTest::indexModeJudgesByTheTrueCountShown() {
     QVERIFY(Click(Screen(), "bbtn_drill"));
     QWidget* drill = Screen();
@@ -107,6 +107,12 @@ void DrillTest::indexModeJudgesByTheTrueCountShown() {
     QVERIFY(sawApplied && sawNotApplied);
     QCOMPARE(TextOf(drill, "l_pmsg").left(14), "10 of 20 right");
     QCOMPARE(record::StrategyDrillSummary(Record()).answers, 0);
+    // The index plays' schedule is in the record: the next index session is the second, and
+    // every cell asked waits for it or a later one.
+    const record::IndexDrillState state = record::LoadIndexDrillState(Record());
+    QCOMPARE(state.session, 2);
+    QVERIFY(!state.cells.empty());
+    for (const CellProgress& cell : state.cells) QVERIFY(cell.box > 0 && cell.dueSession >= 2);
 }
 
 void DrillTest::strategySessionByKeys() {

@@ -7,10 +7,14 @@
 #include <QtTest>
 
 #include "coach/lessons.h"
+#include "record/record_queries.h"
+#include "record/record_text.h"
+#include "recorder/recorder.h"
 #include "strategy/true_count.h"
 #include "ui/app_fixture.h"
 #include "ui/delay.h"
 #include "ui/practical.h"
+#include "ui/recording.h"
 #include "ui/table_driver.h"
 
 using namespace vantrel;
@@ -51,7 +55,7 @@ class MasterIndexTest : public QObject {
     void offersNoInsuranceElsewhere();
 
   private:
-    void Enter(const char* code);
+    void Enter(const char* code, bool recording = false);
     QWidget* Widget(const char* name) const { return driver_->screen().findChild<QWidget*>(name); }
     // A running count that reads `trueCount` once the player's cards and the up card, whose
     // Hi-Lo count is `shown`, are out.
@@ -66,9 +70,10 @@ void MasterIndexTest::cleanup() {
     world_.reset();
 }
 
-void MasterIndexTest::Enter(const char* code) {
+void MasterIndexTest::Enter(const char* code, bool recording) {
     world_ = std::make_unique<TestWorld>();
     TableDriver::WriteTableData(*world_);
+    if (recording) StartRecording(world_->session);
     // For people to look at, the pictures the build drew, where it has drawn them.
     if (!ShotFolder().isEmpty())
         for (const QFileInfo& picture : QDir(VANTREL_DATA_DIR "/img").entryInfoList({"*.bmp"}))
@@ -124,7 +129,7 @@ void MasterIndexTest::judgesSixteenAgainstTenAtTrueOneAsStand() {
 }
 
 void MasterIndexTest::offersInsuranceAgainstAnAce() {
-    Enter("ML5");
+    Enter("ML5", true);
     QTRY_VERIFY_WITH_TIMEOUT(Widget("img_chip005")->isVisible(), 20000);
     driver_->StackDeal("S10", "H08", "D07", "C01");
     QVERIFY(driver_->BetAndDeal({5, 5}));
@@ -137,8 +142,14 @@ void MasterIndexTest::offersInsuranceAgainstAnAce() {
     QTest::keyClick(&driver_->screen(), Qt::Key_I);
     QTRY_VERIFY(!insurance->isVisible());
     QCOMPARE(driver_->table().lesson().chips, chips - 5);
-    // Taken at a count near zero against an index of +3: wrong.
+    // Taken at a count near zero against an index of +3: wrong, and so kept in the record.
     QTRY_COMPARE(driver_->table().state().quotaLeft, 101);
+    QVERIFY(world_->session.recorder->WaitUntilWritten(std::chrono::seconds(10)));
+    const std::vector<record::Mistake> mistakes =
+        record::MistakesByCell(record::RecordReader(world_->session.installation.progress.record));
+    QCOMPARE(mistakes.size(), std::size_t{1});
+    QCOMPARE(record::MistakeText(mistakes[0]),
+             "Insurance vs A at true +0: you TOOK, right NO, 1 time");
 }
 
 void MasterIndexTest::offersNoInsuranceElsewhere_data() {

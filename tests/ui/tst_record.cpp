@@ -106,7 +106,7 @@ void RecordTest::aMistakeLeadsToItsChartAndBack() {
 }
 
 // The Master Course's lessons follow the two courses' in the lessons list, which scrolls to them;
-// a missed index play reads with the true count it was missed at.
+// a missed index play and a wrong insurance choice read with the true count they were made at.
 void RecordTest::theMasterLessonsAndTheirDeviationsAreListed() {
     TestWorld world;
     TableDriver::WriteTableData(world);
@@ -135,6 +135,7 @@ void RecordTest::theMasterLessonsAndTheirDeviationsAreListed() {
         store.EndVisit({record::VisitEnding::Menu, 9990, 100});
         store.BeginVisit({"ML5", LessonMode::IndexQuota, 10000, 100, 6});
         store.AddRound(round);
+        store.AddInsuranceChoice({{Card{1, 10}, Card{2, 6}}, 1, true, false, 10});
         store.EndVisit({record::VisitEnding::Menu, 9990, 100});
     }
     world.StartAt("N1");
@@ -147,9 +148,10 @@ void RecordTest::theMasterLessonsAndTheirDeviationsAreListed() {
     QVERIFY(lessons->item(9)->text().startsWith("Master Exam"));
     lessons->scrollToBottom();
     const auto* mistakes = record->findChild<QListWidget*>("lst_mistakes");
-    QCOMPARE(mistakes->count(), 1);
+    QCOMPARE(mistakes->count(), 2);
     QVERIFY(mistakes->item(0)->text().startsWith(
-        "Hard 16 vs 10 at true +2: you HIT, right STAND, 2 times"));
+        "Hard 16 vs 10 at true +2: you HIT, right STAND, 2 times, "));
+    QCOMPARE(mistakes->item(1)->text(), "Insurance vs A at true +1: you TOOK, right NO, 1 time");
     if (const QString folder = qEnvironmentVariable("VANTREL_SHOTS"); !folder.isEmpty())
         record->window()->grab().save(folder + "/master-record-deviation.png");
 }

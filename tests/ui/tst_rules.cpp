@@ -1,5 +1,5 @@
 // The Rules screen: its choices, saving them, a failed save, values edited by hand, its figures,
-// and the table taking the new rules at its next visit.
+// the table taking the new rules at its next visit, and the window's size.
 #include <QFile>
 #include <QPushButton>
 #include <QtTest>
@@ -23,6 +23,16 @@ Tf_rules* OpenRules(TestWorld& world) {
     return world.screen<Tf_rules>();
 }
 
+QString PressedWindowSize(const Tf_rules* rules) {
+    for (const char* size : {"auto", "100", "150", "200"})
+        if (rules->findChild<QPushButton*>(QString("bbtn_view") + size)->isChecked()) return size;
+    return {};
+}
+
+bool SaysNextStart(const Tf_rules* rules) {
+    return !rules->findChild<QWidget*>("l_viewnext")->isHidden();
+}
+
 QString PressedDecks(const Tf_rules* rules) {
     QString pressed;
     for (const char* decks : {"1", "2", "4", "6", "8"})
@@ -42,6 +52,7 @@ class RulesTest : public QObject {
     void failedSaveKeepsTheScreenAndBackSavesNothing();
     void showsTheEdgeAndThePlaysJudgedForTheDecksOnScreen();
     void theTableJudgesByTheNewDecksFromItsNextVisit();
+    void windowSizeIsWrittenOnlyOnceChosen();
 };
 
 void RulesTest::stepsStayWithinTheirChoices_data() {
@@ -156,6 +167,35 @@ void RulesTest::theTableJudgesByTheNewDecksFromItsNextVisit() {
         QVERIFY(Click(rules, "bbtn_deck1"));
         QVERIFY(Click(rules, "bbtn_save"));
     }
+}
+
+// A student who never chooses a size keeps the file as the course writes it; a size chosen and
+// saved is written under its own section, and the window takes it at the next start.
+void RulesTest::windowSizeIsWrittenOnlyOnceChosen() {
+    TestWorld world;
+    world.StartAt("N1");
+    Tf_rules* rules = OpenRules(world);
+    QVERIFY(rules);
+    QCOMPARE(PressedWindowSize(rules), "auto");
+    QVERIFY(!SaysNextStart(rules));
+    QVERIFY(Click(rules, "bbtn_save"));
+    const QByteArray course = world.ReadSettings();
+    QVERIFY(!course.contains("VIEW"));
+
+    QVERIFY(OpenRules(world));
+    QVERIFY(Click(rules, "bbtn_view150"));
+    QVERIFY(SaysNextStart(rules));
+    QVERIFY(Click(rules, "bbtn_back"));
+    QCOMPARE(world.ReadSettings(), course);
+
+    QVERIFY(OpenRules(world));
+    QCOMPARE(PressedWindowSize(rules), "auto");
+    QVERIFY(Click(rules, "bbtn_view150"));
+    QVERIFY(Click(rules, "bbtn_save"));
+    QCOMPARE(world.ReadSettings(), course + "[VIEW]\nSCALE=150\n");
+    QVERIFY(OpenRules(world));
+    QCOMPARE(PressedWindowSize(rules), "150");
+    QVERIFY(SaysNextStart(rules));
 }
 
 QTEST_MAIN(RulesTest)

@@ -29,6 +29,12 @@ bool FontsAvailable() {
            QFontInfo(PGothic(12)).family() == QLatin1String("IPAPGothic");
 }
 
+QImage Canvas(int width, int height, qreal scale, QImage::Format format) {
+    QImage image(qRound(width * scale), qRound(height * scale), format);
+    image.setDevicePixelRatio(scale);
+    return image;
+}
+
 void DrawText(QPainter& painter, const QRectF& box, const QString& text, const QFont& font,
               const QColor& colour, int flags) {
     painter.save();

@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QImage>
 #include <QRectF>
 #include <QString>
 
@@ -29,6 +30,10 @@ inline const QColor kPalePink{0xFF, 0xC0, 0xFF};
 inline const QColor kMaroon{0x80, 0x00, 0x00};
 inline const QColor kGreen{0x00, 0x80, 0x00};
 inline const QColor kGrey{0x80, 0x80, 0x80};
+
+// A picture of width x height design pixels, drawn at scale device pixels to each (1 for the
+// course's bitmaps, 2 for their double-size copies): a painter on it draws in design pixels.
+QImage Canvas(int width, int height, qreal scale, QImage::Format format = QImage::Format_RGB32);
 
 // Text in a box, with Qt alignment flags.
 void DrawText(QPainter& painter, const QRectF& box, const QString& text, const QFont& font,

@@ -169,8 +169,8 @@ void DrawCard(QPainter& painter, const QRectF& box, const Card& card) {
 
 namespace {
 template <typename Draw>
-QImage CardImage(Draw draw) {
-    QImage image(kCardWidth, kCardHeight, QImage::Format_RGB32);
+QImage CardImage(qreal scale, Draw draw) {
+    QImage image = Canvas(kCardWidth, kCardHeight, scale);
     image.fill(kTableTeal);  // the rounded corners blend with the table
     QPainter painter(&image);
     draw(painter, QRectF(0, 0, kCardWidth, kCardHeight));
@@ -178,12 +178,12 @@ QImage CardImage(Draw draw) {
 }
 }  // namespace
 
-QImage CardFaceImage(const Card& card) {
-    return CardImage([&](QPainter& p, const QRectF& box) { DrawCardFace(p, box, card); });
+QImage CardFaceImage(const Card& card, qreal scale) {
+    return CardImage(scale, [&](QPainter& p, const QRectF& box) { DrawCardFace(p, box, card); });
 }
 
-QImage CardBackImage() {
-    return CardImage([](QPainter& p, const QRectF& box) { DrawCardBack(p, box); });
+QImage CardBackImage(qreal scale) {
+    return CardImage(scale, [](QPainter& p, const QRectF& box) { DrawCardBack(p, box); });
 }
 
 }  // namespace vantrel::art

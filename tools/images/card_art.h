@@ -20,8 +20,8 @@ void DrawCardBack(QPainter& painter, const QRectF& box);
 // The face, or the back for an empty card.
 void DrawCard(QPainter& painter, const QRectF& box, const Card& card);
 
-// The bitmap of one card on the table's colour, at the design size.
-QImage CardFaceImage(const Card& card);
-QImage CardBackImage();
+// The bitmap of one card on the table's colour, at the design size times scale.
+QImage CardFaceImage(const Card& card, qreal scale = 1);
+QImage CardBackImage(qreal scale = 1);
 
 }  // namespace vantrel::art

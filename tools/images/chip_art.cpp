@@ -53,8 +53,8 @@ void DrawChip(QPainter& painter, const QRectF& box, int value) {
     painter.restore();
 }
 
-QImage ChipImage(int value) {
-    QImage image(kChipSize, kChipSize, QImage::Format_RGB32);
+QImage ChipImage(int value, qreal scale) {
+    QImage image = Canvas(kChipSize, kChipSize, scale);
     image.fill(kTableTeal);  // chips lie on the table's colour
     QPainter painter(&image);
     DrawChip(painter, QRectF(0, 0, kChipSize, kChipSize), value);

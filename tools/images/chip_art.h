@@ -12,6 +12,6 @@ namespace vantrel::art {
 inline constexpr int kChipSize = 64;
 
 void DrawChip(QPainter& painter, const QRectF& box, int value);
-QImage ChipImage(int value);
+QImage ChipImage(int value, qreal scale = 1);
 
 }  // namespace vantrel::art

@@ -28,16 +28,18 @@ std::vector<CourseBitmap> CourseBitmaps(const std::string& dataDir, const Strate
     for (int suit = 1; suit <= 4; ++suit)
         for (int rank = 1; rank <= 13; ++rank) {
             const Card card{suit, rank};
-            bitmaps.push_back(
-                {CardFacePath(dataDir, card.code()), [card] { return CardFaceImage(card); }});
+            bitmaps.push_back({CardFacePath(dataDir, card.code()),
+                               [card](qreal scale) { return CardFaceImage(card, scale); }});
         }
-    bitmaps.push_back({CardBackPath(dataDir), [] { return CardBackImage(); }});
+    bitmaps.push_back({CardBackPath(dataDir), [](qreal scale) { return CardBackImage(scale); }});
     for (int value : {5, 25, 100})
-        bitmaps.push_back({ChipBitmapPath(dataDir, value), [value] { return ChipImage(value); }});
-    bitmaps.push_back({TitleBitmapPath(dataDir), [] { return TitleImage(); }});
+        bitmaps.push_back({ChipBitmapPath(dataDir, value),
+                           [value](qreal scale) { return ChipImage(value, scale); }});
+    bitmaps.push_back({TitleBitmapPath(dataDir), [](qreal scale) { return TitleImage(scale); }});
     for (LecturePage& page : AllLecturePages(chart))
-        bitmaps.push_back({LectureBitmapPath(dataDir, page.code, page.page),
-                           [draw = page.draw] { return DrawLecturePage(draw); }});
+        bitmaps.push_back(
+            {LectureBitmapPath(dataDir, page.code, page.page),
+             [draw = page.draw](qreal scale) { return DrawLecturePage(draw, scale); }});
     return bitmaps;
 }
 

@@ -9,10 +9,12 @@
 
 namespace vantrel::art {
 
-// A bitmap of the course and where the program looks for it.
+// A bitmap of the course and where the program looks for it. It is drawn at scale device pixels
+// to a design pixel: 1 for the course's own file, 2 for the copy beside it that screens of twice
+// the density show (DoubleSizePath).
 struct CourseBitmap {
     std::string path;
-    std::function<QImage()> draw;
+    std::function<QImage(qreal scale)> draw;
 };
 
 // Every bitmap the program reads from the data directory dataDir: the 52 faces, the back,

@@ -10,8 +10,8 @@
 
 namespace vantrel::art {
 
-QImage DrawLecturePage(const std::function<void(QPainter&)>& draw) {
-    QImage image(kPageWidth, kPageHeight, QImage::Format_RGB32);
+QImage DrawLecturePage(const std::function<void(QPainter&)>& draw, qreal scale) {
+    QImage image = Canvas(kPageWidth, kPageHeight, scale);
     image.fill(kFelt);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);

@@ -19,8 +19,8 @@ namespace vantrel::art {
 inline constexpr int kPageWidth = 600;
 inline constexpr int kPageHeight = 248;
 
-// A page: felt, a thin frame, and whatever draw puts on it.
-QImage DrawLecturePage(const std::function<void(QPainter&)>& draw);
+// A page: felt, a thin frame, and whatever draw puts on it; scale device pixels to a design pixel.
+QImage DrawLecturePage(const std::function<void(QPainter&)>& draw, qreal scale = 1);
 
 // The page's heading in the top-left corner, in the yellow of the table's own labels.
 void Heading(QPainter& painter, const QString& text);

@@ -1,5 +1,6 @@
-// vantrel-images: draws every bitmap of the course into the data directory's img folder, or the
-// program's desktop icon into an icon theme folder.
+// vantrel-images: draws every bitmap of the course into the data directory's img folder, each also
+// at twice the pixels for screens of twice the density, or the program's desktop icon into an icon
+// theme folder.
 //
 //   vantrel-images --chart data/bs4bj.dat build/data
 //   vantrel-images --icons build/packaging/hicolor org.vantrel.vantrel
@@ -14,6 +15,7 @@
 #include <QSvgGenerator>
 #include <cstdio>
 
+#include "app/data_paths.h"
 #include "art_style.h"
 #include "coach/strategy_table.h"
 #include "course_bitmaps.h"
@@ -70,7 +72,8 @@ int DrawIcons(const QString& themeDir, const QString& name) {
 int main(int argc, char* argv[]) {
     QGuiApplication app(argc, argv);
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Draws the course bitmaps as BMP files."));
+    parser.setApplicationDescription(QStringLiteral(
+        "Draws the course bitmaps as BMP files, each also at twice the pixels as PNG."));
     parser.addHelpOption();
     const QCommandLineOption chartOption(QStringLiteral("chart"),
                                          QStringLiteral("The basic-strategy chart to draw."),
@@ -114,11 +117,14 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     int failures = 0;
+    const auto save = [&failures](const QImage& image, const std::string& path) {
+        if (image.save(QString::fromStdString(path))) return;
+        std::fprintf(stderr, "vantrel-images: cannot write %s\n", path.c_str());
+        ++failures;
+    };
     for (const auto& bitmap : vantrel::art::CourseBitmaps(dataDir.toStdString(), chart)) {
-        if (!bitmap.draw().save(QString::fromStdString(bitmap.path), "BMP")) {
-            std::fprintf(stderr, "vantrel-images: cannot write %s\n", bitmap.path.c_str());
-            ++failures;
-        }
+        save(bitmap.draw(1), bitmap.path);
+        save(bitmap.draw(2), vantrel::DoubleSizePath(bitmap.path));
     }
     return failures == 0 ? 0 : 1;
 }

@@ -17,7 +17,9 @@ std::vector<LecturePage> MasterPages();
 
 bool IsMasterFigurePage(const std::string& code, int page);
 
-// A figure page drawn from the figures; a null image for a page that is not one.
-QImage MasterFigurePage(const std::string& code, int page, const strategy::MasterFigures& figures);
+// A figure page drawn from the figures, scale device pixels to a design pixel; a null image for a
+// page that is not one.
+QImage MasterFigurePage(const std::string& code, int page, const strategy::MasterFigures& figures,
+                        qreal scale = 1);
 
 }  // namespace vantrel::art

@@ -481,10 +481,11 @@ bool IsMasterFigurePage(const std::string& code, int page) {
     return FindFigurePage(code, page) != nullptr;
 }
 
-QImage MasterFigurePage(const std::string& code, int page, const MasterFigures& figures) {
+QImage MasterFigurePage(const std::string& code, int page, const MasterFigures& figures,
+                        qreal scale) {
     const FigurePage* figurePage = FindFigurePage(code, page);
     if (!figurePage) return {};
-    return DrawLecturePage([&](QPainter& p) { DrawFigures(p, *figurePage, figures); });
+    return DrawLecturePage([&](QPainter& p) { DrawFigures(p, *figurePage, figures); }, scale);
 }
 
 }  // namespace vantrel::art

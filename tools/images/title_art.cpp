@@ -97,8 +97,8 @@ void DrawChipPiles(QPainter& painter) {
 
 }  // namespace
 
-QImage TitleImage() {
-    QImage image(kTitleWidth, kTitleHeight, QImage::Format_RGB32);
+QImage TitleImage(qreal scale) {
+    QImage image = Canvas(kTitleWidth, kTitleHeight, scale);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);

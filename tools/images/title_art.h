@@ -9,6 +9,6 @@ namespace vantrel::art {
 inline constexpr int kTitleWidth = 600;
 inline constexpr int kTitleHeight = 365;
 
-QImage TitleImage();
+QImage TitleImage(qreal scale = 1);
 
 }  // namespace vantrel::art

@@ -12,6 +12,7 @@
 #include "coach/lessons.h"
 #include "command_options.h"
 #include "commands.h"
+#include "exam_figures.h"
 #include "sim/bet_ramp.h"
 #include "sim/exam_sim.h"
 #include "sim/master_exam_sim.h"
@@ -45,7 +46,11 @@ ML6 (the Master Course) is judged on skill: 4 shoes of the figures' decks and
 cut, every decision judged, every bet against the ramp, and about 10 true
 counts asked; it passes at 95% of decisions right, 90% of bets on the ramp and
 90% of true counts right. Its figures (the ramp, the edge by true count) are
-read from --figures, the file `vantrel-lab master` writes. --player perfect
+read from --figures, a file `vantrel-lab master` writes; without it, from the
+figures the build keeps for the shoe (--decks and --cut, default 6 decks cut
+at 60%: master-6-60.txt beside the chart or in the data folder beside the
+program), or, where there are none for the chart, worked out as the trainer
+works them out (about a minute of processor time). --player perfect
 bets the ramp, answers the true count the tray reads, makes the index plays
 and insures by the insurance index; --player basic plays the chart alone,
 bets $5 flat, answers the running count and never insures.)help";
@@ -60,6 +65,8 @@ struct ExamOptions {
     std::optional<BetRamp> ramp;
     std::string player = "perfect";  // ML6 only
     std::string figures;             // ML6 only
+    int decks = 6;                   // ML6 only, without --figures
+    int cut = 60;                    // ML6 only, without --figures
 };
 
 // The exam named on the command line, as its lesson; an empty text when it is one.
@@ -102,13 +109,23 @@ void WriteExamReport(std::ostream& out, const ExamOptions& options, const ExamTa
         << Percent(pass.high) << ")\n";
 }
 
+std::optional<strategy::MasterFigures> ReadFiguresOption(const std::string& path) {
+    std::ifstream in(path);
+    return in ? strategy::ReadMasterFigures(in) : std::nullopt;
+}
+
 int RunMasterExam(const ExamOptions& options) {
-    std::ifstream in(options.figures);
+    std::string said;
     const std::optional<strategy::MasterFigures> figures =
-        in ? strategy::ReadMasterFigures(in) : std::nullopt;
+        options.figures.empty() ? DefaultExamFigures(options.play.chart, options.decks, options.cut,
+                                                     options.play.threads, said)
+                                : ReadFiguresOption(options.figures);
+    if (!figures && options.figures.empty())
+        return UsageError("exam", "cannot read a chart from '" + options.play.chart + "'");
     if (!figures)
         return UsageError("exam", "cannot read the Master Course's figures from '" +
                                       options.figures + "' (--figures)");
+    if (!said.empty()) std::cerr << said << '\n';
     const std::optional<StrategyTable> chart = ReadChartFile(options.play.chart);
     if (!chart) return UsageError("exam", "cannot read a chart from '" + options.play.chart + "'");
     const MasterPlayer player =
@@ -182,6 +199,16 @@ CommandRun AddExam(CLI::App& lab) {
     exam->add_option("--figures", options->figures,
                      "ML6: the Master Course's figures, as `vantrel-lab master` writes them")
         ->option_text("FILE");
+    exam->add_option("--decks", options->decks,
+                     "ML6 without --figures: decks in the shoe, 1 to " + std::to_string(kMaxDecks) +
+                         " (default 6)")
+        ->check(CLI::Range(1, kMaxDecks))
+        ->option_text("N");
+    exam->add_option("--cut", options->cut,
+                     "ML6 without --figures: per cent of the shoe dealt before the shuffle, 50 "
+                     "to 90 (default 60)")
+        ->check(CLI::Range(50, 90))
+        ->option_text("P");
     exam->add_option("--bet", options->bet,
                      "dollars bet a round: a multiple of 5 from 5 to the table maximum (default: "
                      "the maximum, 200)")
