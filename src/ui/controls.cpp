@@ -5,9 +5,9 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
-#include <QPushButton>
 
 #include "ui/fonts.h"
+#include "ui/key_button.h"
 #include "ui/shape.h"
 
 namespace vantrel {
@@ -15,11 +15,9 @@ namespace vantrel {
 namespace {
 
 QWidget* MakeButton(QWidget* parent, const ControlSpec& row) {
-    auto* button = new QPushButton(row.text, parent);
+    auto* button = new KeyButton(row.text, parent);
     button->setFont(GothicFont(row.fontPx, true));
     button->setCursor(Qt::PointingHandCursor);
-    button->setFocusPolicy(Qt::NoFocus);
-    button->setAutoDefault(false);
     return button;
 }
 
@@ -41,6 +39,9 @@ QWidget* MakeMemo(QWidget* parent, const ControlSpec& row) {
     auto* memo = new QPlainTextEdit(parent);
     memo->setFont(GothicFont(row.fontPx));
     memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // The course's texts are read, not written: the keys scroll them, and Tab moves on.
+    memo->setReadOnly(true);
+    memo->setTabChangesFocus(true);
     memo->setPlainText(row.text);
     return memo;
 }
@@ -48,7 +49,7 @@ QWidget* MakeMemo(QWidget* parent, const ControlSpec& row) {
 QWidget* MakeList(QWidget* parent, const ControlSpec& row) {
     auto* list = new QListWidget(parent);
     list->setFont(GothicFont(row.fontPx));
-    list->setFocusPolicy(Qt::NoFocus);
+    list->setFocusPolicy(Qt::TabFocus);  // Tab reaches it, the arrows walk its rows
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     return list;
 }

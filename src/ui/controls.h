@@ -12,11 +12,11 @@ namespace vantrel {
 
 // The kinds of control a screen's layout table places.
 enum class ControlKind {
-    Button,     // hand cursor, no focus, bold fixed-pitch font
+    Button,     // hand cursor, bold fixed-pitch font; Tab and the arrows reach it (KeyButton)
     Label,      // white, transparent, fixed-pitch font
     BoldLabel,  // the same in bold
     Image,      // a picture; empty until a bitmap is loaded
-    Memo,       // multi-line text with a vertical scroll bar, fixed-pitch font
+    Memo,       // read-only multi-line text with a vertical scroll bar, fixed-pitch font
     List,       // rows of text to choose from, fixed-pitch font
     Edit,       // one-line entry, proportional font
     Shape,      // a filled rectangle with a one-pixel outline

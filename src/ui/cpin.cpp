@@ -1,10 +1,12 @@
 #include "ui/cpin.h"
 
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QRegularExpressionValidator>
 #include <array>
 #include <limits>
 #include <optional>
@@ -53,6 +55,9 @@ std::optional<int> CountOf(const QString& text) {
     return static_cast<int>(value);
 }
 
+// What may be typed into the entry: a sign and digits, as many as a count can have.
+const QRegularExpression kTypedCount(R"([+-]?[0-9]{0,10})");
+
 }  // namespace
 
 Tf_cpin::Tf_cpin(QWidget* frame) : QDialog(frame) {
@@ -76,12 +81,19 @@ Tf_cpin::Tf_cpin(QWidget* frame) : QDialog(frame) {
     black.setColor(QPalette::WindowText, Qt::black);
     message->setPalette(black);
     e_cp_ = FindControl<QLineEdit>(this, "e_cp");
+    // Typed, the entry takes what the keypad gives: digits and a sign. The minus key is the
+    // keypad's, putting the sign on or taking it off wherever the cursor is.
+    e_cp_->setValidator(new QRegularExpressionValidator(kTypedCount, e_cp_));
+    e_cp_->installEventFilter(this);
 
     for (char digit = '0'; digit <= '9'; ++digit) {
         const QString name = QString("bbtn_") + digit;
-        connect(FindControl<QPushButton>(this, name.toLatin1().constData()), &QPushButton::clicked,
-                this, [this, digit] { AppendDigit(QChar(digit)); });
+        auto* key = FindControl<QPushButton>(this, name.toLatin1().constData());
+        key->setFocusPolicy(Qt::NoFocus);  // the keyboard types its digit into the entry
+        connect(key, &QPushButton::clicked, this, [this, digit] { AppendDigit(QChar(digit)); });
     }
+    for (const char* name : {"bbtn_minus", "bbtn_bs"})
+        FindControl<QPushButton>(this, name)->setFocusPolicy(Qt::NoFocus);
     connect(FindControl<QPushButton>(this, "bbtn_minus"), &QPushButton::clicked, this,
             &Tf_cpin::ToggleMinus);
     connect(FindControl<QPushButton>(this, "bbtn_bs"), &QPushButton::clicked, this,
@@ -128,6 +140,22 @@ void Tf_cpin::FormShow() {
 void Tf_cpin::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     FormShow();
+}
+
+void Tf_cpin::keyPressEvent(QKeyEvent* event) {
+    // Where a drill offers "Back", Escape takes it; the course's own question has no way out.
+    auto* back = FindControl<QPushButton>(this, "bbtn_back");
+    if (event->key() == Qt::Key_Escape && back->isVisible()) return back->click();
+    QDialog::keyPressEvent(event);
+}
+
+bool Tf_cpin::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == e_cp_ && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->text() == "-") {
+        ToggleMinus();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void Tf_cpin::done(int result) {

@@ -152,6 +152,12 @@ Tf_drill::Tf_drill(Session& session, Tf_mdi& mdi)
     bbtn_index_ = FindControl<QPushButton>(this, "bbtn_index");
     bbtn_index_->setCheckable(true);
     bbtn_index_->setToolTip("Drill the index plays at a true count");
+    // Tab goes down the screen: the index switch above the answers, "Back" last.
+    const char* tabOrder[] = {"bbtn_index",  "bbtn_hit",   "bbtn_stand",
+                              "bbtn_double", "bbtn_split", "bbtn_back"};
+    for (std::size_t i = 1; i < std::size(tabOrder); ++i)
+        setTabOrder(FindControl<QWidget>(this, tabOrder[i - 1]),
+                    FindControl<QWidget>(this, tabOrder[i]));
     connect(bbtn_index_, &QPushButton::clicked, this, [this](bool checked) {
         if (phase_ == Phase::Preparing) return;
         indexMode_ = checked;
@@ -310,6 +316,9 @@ void Tf_drill::Answer(Action action) {
     if (phase_ != Phase::Asking) return;
     const int run = run_;
     phase_ = Phase::Holding;
+    // Any key now goes on to the next card; an answer button pressed from the keyboard would
+    // otherwise hand its focus to "Back" as it greys out.
+    setFocus();
     for (const AnswerKey& answer : kAnswers)
         FindControl<QWidget>(this, answer.button)->setEnabled(false);
     if (indexMode_) return AnswerIndexPlay(action, run);

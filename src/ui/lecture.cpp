@@ -1,6 +1,7 @@
 #include "ui/lecture.h"
 
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -68,6 +69,11 @@ Tf_lecture::Tf_lecture(Session& session, Tf_mdi& mdi) : Screen(session, mdi, "Le
     connect(bbtn_back_, &QPushButton::clicked, this, &Tf_lecture::bbtn_backClick);
     connect(bbtn_next_, &QPushButton::clicked, this, &Tf_lecture::bbtn_nextClick);
     connect(bbtn_menu_, &QPushButton::clicked, this, &Tf_lecture::bbtn_menuClick);
+    // The page keys work wherever the focus is: the text takes none, and a focused button hands
+    // them on instead of moving the focus with the arrows.
+    m_lecture_->setFocusPolicy(Qt::NoFocus);
+    for (QPushButton* button : {bbtn_back_, bbtn_menu_, bbtn_next_})
+        button->installEventFilter(this);
     figuresWait_ = new QTimer(this);
     figuresWait_->setInterval(kFiguresPollMs);
     connect(figuresWait_, &QTimer::timeout, this, [this] {
@@ -145,6 +151,44 @@ void Tf_lecture::ShowFigures(const strategy::MasterFigures* figures, bool waitsF
         figuresWait_->start();
     else
         figuresWait_->stop();
+}
+
+// Page Down or Right: the next page; Page Up or Left: the page before; Home: the first page;
+// Escape: the menu button. The page keys stay within the lecture: "Finish" and a "Back" that
+// leaves are pressed as buttons, or left by Escape.
+bool Tf_lecture::PageKey(const QKeyEvent& key) {
+    const int page = session().lesson.lecturePage;
+    const bool paged = bbtn_next_->isVisible();  // a lesson that ends at the table has one page
+    switch (key.key()) {
+        case Qt::Key_PageDown:
+        case Qt::Key_Right:
+            if (paged && bbtn_next_->text() != kFinish) bbtn_nextClick();
+            return true;
+        case Qt::Key_PageUp:
+        case Qt::Key_Left:
+            if (paged && page > 1) bbtn_backClick();
+            return true;
+        case Qt::Key_Home:
+            if (paged && page > 1) {
+                session().lesson.lecturePage = 1;
+                ShowLecturePage(session().lesson.lessonCode, 1);
+            }
+            return true;
+        case Qt::Key_Escape:
+            if (!key.isAutoRepeat()) bbtn_menuClick();
+            return true;
+        default:
+            return false;
+    }
+}
+
+void Tf_lecture::keyPressEvent(QKeyEvent* event) {
+    if (!PageKey(*event)) Screen::keyPressEvent(event);
+}
+
+bool Tf_lecture::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && PageKey(*static_cast<QKeyEvent*>(event))) return true;
+    return Screen::eventFilter(watched, event);
 }
 
 void Tf_lecture::bbtn_backClick() {

@@ -27,7 +27,12 @@ class Tf_lecture : public Screen {
     // Shows page of lesson code: number, picture, text, then whether a next page follows.
     void ShowLecturePage(const std::string& code, int page);
 
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
+    bool PageKey(const QKeyEvent& key);
     void bbtn_backClick();
     void bbtn_nextClick();
     void bbtn_menuClick();

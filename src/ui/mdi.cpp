@@ -51,6 +51,9 @@ void Tf_mdi::SetCountDialog(Tf_cpin* dialog) {
 void Tf_mdi::ShowScreen(ScreenId id) {
     Screen* screen = screens_.at(id);
     stack_->setCurrentWidget(screen);
+    // The screen itself holds the focus until Tab or an arrow key picks one of its controls: no
+    // button is pressed by Enter or Space unseen.
+    screen->setFocus();
     screen->FormShow();
 }
 

@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -198,6 +199,7 @@ Tf_record::Tf_record(Session& session, Tf_mdi& mdi) : Screen(session, mdi, "Reco
     }
     lst_mistakes_->setCursor(Qt::PointingHandCursor);
     connect(lst_mistakes_, &QListWidget::itemClicked, this, &Tf_record::lst_mistakesClick);
+    lst_mistakes_->installEventFilter(this);  // Enter chooses the row the arrows came to
     connect(FindControl<QPushButton>(this, "bbtn_menu"), &QPushButton::clicked, this,
             &Tf_record::bbtn_menuClick);
     connect(FindControl<QPushButton>(this, "bbtn_drill"), &QPushButton::clicked, this,
@@ -308,6 +310,17 @@ void Tf_record::lst_mistakesClick(QListWidgetItem* item) {
     if (row < 0 || row >= static_cast<int>(mistakeParts_.size()) || !mistakeParts_[row]) return;
     session().returnMenu = 3;
     SelectLesson(session(), mdi(), "NL4", false, BasicStrategyChartPage(*mistakeParts_[row]));
+}
+
+bool Tf_record::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == lst_mistakes_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && lst_mistakes_->currentItem()) {
+            lst_mistakesClick(lst_mistakes_->currentItem());
+            return true;
+        }
+    }
+    return Screen::eventFilter(watched, event);
 }
 
 void Tf_record::bbtn_menuClick() {

@@ -27,6 +27,9 @@ class Tf_record : public Screen {
 
     void FormShow() override;
 
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     void ShowRecord(const record::RecordReader& reader);
     void ShowSentence(const QString& sentence);

@@ -115,7 +115,6 @@ Tf_rules::Tf_rules(Session& session, Tf_mdi& mdi) : Screen(session, mdi, "Rules"
     PaintWhiteOnBlack(l_playper_);
     PaintWhiteOnBlack(l_gamespeed_);
     m_rules_ = FindControl<QPlainTextEdit>(this, "m_rules");
-    m_rules_->setReadOnly(true);
 
     for (int decks : kDeckChoices) {
         auto* button =

@@ -1,6 +1,7 @@
 #include "ui/screen.h"
 
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <array>
 #include <utility>
@@ -37,6 +38,21 @@ Screen::Screen(Session& session, Tf_mdi& mdi, const QString& caption, QColor out
     PaintShape(FindControl<QFrame>(this, "s_title"), Qt::black, outline);
     title_ = FindControl<QLabel>(this, "l_title");
     title_->setText(caption);
+}
+
+void Screen::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+        case Qt::Key_Down:
+        case Qt::Key_Right:
+            focusNextChild();
+            return;
+        case Qt::Key_Up:
+        case Qt::Key_Left:
+            focusPreviousChild();
+            return;
+        default:
+            QWidget::keyPressEvent(event);
+    }
 }
 
 bool Screen::IsRunning() const {

@@ -29,6 +29,9 @@ class Screen : public QWidget {
     virtual void ApplicationQuitting() {}
 
   protected:
+    // The arrow keys move the focus from control to control in layout order, as Tab does.
+    void keyPressEvent(QKeyEvent* event) override;
+
     bool IsRunning() const;
     Session& session() const { return session_; }
     Tf_mdi& mdi() const { return mdi_; }

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <QPushButton>
+#include <QtTest>
 
 namespace vantrel::test {
 
@@ -26,9 +27,12 @@ void ModalCloser::Poll() {
         {box->windowTitle(), box->text(), box->icon(), box->standardButtons(),
          box->defaultButton() ? box->standardButton(box->defaultButton()) : QMessageBox::NoButton,
          QGuiApplication::overrideCursor() == nullptr});
-    const QMessageBox::StandardButton answer =
-        answers_.isEmpty() ? QMessageBox::Ok : answers_.takeFirst();
-    if (QAbstractButton* button = box->button(answer))
+    const Answer answer = answers_.isEmpty() ? Answer{QMessageBox::Ok, {}} : answers_.takeFirst();
+    if (!answer.keys.isEmpty()) {
+        for (const Qt::Key key : answer.keys) QTest::keyClick(box->windowHandle(), key);
+        return;
+    }
+    if (QAbstractButton* button = box->button(answer.button))
         button->click();
     else
         box->reject();

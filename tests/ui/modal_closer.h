@@ -10,7 +10,7 @@ namespace vantrel::test {
 
 // Answers the message boxes a test provokes. Every few milliseconds it looks at the active modal
 // widget; a message box is recorded and answered with the next queued button (OK when none is
-// queued). Other modal widgets are left to the test.
+// queued), or with the next queued keys typed into it. Other modal widgets are left to the test.
 class ModalCloser : public QObject {
   public:
     struct Box {
@@ -24,7 +24,10 @@ class ModalCloser : public QObject {
 
     ModalCloser();
 
-    void AnswerNext(QMessageBox::StandardButton button) { answers_.append(button); }
+    void AnswerNext(QMessageBox::StandardButton button) { answers_.append(Answer{button, {}}); }
+    void AnswerNextWithKeys(const QList<Qt::Key>& keys) {
+        answers_.append(Answer{QMessageBox::Ok, keys});
+    }
     const QList<Box>& boxes() const { return boxes_; }
     QStringList texts() const;
     void Clear() { boxes_.clear(); }
@@ -32,8 +35,13 @@ class ModalCloser : public QObject {
   private:
     void Poll();
 
+    struct Answer {
+        QMessageBox::StandardButton button;
+        QList<Qt::Key> keys;  // typed instead of clicking the button, when there are any
+    };
+
     QTimer timer_;
-    QList<QMessageBox::StandardButton> answers_;
+    QList<Answer> answers_;
     QList<Box> boxes_;
 };
 

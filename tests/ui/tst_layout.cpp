@@ -127,7 +127,8 @@ void LayoutTest::buttonsShareOneLook() {
         for (const QPushButton* button : buttons) {
             const QString where = window->objectName() + " " + button->objectName();
             QVERIFY2(button->cursor().shape() == Qt::PointingHandCursor, qPrintable(where));
-            QVERIFY2(button->focusPolicy() == Qt::NoFocus, qPrintable(where));
+            // A click never takes the focus: mouse play shows no focus frame.
+            QVERIFY2(!(button->focusPolicy() & Qt::ClickFocus), qPrintable(where));
             QVERIFY2(button->font().bold(), qPrintable(where));
             QVERIFY2(button->font().families().first() == "ＭＳ ゴシック", qPrintable(where));
             const int size = button->font().pixelSize();

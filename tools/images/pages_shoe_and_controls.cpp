@@ -1,7 +1,9 @@
-// Lesson 2, "Game Rules", its last pages: where the cards come from, and the keys and the mouse
-// that play the table besides its buttons.
+// Lesson 2, "Game Rules", its last pages: where the cards come from, the keys that play the table
+// and every other screen, and the mouse gestures of the table.
 
 #include <QPainterPath>
+#include <algorithm>
+#include <initializer_list>
 
 #include "art_style.h"
 #include "chip_art.h"
@@ -58,7 +60,7 @@ void ShoeAndCut(QPainter& p) {
 }
 
 // A key of the keyboard with its letter.
-void KeyCap(QPainter& p, const QRectF& box, const QString& letter) {
+void KeyCap(QPainter& p, const QRectF& box, const QString& letter, int pixelSize = 18) {
     p.save();
     p.setPen(QPen(QColor(0x40, 0x40, 0x40), 1.5));
     p.setBrush(QColor(0xF4, 0xF4, 0xF4));
@@ -66,7 +68,7 @@ void KeyCap(QPainter& p, const QRectF& box, const QString& letter) {
     p.setPen(QPen(QColor(0xB0, 0xB0, 0xB0), 1));
     p.drawRoundedRect(box.adjusted(4, 3, -4, -6), 3, 3);
     p.restore();
-    DrawText(p, box.adjusted(0, 0, 0, -3), letter, Gothic(18, true), Qt::black);
+    DrawText(p, box.adjusted(0, 0, 0, -3), letter, Gothic(pixelSize, true), Qt::black);
 }
 
 void Keys(QPainter& p) {
@@ -99,6 +101,64 @@ void Keys(QPainter& p) {
                            "nor while\nthe table waits: cards being dealt, a\nballoon, the "
                            "count question."),
             13, kPaleYellow, Qt::AlignLeft | Qt::AlignVCenter);
+}
+
+// A row of key caps, each as wide as its name, then what they do.
+void KeyRow(QPainter& p, QPointF at, qreal width, std::initializer_list<const char*> keys,
+            const char* what) {
+    qreal x = at.x();
+    for (const char* key : keys) {
+        const QString name = QString::fromUtf8(key);
+        const qreal capWidth = std::max<qreal>(24, 10 + 8 * name.size());
+        KeyCap(p, QRectF(x, at.y(), capWidth, 22), name, 13);
+        x += capWidth + 3;
+    }
+    Caption(p, QRectF(x + 5, at.y(), at.x() + width - x - 5, 22), QString::fromUtf8(what), 13,
+            Qt::white, Qt::AlignLeft | Qt::AlignVCenter);
+}
+
+// The keys of the menus, the lectures, the keypad and the message boxes, in four blocks.
+void KeysElsewhere(QPainter& p) {
+    Heading(p, QStringLiteral("The keys on every other screen"));
+    struct Row {
+        std::initializer_list<const char*> keys;
+        const char* what;
+    };
+    const struct {
+        QPointF at;
+        const char* title;
+        std::initializer_list<Row> rows;
+    } blocks[] = {
+        {{14, 34},
+         "Menus and the other screens",
+         {{{"Tab", "\u2193", "\u2192"}, "the next button"},
+          {{"\u2191", "\u2190"}, "the button before"},
+          {{"Enter", "Space"}, "press the framed button"}}},
+        {{306, 34},
+         "Lectures",
+         {{{"PgDn", "\u2192"}, "the next page"},
+          {{"PgUp", "\u2190"}, "the page before"},
+          {{"Home"}, "the first page"},
+          {{"Esc"}, "Menu, Start or Finish"}}},
+        {{14, 126},
+         "The Counting Point keypad",
+         {{{"0", "1", "..", "9"}, "the digits"},
+          {{"-"}, "the sign, on or off"},
+          {{"BS"}, "the last digit off"},
+          {{"Enter"}, "OK"}}},
+        {{306, 152},
+         "Message boxes",
+         {{{"Enter"}, "the marked button"}, {{"Esc"}, "Cancel, or OK alone"}}},
+    };
+    for (const auto& block : blocks) {
+        Caption(p, QRectF(block.at, QSizeF(280, 18)), QString::fromUtf8(block.title), 14,
+                kLightYellow, Qt::AlignLeft | Qt::AlignVCenter);
+        qreal top = block.at.y() + 20;
+        for (const Row& row : block.rows) {
+            KeyRow(p, QPointF(block.at.x() + 6, top), 274, row.keys, row.what);
+            top += 23;
+        }
+    }
 }
 
 // The arrow pointer of a mouse, tip at `tip`.
@@ -155,7 +215,10 @@ void Gestures(QPainter& p) {
 }  // namespace
 
 std::vector<LecturePage> ShoeAndControlsPages() {
-    return {{"NL2", 12, ShoeAndCut}, {"NL2", 13, Keys}, {"NL2", 14, Gestures}};
+    return {{"NL2", 12, ShoeAndCut},
+            {"NL2", 13, Keys},
+            {"NL2", 14, KeysElsewhere},
+            {"NL2", 15, Gestures}};
 }
 
 }  // namespace vantrel::art
