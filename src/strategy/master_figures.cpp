@@ -1,6 +1,7 @@
 #include "strategy/master_figures.h"
 
 #include <algorithm>
+#include <fstream>
 #include <istream>
 #include <limits>
 #include <ostream>
@@ -159,6 +160,17 @@ std::optional<MasterFigures> ReadMasterFigures(std::istream& in) {
         if (fields.fail() || !(fields >> std::ws).eof()) return std::nullopt;
     }
     if (!ended || !Sound(figures)) return std::nullopt;
+    return figures;
+}
+
+std::optional<MasterFigures> ReadMasterFiguresFile(const std::string& path, int decks,
+                                                   int penetration, std::uint64_t chart) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file) return std::nullopt;
+    std::optional<MasterFigures> figures = ReadMasterFigures(file);
+    if (!figures || figures->decks != decks || figures->penetration != penetration ||
+        figures->chart != chart)
+        return std::nullopt;
     return figures;
 }
 

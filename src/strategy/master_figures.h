@@ -77,5 +77,9 @@ void WriteMasterFigures(std::ostream& out, const MasterFigures& figures);
 // Nothing when the text is not such a file: another file, one cut short or changed so that its
 // figures could not be.
 std::optional<MasterFigures> ReadMasterFigures(std::istream& in);
+// The figures file at path, when it can be read and holds the figures of this shoe (decks, cut)
+// judged by this chart (its fingerprint).
+std::optional<MasterFigures> ReadMasterFiguresFile(const std::string& path, int decks,
+                                                   int penetration, std::uint64_t chart);
 
 }  // namespace vantrel::strategy

@@ -71,18 +71,6 @@ class MasterFiguresWork {
 
 namespace {
 
-std::optional<strategy::MasterFigures> ReadKept(const std::string& path, int decks, int penetration,
-                                                std::uint64_t chart) {
-    const std::optional<std::string> bytes = ReadWholeFile(path);
-    if (!bytes) return std::nullopt;
-    std::istringstream text(*bytes);
-    std::optional<strategy::MasterFigures> figures = strategy::ReadMasterFigures(text);
-    if (!figures || figures->decks != decks || figures->penetration != penetration ||
-        figures->chart != chart)
-        return std::nullopt;
-    return figures;
-}
-
 // Kept only where the progress already lives: an installed copy makes its folder at the first
 // save, not before.
 void Keep(const std::string& path, const strategy::MasterFigures& figures) {
@@ -109,7 +97,8 @@ void MasterFiguresWork::Run(const std::shared_future<StrategyTable>& chartFuture
         const StrategyTable chart = chartFuture.get();
         const std::uint64_t fingerprint = strategy::ChartFingerprint(chart);
         for (const std::string& path : {kept, shipped}) {
-            if (auto figures = ReadKept(path, decks, penetration, fingerprint)) {
+            if (auto figures =
+                    strategy::ReadMasterFiguresFile(path, decks, penetration, fingerprint)) {
                 Finish(std::make_shared<const strategy::MasterFigures>(std::move(*figures)));
                 return;
             }

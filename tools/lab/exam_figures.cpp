@@ -1,7 +1,6 @@
 #include "exam_figures.h"
 
 #include <filesystem>
-#include <sstream>
 #include <system_error>
 #include <vector>
 
@@ -14,18 +13,6 @@
 namespace vantrel::lab {
 
 namespace {
-
-std::optional<strategy::MasterFigures> ReadFiguresFile(const std::string& path, int decks,
-                                                       int penetration, std::uint64_t chart) {
-    const std::optional<std::string> bytes = ReadWholeFile(path);
-    if (!bytes) return std::nullopt;
-    std::istringstream text(*bytes);
-    std::optional<strategy::MasterFigures> figures = strategy::ReadMasterFigures(text);
-    if (!figures || figures->decks != decks || figures->penetration != penetration ||
-        figures->chart != chart)
-        return std::nullopt;
-    return figures;
-}
 
 // Where a figures file for the shoe may lie, in the order they are tried.
 std::vector<std::filesystem::path> FiguresPlaces(const std::string& chartPath,
@@ -53,7 +40,8 @@ std::optional<strategy::MasterFigures> DefaultExamFigures(const std::string& cha
     const std::string name =
         "master-" + std::to_string(decks) + "-" + std::to_string(penetration) + ".txt";
     for (const std::filesystem::path& place : FiguresPlaces(chartPath, name)) {
-        if (auto figures = ReadFiguresFile(place.string(), decks, penetration, fingerprint)) {
+        if (auto figures =
+                strategy::ReadMasterFiguresFile(place.string(), decks, penetration, fingerprint)) {
             said = "figures: " + place.string();
             return figures;
         }
