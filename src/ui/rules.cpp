@@ -48,17 +48,16 @@ constexpr std::array<ControlSpec, 23> kLayout = {{
 
 constexpr std::array<int, 5> kDeckChoices = {1, 2, 4, 6, 8};
 
-// The window's sizes, each with its button and what a screen reader says for it.
+// The window's sizes, each with its button.
 struct ViewChoice {
     ViewScale scale;
     const char* button;
-    const char* spoken;
 };
 constexpr std::array<ViewChoice, 4> kViewChoices = {{
-    {ViewScale::Desktop, "bbtn_viewauto", "Window size as the desktop says"},
-    {ViewScale::Single, "bbtn_view100", "Window size 1x"},
-    {ViewScale::OneAndAHalf, "bbtn_view150", "Window size 1.5x"},
-    {ViewScale::Double, "bbtn_view200", "Window size 2x"},
+    {ViewScale::Desktop, "bbtn_viewauto"},
+    {ViewScale::Single, "bbtn_view100"},
+    {ViewScale::OneAndAHalf, "bbtn_view150"},
+    {ViewScale::Double, "bbtn_view200"},
 }};
 
 // The choices of a "-" / "+" pair: min, min + step, ... max.
@@ -128,7 +127,6 @@ Tf_rules::Tf_rules(Session& session, Tf_mdi& mdi) : Screen(session, mdi, "Rules"
     for (const ViewChoice& choice : kViewChoices) {
         auto* button = FindControl<QPushButton>(this, choice.button);
         button->setCheckable(true);
-        button->setAccessibleName(choice.spoken);
         connect(button, &QPushButton::clicked, this, [this, scale = choice.scale] {
             viewScale_ = scale;
             ShowChoices();
