@@ -138,10 +138,11 @@ std::string WithoutSpeed(const std::string& report) {
     return kept;
 }
 
-// Both spellings of an option give the same run; the report has every figure.
-TEST(SimCommand, TheSameSeedAndThreadsGiveTheSameReport) {
+// Both spellings of an option give the same run, on any number of threads; the report has every
+// figure.
+TEST(SimCommand, TheSameSeedGivesTheSameReport) {
     const LabRun first = RunLab("sim --rounds 20000 --seed 7 --threads 2" + kChart);
-    const LabRun second = RunLab("sim --rounds=20000 --seed=7 --threads=2" + kChart);
+    const LabRun second = RunLab("sim --rounds=20000 --seed=7 --threads=1" + kChart);
     ASSERT_EQ(first.status, 0) << first.output;
     EXPECT_EQ(WithoutSpeed(first.output), WithoutSpeed(second.output));
     const LabRun otherSeed = RunLab("sim --rounds 20000 --seed 8 --threads 2" + kChart);

@@ -173,8 +173,9 @@ CommandRun AddSim(CLI::App& lab) {
         ->option_text("N")
         ->check(CLI::Range(1LL, kMaxRounds));
     AddPlayOptions(*sim, options->play,
-                   "each thread's table is seeded from S and its index, so a seed and a number of "
-                   "threads always give the same results",
+                   "the rounds are played in pieces of " + std::to_string(kPieceRounds) +
+                       ", each at a fresh table seeded from S and the piece's number, so a seed "
+                       "gives the same results on any number of threads",
                    "tables");
     AddShoeOptions(*sim, options->shoe);
     CLI::Option* byCount = sim->add_flag(

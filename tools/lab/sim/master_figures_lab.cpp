@@ -19,9 +19,6 @@ using strategy::CountShare;
 using strategy::IndexNumber;
 using strategy::MasterFigures;
 
-// Rounds are played in pieces, each at a fresh table seeded by the piece's number, so that the
-// figures do not depend on how many threads play them and a stop is heard within a piece.
-constexpr long long kPieceRounds = 250'000;
 // What valuing one sampled shoe costs, in rounds played: for the progress told.
 constexpr double kShoeCostInRounds = 1.5e6;  // about a quarter of a second
 
@@ -49,6 +46,7 @@ class WorkMeter {
 
 // Plays `rounds` by the chart in pieces shared out over the settings' threads, each piece told to
 // a listener of its own from `make`; the sum of the listeners' tallies, or nothing when stopped.
+// A stop is heard between pieces.
 template <class Make>
 auto PlayPieces(const StrategyTable& chart, const TableRules& rules, long long rounds,
                 const MasterFiguresSettings& settings, const std::function<void(double)>& tell,

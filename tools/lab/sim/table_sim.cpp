@@ -1,6 +1,7 @@
 #include "sim/table_sim.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <thread>
 #include <vector>
@@ -146,15 +147,25 @@ std::uint32_t TableSeed(std::uint64_t seed, int index) {
 
 SimTally Simulate(const StrategyTable& chart, long long rounds, std::uint64_t seed, int threads,
                   std::span<RoundListener* const> listeners, const TableRules& rules) {
-    // The threads share nothing they write: each plays a table, shoe and tally of its own on its
-    // own stack and stores its tally once, at the end; the chart is only read.
+    // Each thread takes the next piece not yet taken, so a thread on a processor that runs slower
+    // for a while plays fewer pieces instead of holding up the run. The threads share nothing they
+    // write but the piece counter: each plays its pieces on tables of its own, on its own stack,
+    // into a tally of its own, stored once at the end; the chart is only read. The sums are whole
+    // numbers, so the total is the same whichever thread played which piece.
+    const long long pieces = (rounds + kPieceRounds - 1) / kPieceRounds;
     std::vector<SimTally> tallies(threads);
+    std::atomic<long long> next = 0;
     std::vector<std::jthread> workers;
     for (int index = 0; index < threads; ++index) {
-        const long long share = rounds / threads + (index < rounds % threads ? 1 : 0);
         RoundListener* listener = listeners.empty() ? nullptr : listeners[index];
-        workers.emplace_back([&chart, &tallies, &rules, share, seed, index, listener] {
-            tallies[index] = PlayRounds(chart, share, TableSeed(seed, index), listener, rules);
+        workers.emplace_back([&, index, listener] {
+            SimTally tally;
+            for (long long piece = next++; piece < pieces; piece = next++) {
+                const long long share = std::min(kPieceRounds, rounds - piece * kPieceRounds);
+                tally += PlayRounds(chart, share, TableSeed(seed, static_cast<int>(piece)),
+                                    listener, rules);
+            }
+            tallies[index] = tally;
         });
     }
     workers.clear();  // joins

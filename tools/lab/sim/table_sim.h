@@ -55,9 +55,15 @@ SimTally PlayRounds(const StrategyTable& chart, long long rounds, std::uint32_t 
 // The seed of table `index` in a run seeded with `seed`: every table gets a stream of its own.
 std::uint32_t TableSeed(std::uint64_t seed, int index);
 
-// Shares `rounds` out over `threads` tables, one thread each, seeded by TableSeed. The result
-// depends only on the chart, the rounds, the seed and the number of threads. `listeners`, when
-// given, holds one listener for each table.
+// Rounds are played in pieces, each at a fresh table seeded by the piece's number, so that the
+// figures do not depend on how many threads play them.
+inline constexpr long long kPieceRounds = 250'000;
+
+// Plays `rounds` in pieces of kPieceRounds (the last one shorter), piece i at a table seeded with
+// TableSeed(seed, i), shared out over `threads` threads as each comes free. The result depends
+// only on the chart, the rounds, the seed and the rules, never on the number of threads.
+// `listeners`, when given, holds one listener for each thread, which hears every piece that
+// thread plays; so its tally too must be whole numbers, summed.
 SimTally Simulate(const StrategyTable& chart, long long rounds, std::uint64_t seed, int threads,
                   std::span<RoundListener* const> listeners = {},
                   const TableRules& rules = kSimRules);
